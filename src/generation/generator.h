@@ -1,0 +1,85 @@
+#pragma once
+#include <string>
+
+#include "generation/anchor_tables.h"
+#include "model/card_table.h"
+#include "model/tables.h"
+#include "model/types.h"
+
+namespace zerdo {
+
+// What the generator needs from the main window besides the card table: the
+// random source, the level switch, the card drawing and the alert box.
+class GeneratorHost {
+ public:
+  virtual ~GeneratorHost() = default;
+  // One uniform number in [0, 1), single precision.
+  virtual float draw_uniform() = 0;
+  virtual void StufeXunchecked(Int level, const std::string& id, bool enable_again,
+                               bool regenerate_on_change, bool force_3x3) = 0;
+  virtual void reset_all_x_zerdos() = 0;
+  virtual void set_all_nummer() = 0;
+  // Check mark of the anchor item (mnuFileSetupAnker).
+  virtual void set_anchor_check(bool checked) = 0;
+  // The internal-error alert: a box with one OK button and the application title.
+  virtual void alert(const std::string& text) = 0;
+};
+
+// The board the generator works on: the range in force and its sizes.
+struct BoardShape {
+  Int range_code = 1;   // 1 = 3x3, 2 = 4x4
+  Int field_count = 9;  // N
+  Int side = 3;         // n
+};
+
+// The random puzzle generator with its chance primitives and clue operations.
+// Everything works on the caller's card table, records 1..field_count.
+class Generator {
+ public:
+  Generator(CardTable& sn, const BoardShape& shape, const FixedTables& tables,
+            const AnchorTables& anchors, GeneratorHost& host)
+      : sn_(sn), shape_(shape), t_(tables), anchors_(anchors), host_(host) {}
+
+  // Makes and installs a random puzzle of the given level (1..9 = A..I).
+  void generate_puzzle(Int level);
+
+  // Chance primitives.
+  bool prozent(Int& p);
+  Int fifty_fifty(Int a, Int b);
+  void calc_a_row_1_n(int column, Int n);
+  void ask_for(bool condition, Int a, Int b);
+
+  // Clue derivation.
+  void bis_jetzt_gespielt(Int& r);
+  void calc_klex_and_figur(Int r, int column);
+  void calc_gesperrt(Int r, int column);
+  void calc_disabled(Int r, int column);
+
+  // Minimal clues and anchors.
+  void calc_minimum(Int r);
+  void calc_anker(Int r, int column);
+  void min_anker(Int first);
+
+  // Level recipes that only the generator uses.
+  void generate_mixed_puzzle(bool anchors);
+  void verdrehen();
+
+  // Results of the last bis_jetzt_gespielt, for tests.
+  Int attr_count(int kind, int code) const { return attr_count_[kind][code]; }
+  Int cur_attr(int kind) const { return cur_attr_[kind]; }
+  bool field_taken(int f) const { return field_taken_[f]; }
+
+ private:
+  CardTable& sn_;
+  const BoardShape& shape_;
+  const FixedTables& t_;
+  const AnchorTables& anchors_;
+  GeneratorHost& host_;
+
+  Int attr_count_[3][5] = {};
+  Int cur_attr_[3] = {};
+  bool field_taken_[17] = {};
+  Long line_mask_[5] = {};
+};
+
+}  // namespace zerdo

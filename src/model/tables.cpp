@@ -1,0 +1,25 @@
+#include "model/tables.h"
+
+namespace zerdo {
+
+void FixedTables::fill() {
+  field_bit[1] = 1;
+  for (std::size_t k = 2; k <= 16; ++k) field_bit[k] = 2 * field_bit[k - 1];
+  for (std::size_t k = 1; k <= kPieceIds; ++k) {
+    picture_attr[k][1] = static_cast<Int>(kPictures[k].colour);
+    picture_attr[k][2] = static_cast<Int>(kPictures[k].shape);
+  }
+  picture_of_piece = kPictureOfPiece;
+  for (int k = 1; k <= kPieceIds; ++k) {
+    piece_of_picture[1][static_cast<std::size_t>(k)] = k >= 10 ? Int{0} : getplatz(*this, 1, k);
+    piece_of_picture[2][static_cast<std::size_t>(k)] = getplatz(*this, 2, k);
+  }
+}
+
+Int getplatz(const FixedTables& t, int range, int id) {
+  for (std::size_t p = 1; p <= 16; ++p)
+    if (t.picture_of_piece[static_cast<std::size_t>(range)][p] == id) return static_cast<Int>(p);
+  return 0;
+}
+
+}  // namespace zerdo
