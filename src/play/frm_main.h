@@ -1,0 +1,177 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "generation/anchor_tables.h"
+#include "generation/generator.h"
+#include "model/card_table.h"
+#include "model/tables.h"
+#include "model/types.h"
+#include "play/platform.h"
+#include "ui/board_view.h"
+#include "ui/controls.h"
+#include "ui/menus.h"
+
+namespace zerdo {
+
+struct StatusPanel {
+  Int width = 0;
+  std::string text;
+  std::string tooltip;
+};
+
+// The main window itself: caption, geometry (twips) and mouse pointer.
+struct WindowModel {
+  std::string caption;
+  Int left = 0, top = 0, width = 11895, height = 8040;
+  bool hourglass = false;
+};
+
+// Everything the main window keeps, readable by the driver and the tests.
+struct MainState {
+  FixedTables tables;
+  AnchorTables anchors;
+  CardTable sn;
+  std::array<Int, 17> solution{};   // picture id per field 1..16
+  std::array<Int, 17> placement{};  // field per piece number 1..16, 0 in the stock
+  std::array<bool, 17> dragging{};  // by picture id
+  BoardShape shape;                 // range_code, field_count, side
+  std::string range_name = "3x3";
+  Int moves = 0;
+  std::string puzzle_id = "A1";
+  Int level = 1;
+  Int play_mode = 1;
+  std::string mode_text = "run";
+  Int language_code = 0;
+  std::string language_name = "Deutsch";
+  std::string user_name;
+  std::string version_text = "1.1.6";
+  bool anker_option = true;
+  Long check_value = 0;
+  // Game clock in milliseconds of the platform clock; 0 = not set.
+  std::int64_t stop_time = 0;
+  std::int64_t clock_base = 0;
+  // range_stats[range][row]: rows 1..9 best time in tenths (30000 none),
+  // 11 won, 12 lost, 14 new records of this run.
+  std::array<std::array<Int, 21>, 3> range_stats{};
+  std::array<std::array<std::string, 10>, 3> record_holder{};
+  // Scratch of the drag: the last release point, then the snap position.
+  Int target_left = 0, target_top = 0;
+};
+
+// The controller of the main window: its whole state and every operation,
+// free of any window toolkit. Platform services come through Platform.
+class FrmMain : private GeneratorHost, private FormHandler {
+ public:
+  explicit FrmMain(Platform& platform);
+  ~FrmMain() override;
+  FrmMain(const FrmMain&) = delete;
+  FrmMain& operator=(const FrmMain&) = delete;
+
+  // Program entry (the whole start-up) and closing of the main window.
+  void Form_Load();
+  void Form_Unload();
+
+  // A menu item chosen by the player; false when it is disabled or hidden.
+  bool choose_menu(std::string_view name);
+  // A shortcut key ("F2", "Shift+F4", "Ctrl+N", ...); false when none fits.
+  bool press_key(std::string_view key);
+  // Mouse events on the draggable piece of picture id k (1..16); x and y in
+  // twips from the picture's top-left corner.
+  void picture_mouse_down(int k);
+  void picture_mouse_move(int k, long x, long y);
+  void picture_mouse_up(int k);
+  void FrameTip_Click();
+  void ZerdoTimer_Timer();
+  // The player moved or resized the main window (twips).
+  void window_moved(long left, long top, long width, long height);
+
+  // The model the toolkit paints and the driver observes.
+  const ControlSet& controls() const { return view_.controls(); }
+  const MenuModel& menus() const { return menus_; }
+  const std::array<StatusPanel, 5>& panels() const { return panels_; }  // 1..4
+  const WindowModel& window() const { return window_; }
+  const MainState& state() const { return s_; }
+  const std::array<Int, 26>& pict_used() const { return view_.pict_used(); }
+  // The secondary window name as it was last shown, nullptr if never.
+  const Form* last_form(std::string_view name) const;
+
+  // Operations, public for the tests.
+  void setStatusBarZerdo(const std::string& label, Int moves, const std::string& info, bool solved);
+  void StufeXunchecked(Int level, const std::string& id, bool enable_again,
+                       bool regenerate_on_change, bool force_3x3) override;
+  void set_nummer_fix(int nr, const CardRecord& c);
+  void set_all_nummer() override;
+  void generate_puzzle();
+  void setup_the_Zerdo();
+  void setup_next_Zerdo(bool forward);
+  void set_range_3x3_neu();
+  void set_range_4x4_neu();
+  Int welches_feld(Int x, Int y);
+
+ private:
+  // GeneratorHost
+  float draw_uniform() override;
+  void reset_all_x_zerdos() override { view_.reset_all_x_zerdos(); }
+  void set_anchor_check(bool checked) override;
+  void alert(const std::string& text) override;
+  // FormHandler
+  bool click(Form& form, const std::string& control) override;
+
+  void build_menus();
+  void run_menu(std::string_view name);
+  Answer box(std::string title, std::string text, Buttons buttons = Buttons::Ok,
+             Icon icon = Icon::None);
+
+  // Session
+  void work_start();
+  void work_stop();
+  void set_run_mode(bool running);
+  void restart_puzzle();
+  void mnuFileNew_Click();
+  void mnuFileAgain_Click();
+  void mnuFileStop_Click();
+  void mnuFileRun_Click();
+  void mnuFileNext_Click();
+  void mnuFilePrevious_Click();
+  void mnuFileSonst_Click();
+  void do_mnuStufe_Click(Int level);
+  void mnuHelpResultEnable_Click();
+
+  // Placing pieces
+  void set_left_top_for_field(Int f);
+  void set_a_zerdo(int k, long left, long top);
+  void set_zerdo_wahl(int k);
+  void reset_zerdo(int k);
+  void reset_all_zerdos();
+  void release(int k);
+
+  // Judging
+  void gewinnaussage();
+  void show_solution_window();
+
+  // Built-in puzzles and the range
+  void install_builtin(int index);
+  void set_range_3x3();
+  void set_range_4x4();
+  void set_feld_const();
+  void set_form_caption();
+
+  // Records
+  void update_record(bool solved, std::int64_t elapsed_tenths);
+
+  Platform& platform_;
+  MainState s_;
+  BoardView view_;
+  MenuModel menus_;
+  std::array<StatusPanel, 5> panels_{};
+  WindowModel window_;
+  std::unique_ptr<Generator> generator_;
+  std::vector<std::unique_ptr<Form>> forms_;  // secondary windows as last shown
+  bool loaded_ = false;
+};
+
+}  // namespace zerdo

@@ -1,0 +1,85 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "ui/controls.h"
+
+namespace zerdo {
+
+enum class Buttons { Ok, YesNoCancel };
+enum class Icon { None, Information, Exclamation };
+enum class Answer { Ok, Yes, No, Cancel };
+enum class FileDialogKind { Open, Save };
+enum class WindowState { Normal, Minimized, Maximized };
+
+struct MessageBox {
+  std::string title;
+  std::string text;
+  Buttons buttons = Buttons::Ok;
+  Icon icon = Icon::None;
+};
+
+// A modal secondary window (frmLoesung, frmAbout, DialogUser) as data: the
+// platform shows it, and reports each button press to its handler.
+struct Form {
+  std::string name;
+  std::string caption;
+  Int width = 0, height = 0;  // twips
+  ControlSet controls;
+};
+
+class FormHandler {
+ public:
+  virtual ~FormHandler() = default;
+  // A press on button control (or "" when the player closed the window).
+  // Returns true when the window closes.
+  virtual bool click(Form& form, const std::string& control) = 0;
+};
+
+// Everything the platform gives the game: boxes, modal windows, dialogs, the
+// settings store, clock, random source, help viewer and window state. The Qt
+// binding, the scripted driver and the test fakes each implement it.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Boxes, windows, dialogs. The main window's model is up to date whenever
+  // one of them opens, so a binding may repaint before it blocks.
+  virtual Answer message_box(const MessageBox& box) = 0;
+  virtual void show_modal(Form& form, FormHandler& handler) = 0;
+  // Returns the chosen path, or "" when the player cancelled. filter is a list
+  // "Description|pattern|Description|pattern".
+  virtual std::string file_dialog(FileDialogKind kind, const std::string& title,
+                                  const std::string& filter) = 0;
+
+  // The per-user settings store (application, section, key).
+  virtual std::string get_setting(const std::string& app, const std::string& section,
+                                  const std::string& key, const std::string& def) = 0;
+  virtual void save_setting(const std::string& app, const std::string& section,
+                            const std::string& key, const std::string& value) = 0;
+
+  // Clock: milliseconds that never run backwards and are never 0; and the
+  // time of day as the status bar shows it.
+  virtual std::int64_t now_ms() = 0;
+  virtual std::string time_of_day_text() = 0;
+
+  // The uniform random source.
+  virtual void seed_random(std::uint64_t seed) = 0;
+  virtual float draw_uniform() = 0;
+
+  // Help viewer and the system-information launcher.
+  virtual void help_open(const std::string& file, int context) = 0;
+  virtual void help_search(const std::string& file, const std::string& keyword) = 0;
+  virtual void help_close() = 0;
+  // The program that shows system information, when the system has one.
+  virtual std::optional<std::string> system_info_program() = 0;
+  virtual bool launch(const std::string& program) = 0;
+
+  // Main window state and the screen size (twips).
+  virtual WindowState window_state() = 0;
+  virtual Int screen_width() = 0;
+  virtual Int screen_height() = 0;
+};
+
+}  // namespace zerdo
