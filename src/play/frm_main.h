@@ -123,6 +123,8 @@ class FrmMain : private GeneratorHost, private FormHandler {
 
   void build_menus();
   void run_menu(std::string_view name);
+  // Shows a secondary window modally and keeps it as it was shown.
+  void show_form(Form& form);
   Answer box(std::string title, std::string text, Buttons buttons = Buttons::Ok,
              Icon icon = Icon::None);
 
@@ -138,10 +140,13 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void mnuFileNext_Click();
   void mnuFilePrevious_Click();
   void mnuFileSonst_Click();
+  void mnuFileExit_Click();
   void do_mnuStufe_Click(Int level);
   void mnuHelpResultEnable_Click();
 
   // Placing pieces
+  Int piece_of(int k) const;  // piece number of picture id k in the range in force
+  bool piece_live(int k);
   void set_left_top_for_field(Int f);
   void set_a_zerdo(int k, long left, long top);
   void set_zerdo_wahl(int k);
@@ -150,6 +155,7 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void release(int k);
 
   // Judging
+  bool field_ok(int f) const;
   void gewinnaussage();
   void show_solution_window();
 
@@ -157,10 +163,18 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void install_builtin(int index);
   void set_range_3x3();
   void set_range_4x4();
+  void mnuFileSetupRange3x3_Click();
+  void mnuFileSetupRange4x4_Click();
+  void mnuFileSetupAnker_Click();
   void set_feld_const();
   void set_form_caption();
 
-  // Records
+  // Cards
+  void set_nummer(int nr, const CardRecord& c);
+
+  // What the game keeps between runs
+  void load_settings();
+  void save_settings();
   void update_record(bool solved, std::int64_t elapsed_tenths);
 
   Platform& platform_;

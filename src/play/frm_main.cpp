@@ -1,0 +1,217 @@
+#include "play/frm_main.h"
+
+#include <algorithm>
+
+#include "catalogue/builtin.h"
+#include "ui/messages.h"
+
+namespace zerdo {
+
+FrmMain::FrmMain(Platform& platform) : platform_(platform) {
+  generator_ = std::make_unique<Generator>(s_.sn, s_.shape, s_.tables, s_.anchors,
+                                           static_cast<GeneratorHost&>(*this));
+  build_menus();
+  panels_[1].width = static_cast<Int>(window_.width - 3250);
+  panels_[2].width = 800;
+  panels_[3].width = 550;
+  panels_[4].width = 1200;
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::build_menus() {
+  MenuModel& m = menus_;
+  m.add("mnuFile", "&Spiel");
+  m.add("mnuFileNew", "&Neu", "mnuFile", "F2");
+  m.add("mnuFileAgain", "&Erneut", "mnuFile", "F3");
+  m.add("mnuFileStop", "&Anhalten", "mnuFile", "F5", true);
+  m.add("mnuFileRun", "&Weiter", "mnuFile", "F6");
+  m.add("mnuFileZerdo", "&Zerdo", "mnuFile", {}, true);
+  for (char letter = 'A'; letter <= 'G'; ++letter) {
+    const std::string sub = std::string("mnuFileZerdo") + letter;
+    m.add(sub, std::string("&") + letter, "mnuFileZerdo");
+    const int count = letter == 'G' ? 10 : 5;
+    for (int i = 1; i <= count; ++i)
+      m.add(sub + std::to_string(i), i == 10 ? "1&0" : "&" + std::to_string(i), sub);
+  }
+  m.add("mnuFileNext", "&Folgende", "mnuFile", "F4", true);
+  m.add("mnuFilePrevious", "&Vorherige", "mnuFile", "Shift+F4");
+  m.add("mnuFileSetup", "Se&tup", "mnuFile", {}, true);
+  m.add("mnuFileSetupRange", "&Bereich", "mnuFileSetup");
+  m.add("mnuFileSetupRange3x3", "&3x3", "mnuFileSetupRange");
+  m.add("mnuFileSetupRange4x4", "&4x4", "mnuFileSetupRange");
+  m.add("mnuFileSetupAnker", "&Anker", "mnuFileSetup");
+  m.add("mnuFileSonst", "S&onst", "mnuFile", "Ctrl+N");
+  m.add("mnuFileExit", "&Beenden", "mnuFile", {}, true);
+  m.add("mnuStufe", "St&ufe");
+  for (char letter = 'A'; letter <= 'I'; ++letter)
+    m.add(std::string("mnuStufe") + letter, std::string("&") + letter, "mnuStufe");
+  m.add("mnuHelp", "&Info");
+  m.add("mnuHelpResultEnable", "&Lösung angeben", "mnuHelp", "F9");
+
+  m.find("mnuFileAgain")->enabled = false;
+  m.find("mnuFileRun")->enabled = false;
+  m.find("mnuFileSonst")->visible = false;
+  m.find("mnuFileSetupAnker")->enabled = false;
+  m.find("mnuHelpResultEnable")->checked = true;
+}
+
+bool FrmMain::choose_menu(std::string_view name) {
+  if (!loaded_ || !menus_.reachable(name)) return false;
+  run_menu(name);
+  return true;
+}
+
+bool FrmMain::press_key(std::string_view key) {
+  if (!loaded_) return false;
+  const MenuItem* m = menus_.by_shortcut(key);
+  if (!m || !m->enabled) return false;
+  run_menu(m->name);
+  return true;
+}
+
+void FrmMain::run_menu(std::string_view name) {
+  using Handler = void (FrmMain::*)();
+  static const std::pair<std::string_view, Handler> kHandlers[] = {
+      {"mnuFileNew", &FrmMain::mnuFileNew_Click},
+      {"mnuFileAgain", &FrmMain::mnuFileAgain_Click},
+      {"mnuFileStop", &FrmMain::mnuFileStop_Click},
+      {"mnuFileRun", &FrmMain::mnuFileRun_Click},
+      {"mnuFileNext", &FrmMain::mnuFileNext_Click},
+      {"mnuFilePrevious", &FrmMain::mnuFilePrevious_Click},
+      {"mnuFileSonst", &FrmMain::mnuFileSonst_Click},
+      {"mnuFileExit", &FrmMain::mnuFileExit_Click},
+      {"mnuFileSetupRange3x3", &FrmMain::mnuFileSetupRange3x3_Click},
+      {"mnuFileSetupRange4x4", &FrmMain::mnuFileSetupRange4x4_Click},
+      {"mnuFileSetupAnker", &FrmMain::mnuFileSetupAnker_Click},
+      {"mnuHelpResultEnable", &FrmMain::mnuHelpResultEnable_Click},
+  };
+  for (const auto& [item, handler] : kHandlers)
+    if (item == name) return (this->*handler)();
+
+  constexpr std::string_view kStufe = "mnuStufe";
+  if (name.size() == kStufe.size() + 1 && name.substr(0, kStufe.size()) == kStufe) {
+    const char letter = name.back();
+    if (letter >= 'A' && letter <= 'I') {
+      work_start();
+      do_mnuStufe_Click(static_cast<Int>(letter - 'A' + 1));
+      work_stop();
+    }
+    return;
+  }
+  constexpr std::string_view kZerdo = "mnuFileZerdo";
+  if (name.substr(0, std::min(name.size(), kZerdo.size())) == kZerdo)
+    if (auto index = builtin_index(name.substr(kZerdo.size()))) install_builtin(*index);
+  // Submenus only open.
+}
+
+Answer FrmMain::box(std::string title, std::string text, Buttons buttons, Icon icon) {
+  MessageBox b;
+  b.title = std::move(title);
+  b.text = std::move(text);
+  b.buttons = buttons;
+  b.icon = icon;
+  return platform_.message_box(b);
+}
+
+void FrmMain::show_form(Form& form) {
+  auto it = std::find_if(forms_.begin(), forms_.end(),
+                         [&](const std::unique_ptr<Form>& f) { return f->name == form.name; });
+  if (it == forms_.end()) it = forms_.insert(forms_.end(), std::make_unique<Form>());
+  **it = form;
+  platform_.show_modal(form, *this);
+}
+
+const Form* FrmMain::last_form(std::string_view name) const {
+  for (const auto& f : forms_)
+    if (f->name == name) return f.get();
+  return nullptr;
+}
+
+bool FrmMain::click(Form& form, const std::string& control) {
+  (void)form;
+  return control.empty() || control == "cmdOK";
+}
+
+// --- start-up and shutdown ---------------------------------------------------
+
+void FrmMain::Form_Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  work_start();
+  s_.shape.range_code = 1;
+  panels_[2].text = "run";
+  panels_[3].text = s_.version_text;
+  setStatusBarZerdo("??", 0, "", false);
+
+  s_.tables.fill();
+  for (auto& range : s_.range_stats) range.fill(0);
+
+  load_settings();
+  const std::string stored_puzzle_id = s_.puzzle_id;
+
+  if (s_.range_name == "4x4") {
+    set_range_4x4_neu();
+  } else {
+    s_.range_name = "3x3";
+    set_range_3x3_neu();
+  }
+  set_feld_const();
+
+  platform_.seed_random(static_cast<std::uint64_t>(platform_.now_ms()));
+
+  s_.moves = 0;
+  s_.range_stats[1][14] = 0;
+  s_.range_stats[2][14] = 0;
+  s_.anchors.build();
+
+  s_.puzzle_id = stored_puzzle_id;
+  setup_the_Zerdo();
+
+  set_form_caption();
+  work_stop();
+}
+
+void FrmMain::Form_Unload() {
+  if (!loaded_) return;
+  // Secondary windows are modal and already closed here; forget them.
+  save_settings();
+  platform_.help_close();
+  loaded_ = false;
+}
+
+void FrmMain::mnuFileExit_Click() { Form_Unload(); }
+
+// --- the 300 ms clock -------------------------------------------------------
+
+void FrmMain::ZerdoTimer_Timer() {
+  if (!loaded_) return;
+  panels_[4].text = platform_.time_of_day_text();
+  panels_[1].width = clamp16(long{window_.width} - 3250);
+  if (platform_.window_state() != WindowState::Normal) return;
+  const long sw = platform_.screen_width(), sh = platform_.screen_height();
+  if (long{window_.left} + window_.width > sw) window_.left = 0;
+  if (long{window_.top} + window_.height > sh) window_.top = 0;
+  if (window_.left < 0) window_.left = 0;
+  if (window_.top < 0) window_.top = 0;
+}
+
+void FrmMain::window_moved(long left, long top, long width, long height) {
+  window_.left = clamp16(left);
+  window_.top = clamp16(top);
+  window_.width = clamp16(std::max(0L, width));
+  window_.height = clamp16(std::max(0L, height));
+}
+
+// --- the status line --------------------------------------------------------
+
+void FrmMain::setStatusBarZerdo(const std::string& label, Int moves, const std::string& info,
+                                bool solved) {
+  const std::int64_t now = platform_.now_ms();
+  if (moves == 1) s_.clock_base = now;
+  const std::int64_t elapsed_tenths = (now - s_.clock_base) / 100;
+  panels_[1].text = status_line(s_.language_code, label, moves, elapsed_tenths, info);
+  if (solved) update_record(solved, elapsed_tenths);
+}
+
+}  // namespace zerdo

@@ -1,0 +1,67 @@
+// The board range (3x3 or 4x4), the anchor option and the window caption.
+#include "play/frm_main.h"
+
+namespace zerdo {
+
+void FrmMain::set_range_3x3() {
+  s_.range_name = "3x3";
+  s_.shape.range_code = 1;
+  menus_.find("mnuFileSetupRange3x3")->checked = true;
+  menus_.find("mnuFileSetupRange4x4")->checked = false;
+  set_feld_const();
+  set_form_caption();
+}
+
+void FrmMain::set_range_4x4() {
+  s_.range_name = "4x4";
+  s_.shape.range_code = 2;
+  menus_.find("mnuFileSetupRange3x3")->checked = false;
+  menus_.find("mnuFileSetupRange4x4")->checked = true;
+  set_feld_const();
+  set_form_caption();
+}
+
+void FrmMain::set_range_3x3_neu() {
+  set_range_3x3();
+  generate_puzzle();
+}
+
+void FrmMain::set_range_4x4_neu() {
+  set_range_4x4();
+  generate_puzzle();
+}
+
+void FrmMain::mnuFileSetupRange3x3_Click() {
+  work_start();
+  set_range_3x3_neu();
+  work_stop();
+}
+
+void FrmMain::mnuFileSetupRange4x4_Click() {
+  work_start();
+  set_range_4x4_neu();
+  work_stop();
+}
+
+void FrmMain::mnuFileSetupAnker_Click() {
+  MenuItem* m = menus_.find("mnuFileSetupAnker");
+  s_.anker_option = !m->checked;
+  m->checked = s_.anker_option;
+}
+
+void FrmMain::set_feld_const() {
+  const Layout& L = view_.set_feld_const(s_.shape.range_code);
+  s_.shape.field_count = static_cast<Int>(view_.field_count());
+  s_.shape.side = static_cast<Int>(view_.side());
+  if (window_.width != L.window_width) window_.width = L.window_width;
+  if (window_.height != L.window_height) window_.height = L.window_height;
+  panels_[1].width = static_cast<Int>(L.window_width - (panels_[2].width + panels_[3].width +
+                                                         panels_[4].width + 700));
+}
+
+void FrmMain::set_form_caption() {
+  window_.caption = "Zerdo " + s_.range_name +
+                    (s_.user_name.empty() ? "  No User" : "  User = " + s_.user_name);
+}
+
+}  // namespace zerdo

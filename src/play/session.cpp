@@ -1,0 +1,201 @@
+// Choosing, running, stopping and restarting the current puzzle.
+#include <string>
+
+#include "catalogue/builtin.h"
+#include "play/frm_main.h"
+#include "ui/messages.h"
+
+namespace zerdo {
+
+void FrmMain::work_start() {
+  window_.hourglass = true;
+  view_.frames_visible(false);
+}
+
+void FrmMain::work_stop() {
+  window_.hourglass = false;
+  view_.frames_visible(true);
+}
+
+void FrmMain::set_run_mode(bool running) {
+  menus_.find("mnuFileStop")->enabled = running;
+  menus_.find("mnuFileRun")->enabled = !running;
+  s_.play_mode = running ? 1 : 2;
+  s_.mode_text = running ? "run" : "stop";
+  panels_[2].text = s_.mode_text;
+}
+
+void FrmMain::mnuFileNew_Click() {
+  s_.stop_time = 0;
+  mnuFileRun_Click();
+  work_start();
+  generate_puzzle();
+  work_stop();
+}
+
+void FrmMain::mnuFileAgain_Click() {
+  work_start();
+  restart_puzzle();
+  work_stop();
+}
+
+void FrmMain::mnuFileStop_Click() {
+  s_.stop_time = platform_.now_ms();
+  set_run_mode(false);
+}
+
+void FrmMain::mnuFileRun_Click() {
+  // The pause between Stop and Run does not count as play time.
+  s_.clock_base += platform_.now_ms() - s_.stop_time;
+  set_run_mode(true);
+}
+
+void FrmMain::mnuFileNext_Click() {
+  work_start();
+  setup_next_Zerdo(true);
+  setup_the_Zerdo();
+  work_stop();
+}
+
+void FrmMain::mnuFilePrevious_Click() {
+  work_start();
+  setup_next_Zerdo(false);
+  setup_the_Zerdo();
+  work_stop();
+}
+
+void FrmMain::restart_puzzle() {
+  s_.stop_time = 0;
+  mnuFileRun_Click();
+  reset_all_zerdos();
+  setStatusBarZerdo(s_.puzzle_id, 0, "", false);
+  s_.moves = 0;
+}
+
+void FrmMain::setup_the_Zerdo() {
+  const std::string& id = s_.puzzle_id;
+  if (auto index = builtin_index(id)) return install_builtin(*index);
+  if (id.size() == 2 && id[0] >= 'A' && id[0] <= 'I' && (id[1] == '-' || id[1] == 'x')) {
+    const bool always_new = id[1] == 'x';
+    do_mnuStufe_Click(static_cast<Int>(id[0] - 'A' + 1));
+    if (always_new) generate_puzzle();
+    return;
+  }
+  StufeXunchecked(1, "A-", false, false, false);
+}
+
+void FrmMain::setup_next_Zerdo(bool forward) {
+  auto index = builtin_index(s_.puzzle_id);
+  if (!index) {
+    s_.puzzle_id = "A1";
+    return;
+  }
+  const int next = (*index + (forward ? 1 : kBuiltinCount - 1)) % kBuiltinCount;
+  s_.puzzle_id = std::string(kBuiltinPuzzles[static_cast<std::size_t>(next)].id);
+}
+
+// Shows the solution of all but the last two pieces on the board.
+void FrmMain::mnuFileSonst_Click() {
+  work_start();
+  restart_puzzle();
+  view_.clear_pict_used();
+  set_all_nummer();
+  const int n = s_.shape.field_count;
+  for (int k = 1; k <= n - 2; ++k) {
+    int f = 1;
+    while (f <= n && s_.solution[static_cast<std::size_t>(f)] != k) ++f;
+    if (f > n) continue;  // every puzzle source puts each piece on some field
+    s_.placement[static_cast<std::size_t>(piece_of(k))] = static_cast<Int>(f);
+    set_left_top_for_field(static_cast<Int>(f));
+    set_zerdo_wahl(k);
+  }
+  work_stop();
+}
+
+// --- levels -----------------------------------------------------------------
+
+void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_again,
+                              bool regenerate_on_change, bool force_3x3) {
+  bool regenerate = false;
+  if (force_3x3 && s_.shape.range_code != 1) {
+    regenerate = true;
+    set_range_3x3_neu();
+  }
+  if (level > 9)
+    box(std::string(msg::kTitle), "Interner Fehler : Anzahl Stufen (" + str_num(level) +
+                                      ") zu gross (max=" + str_num(9) + ")");
+  if (regenerate_on_change && level != s_.level) regenerate = true;
+  s_.level = level;
+  s_.puzzle_id = id;
+  for (char letter = 'A'; letter <= 'I'; ++letter)
+    menus_.find(std::string("mnuStufe") + letter)->checked = false;
+  reset_all_zerdos();
+  setStatusBarZerdo(s_.puzzle_id, 0, "", false);
+  if (s_.level < 1 || s_.level > 9) {
+    s_.level = 1;
+    s_.puzzle_id = "A-";
+  }
+  menus_.find(std::string("mnuStufe") + static_cast<char>('A' + s_.level - 1))->checked = true;
+  s_.moves = 0;
+  if (regenerate) generate_puzzle();
+  menus_.find("mnuFileAgain")->enabled = regenerate || enable_again;
+}
+
+void FrmMain::do_mnuStufe_Click(Int level) {
+  const Int old = s_.level;
+  StufeXunchecked(level, std::string(1, static_cast<char>('A' + level - 1)) + "-", true, false,
+                  false);
+  if (old != level) generate_puzzle();
+}
+
+void FrmMain::generate_puzzle() { generator_->generate_puzzle(s_.level); }
+
+float FrmMain::draw_uniform() { return platform_.draw_uniform(); }
+
+void FrmMain::set_anchor_check(bool checked) { menus_.find("mnuFileSetupAnker")->checked = checked; }
+
+void FrmMain::alert(const std::string& text) { box(std::string(msg::kTitle), text); }
+
+// --- cards ------------------------------------------------------------------
+
+void FrmMain::set_nummer(int nr, const CardRecord& c) {
+  if (c.field >= 1 && c.field <= 16)
+    s_.solution[static_cast<std::size_t>(c.field)] = static_cast<Int>(c.loesung);
+  view_.set_nummer(nr, c);
+}
+
+void FrmMain::set_nummer_fix(int nr, const CardRecord& c) {
+  CardTable& sn = s_.sn;
+  sn(nr, sn_nr) = nr;
+  sn(nr, sn_field) = c.field;
+  sn(nr, sn_Loesung) = c.loesung;
+  sn(nr, sn_pict) = c.pict;
+  sn(nr, sn_vorgabe) = c.vorgabe;
+  sn(nr, sn_sperre) = c.sperre;
+  sn(nr, sn_titel) = c.titel ? kTrue : kFalse;
+  sn(nr, sn_kreuze) = c.kreuze;
+  sn(nr, sn_pict_2) = c.pict_2;
+  sn(nr, sn_field_2) = c.field_2;
+  sn(nr, sn_pict_3) = c.pict_3;
+  sn(nr, sn_field_3) = c.field_3;
+  sn(nr, sn_pict_4) = c.pict_4;
+  sn(nr, sn_field_4) = c.field_4;
+  sn(nr, sn_anker) = 0;
+  set_nummer(nr, c);
+}
+
+void FrmMain::set_all_nummer() {
+  for (int r = 1; r <= s_.shape.field_count; ++r) set_nummer(r, record_of(s_.sn, r));
+}
+
+void FrmMain::install_builtin(int index) {
+  const BuiltinPuzzle& p = kBuiltinPuzzles[static_cast<std::size_t>(index)];
+  work_start();
+  StufeXunchecked(static_cast<Int>(p.level), std::string(p.id), true, false, true);
+  view_.reset_all_x_zerdos();
+  for (int card = 1; card <= 9; ++card)
+    if (auto c = decode_card(p, card)) set_nummer_fix(card, *c);
+  work_stop();
+}
+
+}  // namespace zerdo

@@ -1,0 +1,7 @@
+#include "play/frm_main.h"
+
+namespace zerdo {
+
+void FrmMain::FrameTip_Click() {}
+
+}  // namespace zerdo
