@@ -1,0 +1,94 @@
+#pragma once
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "generation/random_source.h"
+#include "play/platform.h"
+
+namespace zerdo::testing {
+
+// A platform for tests: a virtual clock, scripted random numbers and answers,
+// an in-memory settings store, and a record of every box and help call.
+class FakePlatform : public Platform {
+ public:
+  std::vector<MessageBox> boxes;
+  std::deque<Answer> answers;
+  std::vector<std::string> forms_shown;
+  std::deque<std::string> form_clicks;  // button pressed in the next window
+  std::deque<std::string> file_names;
+  std::vector<std::string> help_calls;
+  std::map<std::string, std::string> store;
+  std::deque<float> uniforms;
+  long draws = 0;
+  std::int64_t now = 43200000;  // 12:00:00.0
+  WindowState state = WindowState::Normal;
+  Int screen_w = 28800, screen_h = 16200;
+
+  Answer message_box(const MessageBox& box) override {
+    boxes.push_back(box);
+    if (!answers.empty()) {
+      Answer a = answers.front();
+      answers.pop_front();
+      return a;
+    }
+    return box.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+  }
+  void show_modal(Form& form, FormHandler& handler) override {
+    forms_shown.push_back(form.name);
+    std::string button = "cmdOK";
+    if (!form_clicks.empty()) {
+      button = form_clicks.front();
+      form_clicks.pop_front();
+    }
+    handler.click(form, button);
+  }
+  std::string file_dialog(FileDialogKind, const std::string&, const std::string&) override {
+    if (file_names.empty()) return {};
+    std::string f = file_names.front();
+    file_names.pop_front();
+    return f;
+  }
+  std::string get_setting(const std::string&, const std::string&, const std::string& key,
+                          const std::string& def) override {
+    auto it = store.find(key);
+    return it == store.end() ? def : it->second;
+  }
+  void save_setting(const std::string&, const std::string&, const std::string& key,
+                    const std::string& value) override {
+    store[key] = value;
+  }
+  std::int64_t now_ms() override { return now; }
+  std::string time_of_day_text() override { return "12:00:00"; }
+  void seed_random(std::uint64_t seed) override { source.seed(seed); }
+  float draw_uniform() override {
+    ++draws;
+    if (!uniforms.empty()) {
+      float u = uniforms.front();
+      uniforms.pop_front();
+      return u;
+    }
+    return source.next();
+  }
+  void help_open(const std::string& file, int context) override {
+    help_calls.push_back("open " + file + " " + std::to_string(context));
+  }
+  void help_search(const std::string& file, const std::string& keyword) override {
+    help_calls.push_back("search " + file + " " + keyword);
+  }
+  void help_close() override { help_calls.push_back("close"); }
+  std::optional<std::string> system_info_program() override { return std::nullopt; }
+  bool launch(const std::string& program) override {
+    help_calls.push_back("launch " + program);
+    return true;
+  }
+  WindowState window_state() override { return state; }
+  Int screen_width() override { return screen_w; }
+  Int screen_height() override { return screen_h; }
+
+ private:
+  RandomSource source;
+};
+
+}  // namespace zerdo::testing
