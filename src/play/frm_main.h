@@ -74,6 +74,9 @@ class FrmMain : private GeneratorHost, private FormHandler {
   // Program entry (the whole start-up) and closing of the main window.
   void Form_Load();
   void Form_Unload();
+  // Whether the main window is up (between Form_Load and Form_Unload); the
+  // Exit command unloads it, and the binding then closes its window.
+  bool is_loaded() const { return loaded_; }
 
   // A menu item chosen by the player; false when it is disabled or hidden.
   bool choose_menu(std::string_view name);
