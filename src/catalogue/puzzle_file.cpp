@@ -289,4 +289,20 @@ LoadMessage load_error_message(const LoadResult& result, std::string_view file_n
               std::string(f.not_loaded)};
 }
 
+LoadMessage save_error_message(std::string_view file_name, int language_code) {
+  struct Text {
+    std::string_view title, file, reason;
+  };
+  // clang-format off
+  constexpr std::array<Text, 3> kTexts{{
+      {"Zerdo Speichern", "Datei =",   "Die Datei lässt sich nicht schreiben; eine vorhandene Datei bleibt unverändert."},
+      {"Zerdo Save",      "File =",    "The file cannot be written; an existing file stays unchanged."},
+      {"Zerdo Schrijven", "Bestand =", "Het bestand kan niet geschreven worden; een bestaand bestand blijft ongewijzigd."},
+  }};
+  // clang-format on
+  const Text& t = kTexts[language_code >= 0 && language_code <= 2 ? static_cast<std::size_t>(language_code) : 0];
+  return {std::string(t.title),
+          std::string(t.file) + "\n" + std::string(file_name) + "\n\n" + std::string(t.reason)};
+}
+
 }  // namespace zerdo

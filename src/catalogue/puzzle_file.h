@@ -85,5 +85,7 @@ struct LoadMessage {
 };
 LoadMessage load_error_message(const LoadResult& result, std::string_view file_name,
                                int language_code);
+// The message box for a save that failed (the existing file is kept).
+LoadMessage save_error_message(std::string_view file_name, int language_code);
 
 }  // namespace zerdo

@@ -36,12 +36,15 @@ void FrmMain::build_menus() {
   }
   m.add("mnuFileNext", "&Folgende", "mnuFile", "F4", true);
   m.add("mnuFilePrevious", "&Vorherige", "mnuFile", "Shift+F4");
+  m.add("mnuFileUser", "&User", "mnuFile", {}, true);
   m.add("mnuFileSetup", "Se&tup", "mnuFile", {}, true);
   m.add("mnuFileSetupRange", "&Bereich", "mnuFileSetup");
   m.add("mnuFileSetupRange3x3", "&3x3", "mnuFileSetupRange");
   m.add("mnuFileSetupRange4x4", "&4x4", "mnuFileSetupRange");
   m.add("mnuFileSetupAnker", "&Anker", "mnuFileSetup");
   m.add("mnuFileSonst", "S&onst", "mnuFile", "Ctrl+N");
+  m.add("mnuFileSave", "&Speichern", "mnuFile", {}, true);
+  m.add("mnuFileLoad", "&Laden", "mnuFile");
   m.add("mnuFileExit", "&Beenden", "mnuFile", {}, true);
   m.add("mnuStufe", "St&ufe");
   for (char letter = 'A'; letter <= 'I'; ++letter)
@@ -81,6 +84,9 @@ void FrmMain::run_menu(std::string_view name) {
       {"mnuFilePrevious", &FrmMain::mnuFilePrevious_Click},
       {"mnuFileSonst", &FrmMain::mnuFileSonst_Click},
       {"mnuFileExit", &FrmMain::mnuFileExit_Click},
+      {"mnuFileUser", &FrmMain::mnuFileUser_Click},
+      {"mnuFileSave", &FrmMain::mnuFileSave_Click},
+      {"mnuFileLoad", &FrmMain::mnuFileLoad_Click},
       {"mnuFileSetupRange3x3", &FrmMain::mnuFileSetupRange3x3_Click},
       {"mnuFileSetupRange4x4", &FrmMain::mnuFileSetupRange4x4_Click},
       {"mnuFileSetupAnker", &FrmMain::mnuFileSetupAnker_Click},
@@ -129,7 +135,7 @@ const Form* FrmMain::last_form(std::string_view name) const {
 }
 
 bool FrmMain::click(Form& form, const std::string& control) {
-  (void)form;
+  if (form.name == "DialogUser") return DialogUser_Click(form, control);
   return control.empty() || control == "cmdOK";
 }
 

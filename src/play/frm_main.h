@@ -17,6 +17,8 @@
 
 namespace zerdo {
 
+struct StagedPuzzle;
+
 struct StatusPanel {
   Int width = 0;
   std::string text;
@@ -179,6 +181,17 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void load_settings();
   void save_settings();
   void update_record(bool solved, std::int64_t elapsed_tenths);
+
+  // Settings store, player dialog and puzzle files (settings.cpp, puzzle_files.cpp)
+  std::string get_setting(const std::string& key, const std::string& def);
+  void save_setting(const std::string& key, const std::string& value);
+  long long get_number(const std::string& key, long long def, long long lo, long long hi);
+  void mnuFileUser_Click();
+  bool DialogUser_Click(Form& form, const std::string& control);
+  void mnuFileSave_Click();
+  void mnuFileLoad_Click();
+  void install_puzzle(const StagedPuzzle& p);
+  std::string file_name_;  // the last name chosen in the load or save dialog
 
   Platform& platform_;
   MainState s_;

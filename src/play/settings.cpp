@@ -1,23 +1,163 @@
-// Reading and writing what the game keeps between runs.
+// Reading and writing what the game keeps between runs, the hall of fame and
+// the player name.
+#include <algorithm>
+
 #include "play/frm_main.h"
+#include "records/records.h"
 
 namespace zerdo {
+namespace {
 
-void FrmMain::load_settings() {
-  s_.level = 1;
-  s_.puzzle_id = "A1";
-  for (int r = 1; r <= 2; ++r)
-    for (int L = 1; L <= 9; ++L) s_.range_stats[static_cast<std::size_t>(r)][static_cast<std::size_t>(L)] = 30000;
-  menus_.find("mnuFileSetupAnker")->checked = s_.anker_option;
-  set_run_mode(true);
-  s_.range_name = "3x3";
+// The three languages as the store names them, in language_code order.
+constexpr std::array<std::string_view, 3> kLanguageNames{{"Deutsch", "English", "Vlaams"}};
+
+}  // namespace
+
+std::string FrmMain::get_setting(const std::string& key, const std::string& def) {
+  return platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection), key, def);
 }
 
-void FrmMain::save_settings() {}
+void FrmMain::save_setting(const std::string& key, const std::string& value) {
+  platform_.save_setting(std::string(kStoreApp), std::string(kStoreSection), key, value);
+}
+
+// A stored number within lo..hi; a missing key, text that is no number and a
+// number out of range all give def.
+long long FrmMain::get_number(const std::string& key, long long def, long long lo, long long hi) {
+  return parse_stored_number(get_setting(key, std::to_string(def)), lo, hi).value_or(def);
+}
+
+void FrmMain::load_settings() {
+  // Window geometry (twips). A size that is not positive, or a position that
+  // would leave no part of the window on the screen, counts as missing.
+  const Int sw = platform_.screen_width(), sh = platform_.screen_height();
+  const long long left = get_number("MainLeft", 0, -32768, 32767);
+  const long long top = get_number("MainTop", 0, -32768, 32767);
+  const long long width = get_number("MainWidth", 11895, 1, 32767);
+  const long long height = get_number("MainHeight", 8040, 1, 32767);
+  auto on_screen = [](long long pos, long long size, Int screen) {
+    return screen <= 0 || (pos < screen && pos + size > 0);
+  };
+  window_.width = static_cast<Int>(width);
+  window_.height = static_cast<Int>(height);
+  window_.left = on_screen(left, width, sw) ? static_cast<Int>(left) : Int{0};
+  window_.top = on_screen(top, height, sh) ? static_cast<Int>(top) : Int{0};
+
+  s_.level = static_cast<Int>(get_number("Stufe", 1, 1, kLevels));
+  s_.puzzle_id = get_setting("StufeNr", "A1");
+  s_.user_name = get_setting("LastUser", "");
+
+  // The language is in force before the record check, whose message uses it.
+  const std::string language = get_setting("Language", "Deutsch");
+  const auto known = std::find(kLanguageNames.begin(), kLanguageNames.end(), language);
+  s_.language_code = known == kLanguageNames.end() ? Int{0} : static_cast<Int>(known - kLanguageNames.begin());
+  s_.language_name = std::string(kLanguageNames[static_cast<std::size_t>(s_.language_code)]);
+  // TODO(language): apply the texts of s_.language_code to menus and tool tips here.
+
+  for (int r = 1; r <= 2; ++r)
+    for (int level = 1; level <= kLevels; ++level) {
+      const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
+      s_.range_stats[R][L] = static_cast<Int>(get_number(min_time_key(r, level), kNoRecord, 0, kNoRecord));
+      s_.record_holder[R][L] = get_setting(bester_key(r, level), "");
+    }
+  s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // trims the holders
+
+  const Long stored_check = static_cast<Long>(get_number("Check", 0, INT32_MIN, INT32_MAX));
+  s_.anker_option = get_number("Anker", 1, 0, 1) != 0;
+  menus_.find("mnuFileSetupAnker")->checked = s_.anker_option;
+  const std::string stored_version = get_setting("Version", "1.1.x");
+
+  if (records_tampered(stored_version, s_.version_text, stored_check, s_.check_value)) {
+    const RecordMessage m = record_check_message(s_.language_code);
+    box(std::string(m.title), m.text);
+    wipe_records(s_.range_stats, s_.record_holder);
+  }
+
+  set_run_mode(get_setting("Mode", "run") == "run");
+  // Form_Load sets the range up from this; a name it does not know means 3x3.
+  s_.range_name = get_setting("Range", "3x3");
+  if (s_.range_name != "4x4") s_.range_name = "3x3";
+}
+
+void FrmMain::save_settings() {
+  // A minimized window reports no useful geometry: the stored one stays, and
+  // everything else (records of this run included) is written as usual.
+  if (platform_.window_state() != WindowState::Minimized) {
+    save_setting("MainLeft", std::to_string(window_.left));
+    save_setting("MainTop", std::to_string(window_.top));
+    save_setting("MainWidth", std::to_string(window_.width));
+    save_setting("MainHeight", std::to_string(window_.height));
+  }
+  save_setting("Stufe", std::to_string(s_.level));
+  save_setting("StufeNr", s_.puzzle_id);
+  save_setting("LastUser", s_.user_name);
+  for (int r = 1; r <= 2; ++r)
+    for (int level = 1; level <= kLevels; ++level) {
+      const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
+      save_setting(min_time_key(r, level), std::to_string(s_.range_stats[R][L]));
+      save_setting(bester_key(r, level), s_.record_holder[R][L]);  // as entered
+    }
+  s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // over the trimmed names
+  save_setting("Mode", s_.mode_text);
+  save_setting("Check", std::to_string(s_.check_value));
+  save_setting("Language", s_.language_name);
+  save_setting("Range", s_.range_name);
+  save_setting("Anker", s_.anker_option ? "1" : "0");
+  save_setting("Version", s_.version_text);
+}
 
 void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
-  (void)solved;
-  (void)elapsed_tenths;
+  const RecordOutcome outcome =
+      zerdo::update_record(solved, s_.stop_time != 0, elapsed_tenths, s_.user_name,
+                           s_.shape.range_code, s_.level, s_.range_stats, s_.record_holder);
+  if (outcome == RecordOutcome::StopMessage) {
+    const RecordMessage m = intermediate_stop_message(s_.language_code);
+    box(std::string(m.title), m.text, Buttons::Ok, Icon::Exclamation);
+  }
+}
+
+// --- the player dialog -------------------------------------------------------
+
+void FrmMain::mnuFileUser_Click() {
+  Form form;
+  form.name = "DialogUser";
+  form.caption = "Zerdo User";
+  form.width = 4800;
+  form.height = 2160;
+  Control frame;
+  frame.kind = ControlKind::Frame;
+  frame.name = "Frame1";
+  frame.caption = "User";
+  frame.left = 120, frame.top = 120, frame.width = 3000, frame.height = 1335;
+  form.controls.add(frame);
+  Control name;
+  name.kind = ControlKind::TextBox;
+  name.name = "username";
+  name.caption = "";  // empty at every opening
+  name.left = 240, name.top = 600, name.width = 2760, name.height = 375;
+  form.controls.add(name);
+  Control ok;
+  ok.kind = ControlKind::Button;
+  ok.name = "OKButton";
+  ok.caption = "OK";
+  ok.left = 3360, ok.top = 240, ok.width = 1215, ok.height = 375;
+  form.controls.add(ok);
+  Control cancel = ok;
+  cancel.name = "CancelButton";
+  cancel.caption = "Cancel";
+  cancel.top = 720;
+  form.controls.add(cancel);
+  show_form(form);
+  set_form_caption();
+}
+
+bool FrmMain::DialogUser_Click(Form& form, const std::string& control) {
+  if (control == "OKButton") {
+    const Control* name = form.controls.find("username");
+    s_.user_name = name && name->caption ? *name->caption : std::string();
+    return true;
+  }
+  return control == "CancelButton" || control.empty();
 }
 
 }  // namespace zerdo

@@ -1,0 +1,97 @@
+// Saving the current puzzle to a file and loading one from a file.
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+#include "catalogue/puzzle_file.h"
+#include "play/frm_main.h"
+#include "ui/messages.h"
+
+namespace zerdo {
+namespace {
+
+constexpr Texts kSaveTitle{"Speichern", "Save", "Schrijven"};
+constexpr Texts kLoadTitle{"Laden", "Load", "Lesen"};
+constexpr Texts kFilter{"Alle Dateien (*.*)|*.*|Zerdo Dateien (*.zdo)|*.zdo",
+                        "All Files (*.*)|*.*|Zerdo Files (*.zdo)|*.zdo",
+                        "Alle bestanden (*.*)|*.*|Zerdo Bestand (*.zdo)|*.zdo"};
+
+// The dialog's title and filter in the language; none for an unknown code.
+std::pair<std::string, std::string> dialog_texts(const Texts& title, int lang) {
+  if (lang < 0 || lang > 2) return {};
+  return {std::string(in(title, lang)), std::string(in(kFilter, lang))};
+}
+
+// The whole file, at most one byte more than a puzzle file may have so that
+// the reader can refuse a larger one; nullopt when it cannot be read.
+std::optional<std::string> read_capped(const std::string& name) {
+  QFile file(QString::fromStdString(name));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.read(static_cast<qint64>(kMaxPuzzleFileBytes) + 1);
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return bytes.toStdString();
+}
+
+}  // namespace
+
+void FrmMain::mnuFileSave_Click() {
+  const auto [title, filter] = dialog_texts(kSaveTitle, s_.language_code);
+  const std::string name = platform_.file_dialog(FileDialogKind::Save, title, filter);
+  if (name.empty()) return;
+  file_name_ = name;
+  const std::string text = write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn,
+                                             s_.shape.field_count);
+  // Written beside the old file and put in its place only when complete, so
+  // a failed save leaves the existing file as it was.
+  QSaveFile file(QString::fromStdString(name));
+  const bool saved = file.open(QIODevice::WriteOnly) &&
+                     file.write(text.data(), static_cast<qint64>(text.size())) ==
+                         static_cast<qint64>(text.size()) &&
+                     file.commit();
+  if (!saved) {
+    const LoadMessage m = save_error_message(name, s_.language_code);
+    box(m.title, m.text);
+  }
+}
+
+void FrmMain::mnuFileLoad_Click() {
+  const auto [title, filter] = dialog_texts(kLoadTitle, s_.language_code);
+  const std::string name = platform_.file_dialog(FileDialogKind::Open, title, filter);
+  if (name.empty()) return;
+  file_name_ = name;
+  work_start();
+  // The file goes into a staging copy and is checked whole; only a file that
+  // passes every check reaches the card table.
+  StagedPuzzle staged;
+  LoadResult result{LoadError::CannotOpen};
+  if (const auto bytes = read_capped(name)) result = read_puzzle_file(*bytes, staged);
+  if (result.ok()) {
+    install_puzzle(staged);
+  } else {
+    const LoadMessage m = load_error_message(result, name, s_.language_code);
+    box(m.title, m.text);
+  }
+  reset_all_x_zerdos();
+  set_all_nummer();
+  setStatusBarZerdo(s_.puzzle_id, 0, "", false);
+  work_stop();
+}
+
+// Installs a checked file: the range switch with its generator run first (it
+// lays the board out and resets the pieces and the move counter), then the
+// file's cards replace the generated ones completely.
+void FrmMain::install_puzzle(const StagedPuzzle& p) {
+  s_.shape.field_count = static_cast<Int>(p.rows);
+  s_.puzzle_id = p.puzzle_name;
+  s_.level = static_cast<Int>(p.puzzle_name[0] - 'A' + 1);
+  reset_all_x_zerdos();
+  if (p.range_name == "4x4")
+    set_range_4x4_neu();
+  else
+    set_range_3x3_neu();
+  s_.sn.clear();
+  for (int r = 1; r <= p.rows; ++r)
+    for (int c = 1; c <= p.columns; ++c) s_.sn(r, c) = p.sn_buffer(r, c);
+}
+
+}  // namespace zerdo

@@ -1,0 +1,404 @@
+// The main window with the settings store, the hall of fame, the player
+// dialog and puzzle files, on the fake platform.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "catalogue/puzzle_file.h"
+#include "play/fake_platform.h"
+#include "play/frm_main.h"
+#include "records/records.h"
+
+namespace zerdo {
+namespace {
+
+// The fake platform, with typing in the player dialog and a record of the
+// file dialogs.
+class StorePlatform : public testing::FakePlatform {
+ public:
+  std::deque<std::string> typed;  // text in the player dialog before its button
+  struct Dialog {
+    FileDialogKind kind;
+    std::string title, filter;
+  };
+  std::vector<Dialog> dialogs;
+
+  void show_modal(Form& form, FormHandler& handler) override {
+    if (form.name == "DialogUser" && !typed.empty()) {
+      form.controls.find("username")->caption = typed.front();
+      typed.pop_front();
+    }
+    FakePlatform::show_modal(form, handler);
+  }
+  std::string file_dialog(FileDialogKind kind, const std::string& title,
+                          const std::string& filter) override {
+    dialogs.push_back({kind, title, filter});
+    return FakePlatform::file_dialog(kind, title, filter);
+  }
+};
+
+// A store as the game writes it at exit, with records and a matching check.
+std::map<std::string, std::string> written_store() {
+  std::map<std::string, std::string> st;
+  RangeStats stats{};
+  RecordHolders holders{};
+  wipe_records(stats, holders);
+  stats[1][3] = 834, holders[1][3] = "Ann";
+  stats[2][9] = 12000, holders[2][9] = "Bob";
+  for (int r = 1; r <= 2; ++r)
+    for (int level = 1; level <= 9; ++level) {
+      st[min_time_key(r, level)] = std::to_string(stats[r][level]);
+      st[bester_key(r, level)] = holders[r][level];
+    }
+  st["MainLeft"] = "300", st["MainTop"] = "400", st["MainWidth"] = "11895", st["MainHeight"] = "8040";
+  st["Stufe"] = "2", st["StufeNr"] = "B3", st["LastUser"] = "Ann";
+  st["Mode"] = "stop", st["Check"] = std::to_string(check_value_of(stats, holders));
+  st["Language"] = "English", st["Range"] = "3x3", st["Anker"] = "0", st["Version"] = "1.1.6";
+  return st;
+}
+
+class StoreWindow : public ::testing::Test {
+ protected:
+  void start() { w = std::make_unique<FrmMain>(platform), w->Form_Load(); }
+  const MainState& s() const { return w->state(); }
+  Int best(int range, int level) const { return s().range_stats[range][level]; }
+
+  StorePlatform platform;
+  std::unique_ptr<FrmMain> w;
+};
+
+TEST_F(StoreWindow, EmptyStoreStartsWithDefaultsAndWritesAFreshCheck) {
+  start();
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(w->window().width, 11895);
+  EXPECT_EQ(w->window().height, 8040);
+  EXPECT_EQ(s().language_name, "Deutsch");
+  EXPECT_TRUE(s().anker_option);
+  EXPECT_TRUE(w->menus().find("mnuFileSetupAnker")->checked);
+  EXPECT_EQ(s().play_mode, 1);
+  EXPECT_EQ(best(1, 1), kNoRecord);
+  EXPECT_EQ(s().check_value, 2700000);
+  w->Form_Unload();
+  EXPECT_EQ(platform.store["Check"], "2700000");
+  EXPECT_EQ(platform.store["Version"], "1.1.6");
+  EXPECT_EQ(platform.store["MinTime4x4 9"], "30000");
+  EXPECT_EQ(platform.store["Bester 1"], "");
+  EXPECT_EQ(platform.store["Range"], "3x3");
+  EXPECT_EQ(platform.store["Anker"], "1");
+  EXPECT_EQ(platform.store["Mode"], "run");
+  EXPECT_EQ(platform.store["StufeNr"], "A1");
+  EXPECT_EQ(platform.store.size(), 4u + 3u + 36u + 6u);
+}
+
+TEST_F(StoreWindow, WrittenStoreComesBackUnchanged) {
+  platform.store = written_store();
+  const auto before = platform.store;
+  start();
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(w->window().left, 300);
+  EXPECT_EQ(s().puzzle_id, "B3");
+  EXPECT_EQ(s().language_code, 1);
+  EXPECT_EQ(s().play_mode, 2);
+  EXPECT_FALSE(s().anker_option);
+  EXPECT_EQ(best(1, 3), 834);
+  EXPECT_EQ(s().record_holder[2][9], "Bob");
+  w->Form_Unload();
+  EXPECT_EQ(platform.store, before);
+}
+
+TEST_F(StoreWindow, RecordCheckWipesTamperedRecordsOnly) {
+  struct Case {
+    const char* what;
+    std::function<void(std::map<std::string, std::string>&)> change;
+    bool wiped;
+  };
+  const Case cases[] = {
+      {"faster time by hand", [](auto& st) { st["MinTime 3"] = "700"; }, true},
+      {"other holder by hand", [](auto& st) { st["Bester4x4 9"] = "Eve"; }, true},
+      {"time that is no number", [](auto& st) { st["MinTime 3"] = "fast"; }, true},
+      {"Check deleted", [](auto& st) { st.erase("Check"); st["MinTime 3"] = "700"; }, false},
+      {"other version", [](auto& st) { st["Version"] = "1.1.5"; st["MinTime 3"] = "700"; }, false},
+      {"blanks around a holder", [](auto& st) { st["Bester 3"] = "  Ann "; }, false},
+  };
+  for (const Case& c : cases) {
+    platform.store = written_store();
+    platform.boxes.clear();
+    c.change(platform.store);
+    start();
+    if (c.wiped) {
+      ASSERT_EQ(platform.boxes.size(), 1u) << c.what;
+      EXPECT_EQ(platform.boxes[0].title, "Zerdo Registry changed") << c.what;  // stored language
+      EXPECT_EQ(platform.boxes[0].text,
+                "All 'winners' data will be lost\nYou start from scratch over again!");
+      EXPECT_EQ(platform.boxes[0].icon, Icon::None);
+      EXPECT_EQ(best(1, 3), kNoRecord) << c.what;
+      EXPECT_EQ(s().record_holder[2][9], "") << c.what;
+    } else {
+      EXPECT_TRUE(platform.boxes.empty()) << c.what;
+      EXPECT_NE(best(1, 3), kNoRecord) << c.what;
+      EXPECT_EQ(s().record_holder[1][3], "Ann") << c.what;  // shown without the blanks
+    }
+    EXPECT_EQ(s().user_name, "Ann") << c.what;  // the other settings stand
+  }
+}
+
+TEST_F(StoreWindow, StoredValuesThatMakeNoSenseCountAsMissing) {
+  struct Case {
+    const char* key;
+    const char* value;
+    Int left, top, width, height;
+    bool anker;
+  };
+  const Case cases[] = {
+      {"MainLeft", "-100", -100, 0, 11895, 8040, true},  // partly on the screen: kept
+      {"MainLeft", "28800", 0, 0, 11895, 8040, true},    // right of the screen
+      {"MainLeft", "-11895", 0, 0, 11895, 8040, true},   // left of it
+      {"MainTop", "99999", 0, 0, 11895, 8040, true},     // beyond 16 bits
+      {"MainWidth", "-5", 0, 0, 11895, 8040, true},
+      {"MainHeight", "0", 0, 0, 11895, 8040, true},
+      {"MainWidth", "wide", 0, 0, 11895, 8040, true},
+      {"Anker", "0", 0, 0, 11895, 8040, false},
+      {"Anker", "7", 0, 0, 11895, 8040, true},
+      {"Anker", "yes", 0, 0, 11895, 8040, true},
+  };
+  for (const Case& c : cases) {
+    platform.store = {{c.key, c.value}};
+    start();
+    EXPECT_EQ(w->window().left, c.left) << c.key << "=" << c.value;
+    EXPECT_EQ(w->window().top, c.top) << c.key << "=" << c.value;
+    EXPECT_EQ(w->window().width, c.width) << c.key << "=" << c.value;
+    EXPECT_EQ(w->window().height, c.height) << c.key << "=" << c.value;
+    EXPECT_EQ(s().anker_option, c.anker) << c.key << "=" << c.value;
+  }
+}
+
+TEST_F(StoreWindow, UnknownLanguageAndRangeStartGermanOn3x3AndAreWrittenSo) {
+  platform.store = {{"Language", "Klingon"}, {"Range", "5x5"}};
+  start();
+  EXPECT_EQ(s().language_code, 0);
+  EXPECT_EQ(s().shape.range_code, 1);
+  w->Form_Unload();
+  EXPECT_EQ(platform.store["Language"], "Deutsch");
+  EXPECT_EQ(platform.store["Range"], "3x3");
+}
+
+TEST_F(StoreWindow, ClosingMinimizedKeepsTheGeometryButWritesTheRest) {
+  platform.store = written_store();
+  start();
+  w->window_moved(1, 2, 3, 4);
+  platform.typed.push_back("Zoe");
+  platform.form_clicks.push_back("OKButton");
+  ASSERT_TRUE(w->choose_menu("mnuFileUser"));
+  platform.state = WindowState::Minimized;
+  w->Form_Unload();
+  EXPECT_EQ(platform.store["MainLeft"], "300");
+  EXPECT_EQ(platform.store["MainHeight"], "8040");
+  EXPECT_EQ(platform.store["MainWidth"], "11895");
+  EXPECT_EQ(platform.store["LastUser"], "Zoe");
+  EXPECT_EQ(platform.store["Check"], written_store()["Check"]);
+}
+
+TEST_F(StoreWindow, SolvedGameEntersTheHallOfFameUnlessStopped) {
+  start();  // A1, level 1, 3x3
+  platform.typed.push_back(" Bob ");
+  platform.form_clicks.push_back("OKButton");
+  w->choose_menu("mnuFileUser");
+  w->setStatusBarZerdo("A1", 1, "", false);  // the first move starts the clock
+  platform.now += 83470;
+  w->setStatusBarZerdo("A1", 9, "", true);
+  EXPECT_EQ(best(1, 1), 834);
+  EXPECT_EQ(s().record_holder[1][1], " Bob ");
+  EXPECT_EQ(s().range_stats[1][kRowNewRecords], 1);
+  w->setStatusBarZerdo("A1", 1, "", false);  // the same time again is no record
+  platform.now += 83400;
+  w->setStatusBarZerdo("A1", 9, "", true);
+  EXPECT_EQ(s().range_stats[1][kRowNewRecords], 1);
+  EXPECT_TRUE(platform.boxes.empty());
+
+  w->choose_menu("mnuFileStop");
+  w->choose_menu("mnuFileRun");
+  w->setStatusBarZerdo("A1", 1, "", false);
+  platform.now += 10;
+  w->setStatusBarZerdo("A1", 9, "", true);
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.boxes[0].title, "Zerdo Gewinner Register");
+  EXPECT_EQ(platform.boxes[0].icon, Icon::Exclamation);
+  EXPECT_EQ(best(1, 1), 834);
+
+  w->Form_Unload();
+  EXPECT_EQ(platform.store["MinTime 1"], "834");
+  EXPECT_EQ(platform.store["Bester 1"], " Bob ");
+  std::string bob = "Bob";
+  EXPECT_EQ(platform.store["Check"], std::to_string(2700000 - 30000 + 834 + hexwert(bob)));
+}
+
+TEST_F(StoreWindow, PlayerDialogSetsTheNameOnlyOnOk) {
+  start();
+  platform.typed = {"Ann", "Eve", ""};
+  platform.form_clicks = {"OKButton", "CancelButton", "OKButton"};
+  w->choose_menu("mnuFileUser");
+  EXPECT_EQ(s().user_name, "Ann");
+  EXPECT_EQ(w->window().caption, "Zerdo 3x3  User = Ann");
+  const Form* f = w->last_form("DialogUser");
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->caption, "Zerdo User");
+  EXPECT_EQ(f->controls.find("username")->caption, "");  // empty at every opening
+  EXPECT_EQ(f->controls.find("Frame1")->caption, "User");
+  EXPECT_EQ(f->controls.find("OKButton")->caption, "OK");
+  EXPECT_EQ(f->controls.find("CancelButton")->caption, "Cancel");
+  w->choose_menu("mnuFileUser");
+  EXPECT_EQ(s().user_name, "Ann");
+  w->choose_menu("mnuFileUser");
+  EXPECT_EQ(s().user_name, "");
+  EXPECT_EQ(w->window().caption, "Zerdo 3x3  No User");
+}
+
+// --- puzzle files -----------------------------------------------------------
+
+class FileWindow : public StoreWindow {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    start();
+  }
+  std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+  static std::string read(const std::string& p) {
+    QFile f(QString::fromStdString(p));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("<none>");
+  }
+  static void write(const std::string& p, const std::string& bytes) {
+    QFile f(QString::fromStdString(p));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  }
+  void save(const std::string& p) {
+    platform.file_names.push_back(p);
+    ASSERT_TRUE(w->choose_menu("mnuFileSave"));
+  }
+  void load(const std::string& p) {
+    platform.file_names.push_back(p);
+    ASSERT_TRUE(w->choose_menu("mnuFileLoad"));
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(FileWindow, SavesTheShownPuzzleByteForByteWithTheDialogsOfTheLanguage) {
+  save(path("a1.zdo"));
+  const std::string text = read(path("a1.zdo"));
+  const std::string head =
+      "\"Zerdo Version 1.1.6\"\r\n\"3x3\",\"A1\"\r\n1,2,9,9,0,0,-1,0,0,0,0,0,0,0,0,";
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  EXPECT_EQ(text, write_puzzle_file("1.1.6", "3x3", "A1", s().sn, 9));
+  ASSERT_EQ(platform.dialogs.size(), 1u);
+  EXPECT_EQ(platform.dialogs[0].kind, FileDialogKind::Save);
+  EXPECT_EQ(platform.dialogs[0].title, "Speichern");
+  EXPECT_EQ(platform.dialogs[0].filter, "Alle Dateien (*.*)|*.*|Zerdo Dateien (*.zdo)|*.zdo");
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(w->menus().find("mnuFileSave")->caption, "&Speichern");
+  EXPECT_EQ(w->menus().find("mnuFileLoad")->caption, "&Laden");
+}
+
+TEST_F(FileWindow, LoadsASavedPuzzleBack) {
+  w->choose_menu("mnuFileZerdoC3");
+  const CardTable c3 = s().sn;
+  save(path("c3.zdo"));
+  w->choose_menu("mnuFileZerdoA2");
+  load(path("c3.zdo"));
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(s().level, 3);
+  for (int r = 1; r <= 16; ++r)
+    for (int c = 1; c <= 16; ++c) EXPECT_EQ(s().sn(r, c), c3(r, c)) << r << "/" << c;
+  for (int r = 1; r <= 9; ++r) EXPECT_EQ(s().solution[c3(r, sn_field)], c3(r, sn_Loesung)) << r;
+  EXPECT_EQ(s().moves, 0);
+  EXPECT_FALSE(w->window().hourglass);
+  EXPECT_EQ(platform.dialogs.back().title, "Laden");
+}
+
+TEST_F(FileWindow, LoadsA4x4FileOntoThe3x3Board) {
+  CardTable sn;
+  for (int r = 1; r <= 16; ++r) {
+    sn(r, sn_nr) = r;
+    sn(r, sn_field) = (r * 5) % 16 + 1;
+    sn(r, sn_Loesung) = (r * 3) % 16 + 1;
+    sn(r, sn_pict) = sn(r, sn_Loesung);
+    sn(r, sn_titel) = kTrue;
+    sn(r, sn_anker) = r == 4 ? kTrue : kFalse;
+    sn(r, sn_rsv_1) = r;
+  }
+  write(path("big.zdo"), write_puzzle_file("1.1.6", "4x4", "Ix", sn, 16));
+  load(path("big.zdo"));
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(s().shape.range_code, 2);
+  EXPECT_EQ(s().shape.field_count, 16);
+  EXPECT_EQ(s().range_name, "4x4");
+  EXPECT_EQ(s().level, 9);
+  EXPECT_TRUE(s().sn == sn);
+  for (int r = 1; r <= 16; ++r) EXPECT_EQ(s().solution[s().sn(r, sn_field)], s().sn(r, sn_Loesung));
+}
+
+TEST_F(FileWindow, RefusedFilesLeaveThePuzzleAsItWas) {
+  w->choose_menu("mnuFileZerdoB2");
+  const std::string good = write_puzzle_file("1.1.6", "3x3", "A1", s().sn, 9);
+  std::string wrong_row = good;
+  wrong_row.replace(wrong_row.find("\r\n2,") + 2, 1, "3");
+  std::string field_ten = good;
+  field_ten.replace(field_ten.find("\r\n1,") + 4, 1, "10");
+  write(path("row.zdo"), wrong_row);
+  write(path("ten.zdo"), field_ten);
+  write(path("big.zdo"), good + std::string(kMaxPuzzleFileBytes, '\n'));
+  struct Case {
+    std::string file, title, text;
+  };
+  const Case cases[] = {
+      {path("row.zdo"), "NOT a Zerdo-file", "File =\n" + path("row.zdo") + "\n\nNO file loaded."},
+      {path("ten.zdo"), "KEINE Zerdo-Datei",
+       "Datei =\n" + path("ten.zdo") + "\n\nZeile 3, Wert 2: 10 ist nicht erlaubt.\nKEINE Datei geladen."},
+      {path("none.zdo"), "KEINE Zerdo-Datei",
+       "Datei =\n" + path("none.zdo") + "\n\nDie Datei lässt sich nicht öffnen.\nKEINE Datei geladen."},
+      {path("big.zdo"), "KEINE Zerdo-Datei",
+       "Datei =\n" + path("big.zdo") + "\n\nDie Datei ist zu groß (mehr als 64 KB).\nKEINE Datei geladen."},
+  };
+  const CardTable before = s().sn;
+  const auto solution = s().solution;
+  for (const Case& c : cases) {
+    platform.boxes.clear();
+    load(c.file);
+    ASSERT_EQ(platform.boxes.size(), 1u) << c.file;
+    EXPECT_EQ(platform.boxes[0].title, c.title);
+    EXPECT_EQ(platform.boxes[0].text, c.text);
+    EXPECT_EQ(platform.boxes[0].buttons, Buttons::Ok);
+    EXPECT_TRUE(s().sn == before) << c.file;
+    EXPECT_EQ(s().solution, solution) << c.file;
+    EXPECT_EQ(s().puzzle_id, "B2") << c.file;
+    EXPECT_EQ(s().level, 2) << c.file;
+    EXPECT_EQ(s().shape.field_count, 9) << c.file;
+    EXPECT_FALSE(w->window().hourglass) << c.file;
+    EXPECT_EQ(w->panels()[1].text, "Zerdo : B2        Zug 0") << c.file;
+  }
+}
+
+TEST_F(FileWindow, CancelledDialogsChangeNothing) {
+  platform.store = {{"Language", "Vlaams"}};
+  start();
+  const CardTable before = s().sn;
+  w->choose_menu("mnuFileLoad");
+  w->choose_menu("mnuFileSave");
+  ASSERT_EQ(platform.dialogs.size(), 2u);
+  EXPECT_EQ(platform.dialogs[0].title, "Lesen");
+  EXPECT_EQ(platform.dialogs[1].title, "Schrijven");
+  EXPECT_EQ(platform.dialogs[1].filter, "Alle bestanden (*.*)|*.*|Zerdo Bestand (*.zdo)|*.zdo");
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_TRUE(s().sn == before);
+}
+
+TEST_F(FileWindow, FailedSaveSaysSoAndKeepsTheOldFile) {
+  save(dir.path().toStdString());  // a folder cannot be replaced by a file
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.boxes[0].title, "Zerdo Speichern");
+  EXPECT_TRUE(QDir(dir.path()).exists());
+}
+
+}  // namespace
+}  // namespace zerdo
