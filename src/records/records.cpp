@@ -113,7 +113,7 @@ void wipe_records(RangeStats& stats, RecordHolders& holders) {
 RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tenths,
                             const std::string& user_name, int range, int level,
                             RangeStats& stats, RecordHolders& holders) {
-  if (!solved) return RecordOutcome::Nothing;
+  if (!solved || range < 1 || range > 2 || level < 1 || level > kLevels) return RecordOutcome::Nothing;
   if (stopped) return RecordOutcome::StopMessage;
   if (elapsed_tenths < 0) elapsed_tenths = 0;
   if (elapsed_tenths >= stats[range][level]) return RecordOutcome::Nothing;

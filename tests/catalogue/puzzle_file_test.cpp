@@ -2,59 +2,30 @@
 
 #include <cctype>
 #include <functional>
-#include <sstream>
 #include <vector>
 
+#include "catalogue/builtin.h"
 #include "catalogue/puzzle_file.h"
 
 namespace zerdo {
 namespace {
 
-// Card records in the notation of the built-in catalogue: "F/P", "gV", "s..."
-// and "x..." cell digits, "+P:F" extra pictures. The solution pieces of every
-// built-in puzzle are 9, 6, 3, 7, 4, 1, 8, 5, 2.
-CardTable builtin(const std::vector<std::string>& cards, bool titel) {
-  constexpr Long kLoesung[] = {0, 9, 6, 3, 7, 4, 1, 8, 5, 2};
+// The card table of a built-in puzzle as the game stores it.
+CardTable builtin(std::string_view id) {
+  const BuiltinPuzzle& p = kBuiltinPuzzles[static_cast<std::size_t>(*builtin_index(id))];
   CardTable sn;
   for (int r = 1; r <= 9; ++r) {
-    std::istringstream in(cards[static_cast<std::size_t>(r - 1)]);
-    std::string tok;
-    int extra = 0;
-    sn(r, sn_nr) = r;
-    sn(r, sn_Loesung) = kLoesung[r];
-    sn(r, sn_titel) = titel ? kTrue : kFalse;
-    while (in >> tok) {
-      auto mask = [&] {
-        Long m = 0;
-        for (char c : tok.substr(1)) m |= Long{1} << (c - '1');
-        return m;
-      };
-      const auto slash = tok.find_first_of("/:");
-      if (tok[0] == 'g') sn(r, sn_vorgabe) = std::stoi(tok.substr(1));
-      else if (tok[0] == 's') sn(r, sn_sperre) = mask();
-      else if (tok[0] == 'x') sn(r, sn_kreuze) = mask();
-      else if (tok[0] == '+') {
-        sn(r, sn_pict_2 + 2 * extra) = std::stoi(tok.substr(1, slash - 1));
-        sn(r, sn_field_2 + 2 * extra) = std::stoi(tok.substr(slash + 1));
-        ++extra;
-      } else {
-        sn(r, sn_field) = std::stoi(tok.substr(0, slash));
-        sn(r, sn_pict) = std::stoi(tok.substr(slash + 1));
-      }
-    }
+    const CardRecord c = *decode_card(p, r);
+    const Long values[] = {r, c.field, c.loesung, c.pict, c.vorgabe, c.sperre, c.titel ? kTrue : kFalse,
+                           c.kreuze, c.pict_2, c.field_2, c.pict_3, c.field_3, c.pict_4, c.field_4};
+    for (int col = sn_nr; col <= sn_field_4; ++col) sn(r, col) = values[col - 1];
   }
   return sn;
 }
 
-CardTable a1() { return builtin({"2/9", "7/6", "6/3", "9/7", "3/4", "4/1", "8/8", "1/5", "5/2"}, true); }
-
+CardTable a1() { return builtin("A1"); }
 // G9 uses the blot of purple (17) four times: as many as the cards hold.
-CardTable g9() {
-  return builtin({"5/17 s123789 x4", "4/17 s12468 x3579", "1/5 g8 s134679 +2:2",
-                  "6/22 g3 s456789 +8:1", "2/22 s1346789 +19:5", "8/23 g9 s123567 +21:4",
-                  "7/9 g1 s356789 +17:2 +17:4", "9/4 g5 s123479 +18:6", "3/23 g9 s124578 +3:3"},
-                 false);
-}
+CardTable g9() { return builtin("G9"); }
 
 // A finished 4x4 level-I puzzle: anchors, masks over all sixteen cells, the
 // generator's work column, pictures of the 4x4 pieces.
@@ -126,6 +97,15 @@ TEST(PuzzleFileReader, RoundTripsBothRanges) {
     EXPECT_EQ(p.rows, c.n);
     EXPECT_EQ(p.columns, 16);
     EXPECT_TRUE(p.sn_buffer == c.sn) << c.name;
+  }
+}
+
+TEST(PuzzleFileReader, AcceptsEveryBuiltInPuzzle) {
+  for (const BuiltinPuzzle& b : kBuiltinPuzzles) {
+    StagedPuzzle p;
+    const LoadResult r = read_puzzle_file(write_puzzle_file("1.1.6", "3x3", b.id, builtin(b.id), 9), p);
+    EXPECT_TRUE(r.ok()) << b.id << ": error " << static_cast<int>(r.error) << " line " << r.line
+                        << " item " << r.item;
   }
 }
 

@@ -104,11 +104,15 @@ TEST_F(Records, UpdateRecordEntersOnlyFasterUnstoppedWins) {
   EXPECT_EQ(stats[2][4], kNoRecord);  // the other range is untouched
 }
 
-TEST_F(Records, UpdateRecordTakesAnEmptyNameAndNeverStoresALongGame) {
+TEST_F(Records, UpdateRecordTakesAnEmptyNameButNoLongGameOrUnknownLevel) {
   EXPECT_EQ(update_record(true, false, 29999, "", 2, 9, stats, holders), RecordOutcome::NewRecord);
   EXPECT_EQ(holders[2][9], "");
   EXPECT_EQ(update_record(true, false, 100000, "x", 2, 8, stats, holders), RecordOutcome::Nothing);
   EXPECT_EQ(stats[2][8], kNoRecord);
+  // A level the hall of fame has no row for enters nothing.
+  const RangeStats before = stats;
+  EXPECT_EQ(update_record(true, false, 5, "x", 1, 10, stats, holders), RecordOutcome::Nothing);
+  EXPECT_EQ(stats, before);
 }
 
 TEST(StoredNumber, AcceptsOnlyWholeNumbersInRange) {
