@@ -88,15 +88,17 @@ void MainWindow::dispatch(const std::function<void()>& f) {
   busy_ = true;
   f();
   busy_ = false;
+  // Exit unloads the controller; the window follows.
+  if (!frm_->is_loaded()) {
+    unloaded_ = true;
+    timer_.stop();
+    close();
+    return;
+  }
   refresh();
 }
 
 void MainWindow::choose(const std::string& name) {
-  // Exit closes the window; the close runs the controller's shutdown once.
-  if (name == "mnuFileExit") {
-    if (!busy_) close();
-    return;
-  }
   dispatch([this, name] { frm_->choose_menu(name); });
 }
 
@@ -236,12 +238,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!unloaded_) {
-    timer_.stop();
+  timer_.stop();
+  unloaded_ = true;
+  if (frm_->is_loaded()) {
     busy_ = true;
     frm_->Form_Unload();
     busy_ = false;
-    unloaded_ = true;
   }
   event->accept();
 }

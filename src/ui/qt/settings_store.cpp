@@ -1,6 +1,7 @@
 #include "ui/qt/settings_store.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 
 namespace zerdo {
@@ -20,8 +21,8 @@ QString key_path(const std::string& section, const std::string& key) {
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Zerdo"), QStringLiteral("Zerdo"))) {}
+    : SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    QStringLiteral("/Zerdo/Zerdo.conf")) {}
 
 SettingsStore::SettingsStore(const QString& file)
     : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
