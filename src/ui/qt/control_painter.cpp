@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QtMath>
+#include <vector>
 
 #include "ui/board_view.h"
 #include "ui/qt/piece_painter.h"
@@ -134,6 +135,13 @@ void paint_frame(QPainter& p, const Control& c) {
   }
   const QString caption = caption_of(c);
   if (caption.isEmpty()) return;
+  // A field of the solution window with a caption holds a wrong piece.
+  const bool wrong = c.name == "Frame1";
+  if (wrong) {
+    p.setPen(QPen(QColor(200, 40, 40), 1.5));
+    p.setBrush(QColor(220, 60, 60, 28));
+    p.drawRect(body.adjusted(0.75, 0.75, -0.75, -0.75));
+  }
   p.setFont(caption_font());
   const QFontMetricsF fm(p.font());
   const qreal text_w = fm.horizontalAdvance(caption);
@@ -142,7 +150,7 @@ void paint_frame(QPainter& p, const Control& c) {
   p.setPen(Qt::NoPen);
   p.setBrush(back);
   p.drawRect(text_r);
-  p.setPen(kText);
+  p.setPen(wrong ? QColor(180, 20, 20) : kText);
   p.drawText(text_r, Qt::AlignCenter, caption);
 }
 
@@ -214,7 +222,19 @@ void paint_controls(QPainter& p, const ControlSet& set,
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  for (const Control& c : set.all()) {
+  // A piece held by the mouse (it has a border while dragged) floats above
+  // everything else, so it comes last.
+  const auto held = [](const Control& c) {
+    return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
+  };
+  std::vector<const Control*> order;
+  order.reserve(set.size());
+  for (const Control& c : set.all())
+    if (!held(c)) order.push_back(&c);
+  for (const Control& c : set.all())
+    if (held(c)) order.push_back(&c);
+  for (const Control* cp : order) {
+    const Control& c = *cp;
     if (!c.visible || c.width <= 0 || c.height <= 0) continue;
     if (skip && skip(c)) continue;
     switch (c.kind) {

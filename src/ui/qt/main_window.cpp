@@ -44,6 +44,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   platform_.set_window(this);
   platform_.set_before_modal([this] { refresh(); });
   setWindowIcon(program_icon());
+  // The menu bar in the window's own colour, so board and bar are one piece.
+  QPalette bar = menuBar()->palette();
+  bar.setColor(QPalette::Window, control_back_colour(Control{}));
+  bar.setColor(QPalette::Button, control_back_colour(Control{}));
+  menuBar()->setPalette(bar);
+  menuBar()->setAutoFillBackground(true);
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
