@@ -1,0 +1,221 @@
+// The game's main window under Qt: menus, dragging with the mouse, painting
+// and the secondary windows, on the real controller.
+#include <QAction>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "model/pictures.h"
+#include "play/frm_main.h"
+#include "ui/qt/board_widget.h"
+#include "ui/qt/form_dialog.h"
+#include "ui/qt/main_window.h"
+
+using namespace zerdo;
+
+namespace {
+
+// 3x3 board: the corner of field 1 and the size of a field (twips).
+constexpr long kBoardLeft = 180, kBoardTop = 4020, kField = 960;
+
+QPoint to_px(long x_twips, long y_twips) {
+  return QPoint(static_cast<int>(x_twips / 15), static_cast<int>(y_twips / 15));
+}
+
+// A point well inside field f (1..9): the pointer, and so the piece's corner,
+// goes there.
+QPoint field_point(int f) {
+  const int row = (f - 1) / 3, col = (f - 1) % 3;
+  return to_px(kBoardLeft + kField * col + 200, kBoardTop + kField * row + 150);
+}
+
+// The colour at a point given in logical pixels, whatever the pixel ratio.
+QColor colour_at(const QImage& img, QPointF logical) {
+  const qreal dpr = img.devicePixelRatio();
+  return img.pixelColor(QPoint(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr)));
+}
+
+bool purple(const QColor& c) { return c.red() > c.green() + 50 && c.blue() > c.green() + 50; }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void dragged_piece_snaps_into_field();
+  void hidden_item_works_through_its_shortcut();
+  void builtin_puzzle_played_to_the_praise();
+  void wrong_board_opens_the_solution_window();
+  void painting_is_crisp_at_double_pixel_ratio();
+  void exit_closes_the_window();
+
+ private:
+  const Control& piece(int k) const {
+    return *window_->frm().controls().find("Picture_" + std::string(picture_name(k)));
+  }
+  void install_a1();
+  // Drags piece k with the mouse so its corner lands on target (logical px).
+  void drag(int k, QPoint target);
+
+  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<MainWindow> window_;
+  std::vector<MessageBox> boxes_;
+  Answer answer_ = Answer::Ok;
+};
+
+void MainWindowTest::init() {
+  // A fresh settings store for every test: the game starts as on first run.
+  config_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(config_->isValid());
+  qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+  boxes_.clear();
+  answer_ = Answer::Ok;
+  window_ = std::make_unique<MainWindow>();
+  window_->platform().message_hook = [this](const MessageBox& b) {
+    boxes_.push_back(b);
+    return b.buttons == Buttons::Ok ? Answer::Ok : answer_;
+  };
+  window_->start();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void MainWindowTest::cleanup() {
+  window_.reset();
+  config_.reset();
+}
+
+void MainWindowTest::install_a1() {
+  QAction* a1 = window_->menu_action("mnuFileZerdoA1");
+  QVERIFY(a1);
+  a1->trigger();
+  QCOMPARE(window_->frm().state().puzzle_id, std::string("A1"));
+  QCOMPARE(window_->frm().state().moves, Int{0});
+}
+
+void MainWindowTest::drag(int k, QPoint target) {
+  BoardWidget* board = window_->board();
+  const QPoint start = QRectF(piece(k).left / 15.0, piece(k).top / 15.0, 48, 48).center().toPoint();
+  QCOMPARE(board->piece_at(start), k);
+  QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start);
+  QCOMPARE(piece(k).border.value_or(0), Int{1});  // the dragging look
+  for (const QPoint& p : {(start + target) / 2, target}) {
+    QMouseEvent move(QEvent::MouseMove, p, board->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(board, &move);
+  }
+  QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, target);
+  QCOMPARE(piece(k).border.value_or(0), Int{0});
+}
+
+void MainWindowTest::dragged_piece_snaps_into_field() {
+  install_a1();
+  const FrmMain& frm = window_->frm();
+  // The corner released at (1305, 4155) twips lies in field 2, which snaps
+  // the piece to (180 + 960 + 80, 4020 + 100).
+  drag(1, to_px(1305, 4155));
+  QCOMPARE(piece(1).left, Int{1220});
+  QCOMPARE(piece(1).top, Int{4120});
+  QCOMPARE(frm.state().placement[1], Int{2});
+  QCOMPARE(frm.state().moves, Int{1});
+
+  // Painted where the model says: purple in the middle of the piece, the
+  // window colour in the margin.
+  const QImage img = window_->board()->grab().toImage();
+  QVERIFY(purple(colour_at(img, QPointF((1220 + 360) / 15.0, (4120 + 420) / 15.0))));
+  QCOMPARE(colour_at(img, QPointF(1, 1)), QColor(212, 208, 200));
+  QVERIFY(!purple(colour_at(img, QPointF(field_point(1)) + QPointF(20, 20))));
+}
+
+void MainWindowTest::hidden_item_works_through_its_shortcut() {
+  install_a1();
+  QVERIFY(!window_->menu_action("mnuFileSonst")->isVisible());
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
+  // Ctrl+N shows the solution of all but the last two pieces.
+  QCOMPARE(window_->frm().state().moves, Int{7});
+  int placed = 0;
+  for (int p = 1; p <= 9; ++p) placed += window_->frm().state().placement[static_cast<std::size_t>(p)] != 0;
+  QCOMPARE(placed, 7);
+}
+
+void MainWindowTest::builtin_puzzle_played_to_the_praise() {
+  install_a1();
+  const MainState& s = window_->frm().state();
+  for (int f = 1; f <= 9; ++f) drag(s.solution[static_cast<std::size_t>(f)], field_point(f));
+  QCOMPARE(s.moves, Int{9});
+  QCOMPARE(boxes_.size(), std::size_t{1});
+  QCOMPARE(boxes_.back().title, std::string("Zerdo"));
+  QCOMPARE(boxes_.back().text, std::string("!! Sehr gut : gewonnen und nur 9 mal gezogen!!"));
+}
+
+void MainWindowTest::wrong_board_opens_the_solution_window() {
+  install_a1();
+  answer_ = Answer::Yes;
+  bool shown = false;
+  window_->platform().form_hook = [&](Form& form, FormHandler& handler) {
+    shown = true;
+    QCOMPARE(form.name, std::string("frmLoesung"));
+    FormDialog dialog(form, handler, window_.get());
+    dialog.show();
+    QPushButton* ok = dialog.button("cmdOK");
+    QVERIFY(ok);
+    // The frames and pictures are painted, the button is a real one.
+    const QImage img = dialog.grab().toImage();
+    QCOMPARE(colour_at(img, QPointF(1, 1)), QColor(212, 208, 200));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+  };
+  // Pieces 1 and 2 change places: two fields wrong.
+  const MainState& s = window_->frm().state();
+  int first = 0, second = 0;
+  for (int f = 1; f <= 9; ++f) {
+    const int k = s.solution[static_cast<std::size_t>(f)];
+    const int target = f == 1 ? 2 : f == 2 ? 1 : f;
+    if (f == 1) first = k;
+    if (f == 2) second = k;
+    drag(k, field_point(target));
+  }
+  QVERIFY(first != second);
+  QVERIFY(shown);
+  QCOMPARE(boxes_.back().text, std::string("Soll angezeigt werden welche verkehrt sind? ( 2)"));
+}
+
+void MainWindowTest::painting_is_crisp_at_double_pixel_ratio() {
+  BoardWidget* board = window_->board();
+  QImage img(board->size() * 2, QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(2);
+  img.fill(Qt::black);
+  board->render(&img);
+  // The stock frame's left edge at 4 px: its dark line fills exactly two
+  // device pixels, the light line the next two, nothing is smeared.
+  const int y = 2 * 100;
+  QCOMPARE(img.pixelColor(7, y), QColor(212, 208, 200));
+  QCOMPARE(img.pixelColor(8, y), QColor(140, 136, 128));
+  QCOMPARE(img.pixelColor(9, y), QColor(140, 136, 128));
+  QCOMPARE(img.pixelColor(10, y), QColor(255, 255, 255));
+  QCOMPARE(img.pixelColor(11, y), QColor(255, 255, 255));
+  QCOMPARE(img.pixelColor(12, y), QColor(212, 208, 200));
+  // A piece in the stock is drawn at twice the size: purple at its middle.
+  QVERIFY(purple(colour_at(img, QRectF(piece(1).left / 15.0, piece(1).top / 15.0, 48, 48).center() +
+                                    QPointF(0, 6))));
+}
+
+void MainWindowTest::exit_closes_the_window() {
+  QAction* exit = window_->menu_action("mnuFileExit");
+  QVERIFY(exit);
+  exit->trigger();
+  QVERIFY(!window_->frm().is_loaded());
+  QVERIFY(!window_->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
