@@ -8,6 +8,8 @@
 
 namespace zerdo {
 
+struct BoardMasks;
+
 // What the generator needs from the main window besides the card table: the
 // random source, the level switch, the card drawing and the alert box.
 class GeneratorHost {
@@ -59,6 +61,14 @@ class Generator {
   void calc_minimum(Int r);
   void calc_anker(Int r, int column);
   void min_anker(Int first);
+  // Finish one anchored card: borderless cells from the anchor table, then a
+  // chance to move the pattern by one row and by one column.
+  void sn_field_check_3x3(Int r);
+  void sn_field_check_4x4(Int r);
+  // Move an anchored card's grey box and anchor by one row (one column) towards
+  // an outer line that is wholly borderless, in three cases of four.
+  void ankerversatz_r(Int r, Long top, Long bottom);
+  void ankerversatz_c(Int r, Long left, Long right);
 
   // Level recipes that only the generator uses.
   void generate_mixed_puzzle(bool anchors);
@@ -70,6 +80,14 @@ class Generator {
   bool field_taken(int f) const { return field_taken_[f]; }
 
  private:
+  bool chance(Int p);  // prozent on a constant
+  void verschiebe(Int r, bool rows, int own);
+  void sn_field_check(Int r, const BoardMasks& m, int n);
+  void ankerversatz(Int r, Long first_line, Long last_line, Long step);
+  Long anchor_sperre(Long box, Long anchor) const;
+  void common_start(Int level);
+  void for_every_card(void (Generator::*op)(Int, int), int column, int first = 1);
+
   CardTable& sn_;
   const BoardShape& shape_;
   const FixedTables& t_;

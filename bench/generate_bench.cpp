@@ -1,0 +1,54 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "generation/anchor_tables.h"
+#include "generation/generator.h"
+#include "generation/random_source.h"
+#include "model/card_table.h"
+#include "model/tables.h"
+
+namespace {
+
+using namespace zerdo;
+
+// A main window that only hands out random numbers; drawing and menus cost nothing.
+class QuietHost : public GeneratorHost {
+ public:
+  float draw_uniform() override { return source.next(); }
+  void StufeXunchecked(Int, const std::string&, bool, bool, bool) override {}
+  void reset_all_x_zerdos() override {}
+  void set_all_nummer() override {}
+  void set_anchor_check(bool) override {}
+  void alert(const std::string&) override {}
+
+  RandomSource source;
+};
+
+void generate(benchmark::State& state, Int level, BoardShape shape) {
+  FixedTables tables;
+  tables.fill();
+  AnchorTables anchors;
+  anchors.build();
+  CardTable sn;
+  QuietHost host;
+  host.source.seed(12345);
+  Generator gen{sn, shape, tables, anchors, host};
+  for (auto _ : state) {
+    gen.generate_puzzle(level);
+    benchmark::DoNotOptimize(sn);
+  }
+}
+
+const int registered = [] {
+  const BoardShape boards[] = {{1, 9, 3}, {2, 16, 4}};
+  for (Int level = 1; level <= 9; ++level)
+    for (const BoardShape& board : boards) {
+      const std::string name = std::string("generate/") + static_cast<char>('A' + level - 1) +
+                               (board.range_code == 1 ? "/3x3" : "/4x4");
+      benchmark::RegisterBenchmark(name.c_str(), generate, level, board);
+    }
+  return 0;
+}();
+
+}  // namespace

@@ -1,0 +1,132 @@
+#include "generation/generator.h"
+
+#include <array>
+#include <string>
+
+namespace zerdo {
+
+namespace {
+
+// The puzzle ids of generated puzzles, "Ax" .. "Ix", built once.
+const std::string& generated_id(Int level) {
+  static const std::array<std::string, 10> ids = {"", "Ax", "Bx", "Cx", "Dx", "Ex", "Fx", "Gx", "Hx", "Ix"};
+  return ids[static_cast<std::size_t>(level)];
+}
+
+// What the levels with the common start apply after it, in this order; crosses
+// go on cards n+1..N, every other operation on every card. G and I have their
+// own recipe.
+struct Recipe {
+  bool grey_box, klex, disabled, gesperrt, minimum;
+};
+// clang-format off
+constexpr std::array<Recipe, 10> kRecipes{{
+    //  grey box  klex   disabled gesperrt minimum
+    {},
+    {false, false, false, false, false},  // A
+    {true,  false, false, false, false},  // B
+    {true,  false, true,  false, true},   // C
+    {true,  true,  false, false, false},  // D
+    {true,  true,  true,  false, true},   // E
+    {true,  true,  false, true,  false},  // F
+    {},                                   // G: generate_mixed_puzzle
+    {true,  true,  false, true,  true},   // H
+    {},                                   // I: generate_mixed_puzzle
+}};
+// clang-format on
+
+}  // namespace
+
+void Generator::for_every_card(void (Generator::*op)(Int, int), int column, int first) {
+  for (int r = first; r <= shape_.field_count; ++r) (this->*op)(static_cast<Int>(r), column);
+}
+
+void Generator::common_start(Int level) {
+  host_.StufeXunchecked(level, generated_id(level), true, false, false);
+  host_.reset_all_x_zerdos();
+  calc_a_row_1_n(sn_field, shape_.field_count);
+  calc_a_row_1_n(sn_Loesung, shape_.field_count);
+  kopiere(sn_, shape_.field_count, sn_Loesung, sn_pict);
+}
+
+void Generator::generate_puzzle(Int level) {
+  const int count = shape_.field_count;
+  for (int r = 1; r <= count && r <= kRecords; ++r) {
+    for (int c = 0; c < kColumns; ++c) sn_(r, c) = 0;
+    sn_(r, sn_nr) = r;
+    sn_(r, sn_titel) = kTrue;
+  }
+
+  if (level == 7 || level == 9) {
+    host_.StufeXunchecked(level, generated_id(level), true, false, false);
+    generate_mixed_puzzle(level == 9);
+  } else if (level >= 1 && level <= 9) {
+    const Recipe& recipe = kRecipes[static_cast<std::size_t>(level)];
+    common_start(level);
+    if (recipe.grey_box) kopiere(sn_, count, sn_field, sn_vorgabe);
+    if (recipe.klex) for_every_card(&Generator::calc_klex_and_figur, sn_rsv_1);
+    if (recipe.disabled) for_every_card(&Generator::calc_disabled, 0);
+    if (recipe.gesperrt) for_every_card(&Generator::calc_gesperrt, 0, shape_.side + 1);
+    if (recipe.minimum)
+      for (int r = 1; r <= count; ++r) calc_minimum(static_cast<Int>(r));
+    // The colour and shape codes waited in sn_rsv_1 because the operations
+    // above read the plain pieces in sn_pict.
+    if (recipe.klex) kopiere(sn_, count, sn_rsv_1, sn_pict);
+  }
+
+  host_.set_all_nummer();
+}
+
+void Generator::generate_mixed_puzzle(bool anchors) {
+  const int count = shape_.field_count;
+  host_.reset_all_x_zerdos();
+  host_.set_anchor_check(anchors);
+  calc_a_row_1_n(sn_field, shape_.field_count);
+  calc_a_row_1_n(sn_Loesung, shape_.field_count);
+  kopiere(sn_, count, sn_Loesung, sn_pict);
+  kopiere(sn_, count, sn_field, sn_vorgabe);
+  for_every_card(&Generator::calc_klex_and_figur, sn_rsv_1);
+
+  // One clue kind per card; the first two cards have no earlier card to anchor to.
+  for (int i = 1; i <= count; ++i) {
+    const Int r = static_cast<Int>(i);
+    if (chance(33))
+      calc_disabled(r, 0);
+    else if (chance(50))
+      calc_gesperrt(r, 0);
+    else if (anchors && r >= 3)
+      calc_anker(r, 0);
+    else if (chance(50))
+      calc_disabled(r, 0);
+    else
+      calc_gesperrt(r, 0);
+  }
+
+  // From here on sn_anker tells whether the card itself carries an anchor.
+  if (anchors)
+    for (int r = 1; r <= count; ++r)
+      sn_(r, sn_anker) = sn_(r, sn_pict_4) != 0 && sn_(r, sn_field_4) != 0 ? kTrue : kFalse;
+
+  for (int r = 1; r <= count; ++r) calc_minimum(static_cast<Int>(r));
+  kopiere(sn_, count, sn_rsv_1, sn_pict);
+  min_anker(3);
+  verdrehen();
+  for (int r = 1; r <= count; ++r) sn_(r, sn_titel) = kFalse;
+}
+
+void Generator::verdrehen() {
+  const int count = shape_.field_count;
+  if (count < 1 || count > kRecords) return;
+  CardTable copy;
+  for (int r = 1; r <= count; ++r)
+    for (int c = 1; c <= sn_anker; ++c) copy(r, c) = sn_(r, c);
+  calc_a_row_1_n(sn_rsv_1, shape_.field_count);
+  // Record r takes the card that was record sn_rsv_1(r); sn_nr stays r.
+  for (int r = 1; r <= count; ++r) {
+    const Long from = sn_(r, sn_rsv_1);
+    if (from < 1 || from > kRecords) continue;
+    for (int c = sn_field; c <= sn_anker; ++c) sn_(r, c) = copy(from, c);
+  }
+}
+
+}  // namespace zerdo

@@ -1,0 +1,61 @@
+#include "generation/board_masks.h"
+#include "generation/generator.h"
+
+namespace zerdo {
+
+void Generator::calc_minimum(Int r) {
+  bis_jetzt_gespielt(r);
+  if (r < 1 || r > kRecords) return;
+  const int n = shape_.side;
+  const Long f = sn_(r, sn_field);
+  if (f < 1 || f > n * n || n < 1 || n > 4) return;
+  // Anchored cards keep their clue.
+  if (sn_(r, sn_anker) != 0) return;
+  const int row = (f - 1) / n + 1;
+  const int col = (f - 1) % n + 1;
+
+  bool row_mates_taken = true;
+  bool col_mates_taken = true;
+  for (int i = 1; i <= n; ++i) {
+    if (i != col && !field_taken_[(row - 1) * n + i]) row_mates_taken = false;
+    if (i != row && !field_taken_[(i - 1) * n + col]) col_mates_taken = false;
+  }
+  const BoardMasks& m = board_masks(shape_.range_code);
+  if (row_mates_taken) {
+    // The row alone fixes the field: keep one column strip and hide which.
+    sn_(r, sn_sperre) = m.col_complement(col);
+    verschiebe(r, false, col);
+  } else if (col_mates_taken) {
+    sn_(r, sn_sperre) = m.row_complement(row);
+    verschiebe(r, true, row);
+  }
+}
+
+void Generator::verschiebe(Int r, bool rows, int own) {
+  if (!chance(80)) return;  // one time in five the strip stays on its own line
+  const int n = shape_.side;
+  const BoardMasks& m = board_masks(shape_.range_code);
+  for (std::size_t k = 1; k <= 4; ++k) line_mask_[k] = rows ? m.row[k] : m.col[k];
+
+  Int others[3] = {};
+  int count = 0;
+  for (int k = 1; k <= n && count < 3; ++k)
+    if (k != own) others[count++] = static_cast<Int>(k);
+  // On 4x4 the three other lines get 35, 35 and 30 per cent.
+  Int t = fifty_fifty(others[0], others[1]);
+  if (n == 4 && chance(30)) t = others[2];
+
+  // The grey box moves into line t. A card with crosses has none; a box that
+  // is off the board (0) or would leave it stays where it is.
+  Long& vorgabe = sn_(r, sn_vorgabe);
+  const Long moved = vorgabe + (t - own) * (rows ? n : 1);
+  if (sn_(r, sn_kreuze) == 0 && vorgabe >= 1 && vorgabe <= n * n && moved >= 1 && moved <= n * n)
+    vorgabe = moved;
+
+  Long sperre = 0;
+  for (int k = 1; k <= n; ++k)
+    if (k != t) sperre += line_mask_[k];
+  sn_(r, sn_sperre) = sperre;
+}
+
+}  // namespace zerdo
