@@ -200,6 +200,9 @@ struct BadFile {
   long long value;
 };
 
+// Names the case in a failure message instead of dumping its bytes.
+void PrintTo(const BadFile& b, std::ostream* os) { *os << b.what; }
+
 class PuzzleFileRefusal : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(PuzzleFileRefusal, GivesTheReasonAndWhere) {
