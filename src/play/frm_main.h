@@ -202,6 +202,38 @@ class FrmMain : private GeneratorHost, private FormHandler {
   std::unique_ptr<Generator> generator_;
   std::vector<std::unique_ptr<Form>> forms_;  // secondary windows as last shown
   bool loaded_ = false;
+
+  // ---- Languages, tip of the day, help and About (language.cpp, help_about.cpp)
+ public:
+  // The help file name the help menu passes to the viewer ("zerdo.hlp");
+  // with an empty name the help menu shows its no-help messages.
+  void set_help_file(std::string name) { help_file_ = std::move(name); }
+
+ private:
+  // Adds mnuFileSetupLanguage and its three items under mnuFileSetup; call it
+  // right after mnuFileSetup is added, before mnuFileSetupRange.
+  void add_language_menu();
+  // Runs the language, help-contents, help-search and About menus; false for
+  // any other name.
+  bool run_language_help_menu(std::string_view name);
+  // Start-up: applies the stored "Language" ("Deutsch", "English", "Vlaams";
+  // anything else German).
+  void apply_language_name(const std::string& name);
+  void apply_language(Int code);
+  void do_mnuFileSetupLanguageDeutsch_Click();
+  void do_mnuFileSetupLanguageEnglish_Click();
+  void do_mnuFileSetupLanguageVlaams_Click();
+  void mnuFileSetupLanguageDeutsch_Click();
+  void mnuFileSetupLanguageEnglish_Click();
+  void mnuFileSetupLanguageVlaams_Click();
+  void mnuHelpContents_Click();
+  void mnuHelpSearchForHelpOn_Click();
+  void mnuHelpAbout_Click();
+  void cmdSysInfo_Click();
+  // Shutdown, after the settings are written.
+  void close_help();
+
+  std::string help_file_{"zerdo.hlp"};
 };
 
 }  // namespace zerdo

@@ -1,0 +1,45 @@
+// The three languages of the main window: menu captions, status panel tool
+// tips and the tool tips of board, cards and pieces.
+#include "play/frm_main.h"
+#include "ui/captions.h"
+
+namespace zerdo {
+
+void FrmMain::add_language_menu() {
+  menus_.add("mnuFileSetupLanguage", "&Sprache", "mnuFileSetup");
+  menus_.add("mnuFileSetupLanguageDeutsch", "&Deutsch", "mnuFileSetupLanguage");
+  menus_.add("mnuFileSetupLanguageEnglish", "&Englisch", "mnuFileSetupLanguage");
+  menus_.add("mnuFileSetupLanguageVlaams", "&Flämisch", "mnuFileSetupLanguage");
+}
+
+void FrmMain::apply_language_name(const std::string& name) {
+  apply_language(language_code_of(name));
+}
+
+void FrmMain::apply_language(Int code) {
+  s_.language_code = static_cast<Int>(lang(code));
+  s_.language_name = std::string(kLanguageNames[lang(code)]);
+  apply_menu_captions(menus_, s_.language_code);
+  for (std::size_t p = 1; p <= 4; ++p) panels_[p].tooltip = std::string(kPanelTips[p][lang(code)]);
+  apply_board_tooltips(view_, s_.language_code);
+}
+
+void FrmMain::do_mnuFileSetupLanguageDeutsch_Click() { apply_language(0); }
+void FrmMain::do_mnuFileSetupLanguageEnglish_Click() { apply_language(1); }
+void FrmMain::do_mnuFileSetupLanguageVlaams_Click() { apply_language(2); }
+void FrmMain::mnuFileSetupLanguageDeutsch_Click() { do_mnuFileSetupLanguageDeutsch_Click(); }
+void FrmMain::mnuFileSetupLanguageEnglish_Click() { do_mnuFileSetupLanguageEnglish_Click(); }
+void FrmMain::mnuFileSetupLanguageVlaams_Click() { do_mnuFileSetupLanguageVlaams_Click(); }
+
+bool FrmMain::run_language_help_menu(std::string_view name) {
+  if (name == "mnuFileSetupLanguageDeutsch") mnuFileSetupLanguageDeutsch_Click();
+  else if (name == "mnuFileSetupLanguageEnglish") mnuFileSetupLanguageEnglish_Click();
+  else if (name == "mnuFileSetupLanguageVlaams") mnuFileSetupLanguageVlaams_Click();
+  else if (name == "mnuHelpContents") mnuHelpContents_Click();
+  else if (name == "mnuHelpSearchForHelpOn") mnuHelpSearchForHelpOn_Click();
+  else if (name == "mnuHelpAbout") mnuHelpAbout_Click();
+  else return false;
+  return true;
+}
+
+}  // namespace zerdo
