@@ -38,6 +38,7 @@ void FrmMain::build_menus() {
   m.add("mnuFilePrevious", "&Vorherige", "mnuFile", "Shift+F4");
   m.add("mnuFileUser", "&User", "mnuFile", {}, true);
   m.add("mnuFileSetup", "Se&tup", "mnuFile", {}, true);
+  add_language_menu();
   m.add("mnuFileSetupRange", "&Bereich", "mnuFileSetup");
   m.add("mnuFileSetupRange3x3", "&3x3", "mnuFileSetupRange");
   m.add("mnuFileSetupRange4x4", "&4x4", "mnuFileSetupRange");
@@ -50,7 +51,10 @@ void FrmMain::build_menus() {
   for (char letter = 'A'; letter <= 'I'; ++letter)
     m.add(std::string("mnuStufe") + letter, std::string("&") + letter, "mnuStufe");
   m.add("mnuHelp", "&Info");
-  m.add("mnuHelpResultEnable", "&Lösung angeben", "mnuHelp", "F9");
+  m.add("mnuHelpContents", "&Hilfe", "mnuHelp");
+  m.add("mnuHelpSearchForHelpOn", "&Suche nach Hilfe über", "mnuHelp");
+  m.add("mnuHelpResultEnable", "&Lösung angeben", "mnuHelp", "F9", true);
+  m.add("mnuHelpAbout", "&Info", "mnuHelp", {}, true);
 
   m.find("mnuFileAgain")->enabled = false;
   m.find("mnuFileRun")->enabled = false;
@@ -94,6 +98,7 @@ void FrmMain::run_menu(std::string_view name) {
   };
   for (const auto& [item, handler] : kHandlers)
     if (item == name) return (this->*handler)();
+  if (run_language_help_menu(name)) return;
 
   constexpr std::string_view kStufe = "mnuStufe";
   if (name.size() == kStufe.size() + 1 && name.substr(0, kStufe.size()) == kStufe) {
@@ -136,6 +141,10 @@ const Form* FrmMain::last_form(std::string_view name) const {
 
 bool FrmMain::click(Form& form, const std::string& control) {
   if (form.name == "DialogUser") return DialogUser_Click(form, control);
+  if (form.name == "frmAbout" && control == "cmdSysInfo") {
+    cmdSysInfo_Click();
+    return false;  // the About window stays open
+  }
   return control.empty() || control == "cmdOK";
 }
 

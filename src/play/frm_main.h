@@ -230,8 +230,6 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void mnuHelpSearchForHelpOn_Click();
   void mnuHelpAbout_Click();
   void cmdSysInfo_Click();
-  // Shutdown, after the settings are written.
-  void close_help();
 
   std::string help_file_{"zerdo.hlp"};
 };

@@ -1,38 +1,27 @@
-// The help menu, the About window and the tip of the day.
-#include <functional>
-
+// The help menu and the About window.
 #include "play/frm_main.h"
-#include "records/statistics.h"
 #include "ui/texts_help.h"
 
 namespace zerdo {
 
-void FrmMain::FrameTip_Click() {
-  const auto r = static_cast<std::size_t>(s_.shape.range_code);
-  const TipMessage tip =
-      tip_of_the_day(s_.range_stats[r], s_.record_holder[r], s_.range_name, s_.language_code);
-  box(tip.title, tip.text);
-}
-
 void FrmMain::mnuHelpContents_Click() {
   if (help_file_.empty()) {
-    box(window_.caption, std::string(kNoHelpContents[lang(s_.language_code)]), Buttons::Ok,
+    box(window_.caption, std::string(in(kNoHelpContents, s_.language_code)), Buttons::Ok,
         Icon::Information);
     return;
   }
-  platform_.help_open(help_file_, kHelpContentsContext[lang(s_.language_code)]);
+  const int code = s_.language_code >= 0 && s_.language_code < kLanguages ? s_.language_code : 0;
+  platform_.help_open(help_file_, kHelpContentsContext[static_cast<std::size_t>(code)]);
 }
 
 void FrmMain::mnuHelpSearchForHelpOn_Click() {
   if (help_file_.empty()) {
-    box(window_.caption, std::string(kNoHelpSearch[lang(s_.language_code)]), Buttons::Ok,
+    box(window_.caption, std::string(in(kNoHelpSearch, s_.language_code)), Buttons::Ok,
         Icon::Information);
     return;
   }
   platform_.help_search(help_file_, "");
 }
-
-void FrmMain::close_help() { platform_.help_close(); }
 
 namespace {
 
@@ -52,31 +41,16 @@ Control about_control(ControlKind kind, std::string name, std::string_view capti
   return c;
 }
 
-// Routes the buttons of the About window: System Info keeps it open.
-class AboutHandler : public FormHandler {
- public:
-  explicit AboutHandler(std::function<void()> sys_info) : sys_info_(std::move(sys_info)) {}
-  bool click(Form&, const std::string& control) override {
-    if (control == "cmdSysInfo") {
-      sys_info_();
-      return false;
-    }
-    return true;  // cmdOK or the window closed
-  }
-
- private:
-  std::function<void()> sys_info_;
-};
-
 }  // namespace
 
 void FrmMain::mnuHelpAbout_Click() {
-  auto form = std::make_unique<Form>();
-  form->name = "frmAbout";
-  form->caption = std::string(kAbout.caption);
-  form->width = kAboutWidth;
-  form->height = kAboutHeight;
-  ControlSet& c = form->controls;
+  // Each opening fills the window afresh.
+  Form form;
+  form.name = "frmAbout";
+  form.caption = std::string(kAbout.caption);
+  form.width = kAboutWidth;
+  form.height = kAboutHeight;
+  ControlSet& c = form.controls;
   // The program icon; the toolkit paints the application's icon into it.
   c.add(about_control(ControlKind::Picture, "picIcon", {}, 240, 240, 540, 540));
   c.add(about_control(ControlKind::Label, "lblTitle", kAbout.title, 1050, 240, 3885, 480));
@@ -87,25 +61,13 @@ void FrmMain::mnuHelpAbout_Click() {
   c.add(about_control(ControlKind::Label, "lblDisclaimer", kAbout.disclaimer, 255, 2625, 3870, 625));
   c.add(about_control(ControlKind::Button, "cmdOK", kAbout.ok, 4245, 2625, 1260, 345));
   c.add(about_control(ControlKind::Button, "cmdSysInfo", kAbout.sys_info, 4260, 3075, 1245, 345));
-
-  // Each opening fills the window afresh and replaces the one last shown.
-  Form* shown = form.get();
-  bool replaced = false;
-  for (auto& f : forms_)
-    if (f->name == form->name) {
-      f = std::move(form);
-      replaced = true;
-      break;
-    }
-  if (!replaced) forms_.push_back(std::move(form));
-  AboutHandler handler([this] { cmdSysInfo_Click(); });
-  platform_.show_modal(*shown, handler);
+  show_form(form);
 }
 
 void FrmMain::cmdSysInfo_Click() {
   const std::optional<std::string> program = platform_.system_info_program();
   if (program && !program->empty() && platform_.launch(*program)) return;
-  box("Zerdo", std::string(kAbout.sys_info_missing));
+  box(std::string(msg::kTitle), std::string(kAbout.sys_info_missing));
 }
 
 }  // namespace zerdo

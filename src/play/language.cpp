@@ -17,10 +17,10 @@ void FrmMain::apply_language_name(const std::string& name) {
 }
 
 void FrmMain::apply_language(Int code) {
-  s_.language_code = static_cast<Int>(lang(code));
-  s_.language_name = std::string(kLanguageNames[lang(code)]);
+  s_.language_code = code >= 0 && code < kLanguages ? code : Int{0};
+  s_.language_name = std::string(in(kLanguageNames, code));
   apply_menu_captions(menus_, s_.language_code);
-  for (std::size_t p = 1; p <= 4; ++p) panels_[p].tooltip = std::string(kPanelTips[p][lang(code)]);
+  for (std::size_t p = 1; p <= 4; ++p) panels_[p].tooltip = std::string(in(kPanelTips[p], code));
   apply_board_tooltips(view_, s_.language_code);
 }
 

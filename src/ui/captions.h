@@ -5,22 +5,18 @@
 #include "model/types.h"
 #include "ui/board_view.h"
 #include "ui/menus.h"
+#include "ui/messages.h"
 
 namespace zerdo {
 
 // The three languages of the game: language_code 0 German, 1 English, 2 Flemish.
 constexpr int kLanguages = 3;
-using Texts = std::array<std::string_view, kLanguages>;
 
 // The stored names of the languages (setting "Language"), by language_code.
 constexpr Texts kLanguageNames{"Deutsch", "English", "Vlaams"};
 
 // language_code for a stored language name; any other name means German.
 Int language_code_of(std::string_view name);
-// Index into a Texts row; a code outside 0..2 reads the German column.
-inline std::size_t lang(Int code) {
-  return code >= 0 && code < kLanguages ? static_cast<std::size_t>(code) : 0;
-}
 
 struct CaptionRow {
   std::string_view control;
@@ -69,19 +65,22 @@ constexpr std::array<Texts, 5> kPanelTips{{
 
 // Board and clue-card tool tips.
 struct BoardWords {
-  std::string_view kreuz;       // every cross kreuz(0..122)
-  std::string_view grau;        // every must-field box Text_grau(0..16)
-  std::string_view board;       // spielfeld(0), caption and tool tip
-  std::string_view field;       // spielfeld(i): field word, a blank, i
-  std::string_view card;        // Frame_1_0(i): card word, a blank, i + 1
-  std::string_view cell;        // cell k of a card: card tool tip + cell word + k
+  Texts kreuz;  // every cross kreuz(0..122)
+  Texts grau;   // every must-field box Text_grau(0..16)
+  Texts board;  // spielfeld(0), caption and tool tip
+  Texts field;  // spielfeld(i): field word, a blank, i
+  Texts card;   // Frame_1_0(i): card word, a blank, i + 1
+  Texts cell;   // cell k of card i: the card's tool tip, this suffix, k
 };
-constexpr std::array<BoardWords, kLanguages> kBoardWords{{
-    //  kreuz               grau            board         field     card        cell
-    {"Feld gesperrt",   "Pflicht-Feld", "Spielfeld",  "Feld",   "Vorgabe",  " Feld "},
-    {"Field forbidden", "Must-field",   "Field",      "Field",  "Preset",   " field "},
-    {"Veld verboden",   "Moet-veld",    "veld",       "veld",   "Nr",       ", veld "},
-}};
+constexpr BoardWords kBoardWords{
+    //  German            English            Flemish
+    {"Feld gesperrt",  "Field forbidden", "Veld verboden"},
+    {"Pflicht-Feld",   "Must-field",      "Moet-veld"},
+    {"Spielfeld",      "Field",           "veld"},
+    {"Feld",           "Field",           "veld"},
+    {"Vorgabe",        "Preset",          "Nr"},
+    {" Feld ",         " field ",         ", veld "},
+};
 
 // Shape words by shape code 1 drei, 2 rund, 3 vier, 4 plus (index 0 unused).
 constexpr std::array<Texts, 5> kShapeWords{{
