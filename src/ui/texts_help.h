@@ -39,9 +39,4 @@ struct AboutTexts {
 };
 constexpr AboutTexts kAbout{};
 
-// Where the system has no registered system-information tool, the first of
-// these programs found on the search path stands in for it.
-constexpr std::array<std::string_view, 3> kSystemInfoTools{"kinfocenter", "hardinfo",
-                                                          "gnome-system-monitor"};
-
 }  // namespace zerdo
