@@ -43,6 +43,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   frm_ = std::make_unique<FrmMain>(platform_);
   platform_.set_window(this);
   platform_.set_before_modal([this] { refresh(); });
+  platform_.help().set_language_source([this] { return int{frm_->state().language_code}; });
   setWindowIcon(program_icon());
   // The menu bar in the window's own colour, so board and bar are one piece.
   QPalette bar = menuBar()->palette();
