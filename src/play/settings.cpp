@@ -1,18 +1,9 @@
 // Reading and writing what the game keeps between runs, the hall of fame and
 // the player name.
-#include <algorithm>
-
 #include "play/frm_main.h"
 #include "records/records.h"
 
 namespace zerdo {
-namespace {
-
-// The three languages as the store names them, in language_code order.
-constexpr std::array<std::string_view, 3> kLanguageNames{{"Deutsch", "English", "Vlaams"}};
-
-}  // namespace
-
 std::string FrmMain::get_setting(const std::string& key, const std::string& def) {
   return platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection), key, def);
 }
@@ -48,11 +39,7 @@ void FrmMain::load_settings() {
   s_.user_name = get_setting("LastUser", "");
 
   // The language is in force before the record check, whose message uses it.
-  const std::string language = get_setting("Language", "Deutsch");
-  const auto known = std::find(kLanguageNames.begin(), kLanguageNames.end(), language);
-  s_.language_code = known == kLanguageNames.end() ? Int{0} : static_cast<Int>(known - kLanguageNames.begin());
-  s_.language_name = std::string(kLanguageNames[static_cast<std::size_t>(s_.language_code)]);
-  // TODO(language): apply the texts of s_.language_code to menus and tool tips here.
+  apply_language_name(get_setting("Language", "Deutsch"));
 
   for (int r = 1; r <= 2; ++r)
     for (int level = 1; level <= kLevels; ++level) {

@@ -71,6 +71,22 @@ TEST_F(LanguageAndHelp, LanguageMenuSwitchesEveryKindOfSlot) {
   EXPECT_EQ("Feld gesperrt", tooltip("kreuz(0)"));
 }
 
+TEST(LanguageAtStartUp, StoredLanguageIsAppliedAndWrittenBack) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"English", "English"}, {"Vlaams", "Vlaams"}, {"Klingon", "Deutsch"}, {"", "Deutsch"}};
+  for (const auto& [stored, applied] : cases) {
+    PlatformWithSysInfo platform;
+    platform.store["Language"] = stored;
+    FrmMain w{platform};
+    w.Form_Load();
+    EXPECT_EQ(applied, w.state().language_name) << stored;
+    EXPECT_TRUE(w.menus().find("mnuFileSetupLanguage" + std::string(applied))->checked) << stored;
+    EXPECT_FALSE(w.controls().find("spielfeld(1)")->tooltip.empty());
+    w.Form_Unload();
+    EXPECT_EQ(applied, platform.store["Language"]) << stored;
+  }
+}
+
 TEST_F(LanguageAndHelp, LanguageItemsSitUnderSetupBeforeTheRange) {
   const MenuItem& setup = *w.menus().find("mnuFileSetup");
   ASSERT_GE(setup.children.size(), 2u);
