@@ -1,13 +1,13 @@
 #include "script_platform.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
 
 #include "output.h"
+#include "ui/qt/settings_store.h"
 
 namespace zerdo {
 
@@ -18,22 +18,7 @@ namespace {
 constexpr std::int64_t kStartMs = 12LL * 3600 * 1000;
 constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// The game's store file: $XDG_CONFIG_HOME/<app>/<app>.conf, an INI file.
-QString store_file(const QString& app) {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + app +
-         "/" + app + ".conf";
-}
-
-// QSettings reads "/" and "\" in a key as a group separator; the game's store
-// keeps them inside the key by escaping them, and so does the driver.
-QString key_path(const std::string& section, const std::string& key) {
-  QString k = q(key);
-  k.replace('%', "%25").replace('/', "%2F").replace('\\', "%5C");
-  return q(section) + "/" + k;
-}
-
+// The game's store writes "%", "/" and "\" in keys as %25, %2F and %5C.
 QString unescape_key(QString k) {
   return k.replace("%2F", "/").replace("%5C", "\\").replace("%25", "%");
 }
@@ -116,26 +101,24 @@ std::string ScriptPlatform::file_dialog(FileDialogKind kind, const std::string& 
   return path;
 }
 
-QSettings& ScriptPlatform::store(const std::string& app) {
-  auto& s = stores_[app];
-  if (!s) s = std::make_unique<QSettings>(store_file(q(app)), QSettings::IniFormat);
-  return *s;
+SettingsStore& ScriptPlatform::store() {
+  // Made on first use, when the environment names the settings folder.
+  if (!store_) store_ = std::make_unique<SettingsStore>();
+  return *store_;
 }
 
-std::string ScriptPlatform::get_setting(const std::string& app, const std::string& section,
+std::string ScriptPlatform::get_setting(const std::string& /*app*/, const std::string& section,
                                         const std::string& key, const std::string& def) {
-  const QVariant v = store(app).value(key_path(section, key));
-  return v.isValid() ? text_of(v) : def;
+  return store().get(section, key, def);
 }
 
-void ScriptPlatform::save_setting(const std::string& app, const std::string& section,
+void ScriptPlatform::save_setting(const std::string& /*app*/, const std::string& section,
                                   const std::string& key, const std::string& value) {
-  store(app).setValue(key_path(section, key), q(value));
+  store().save(section, key, value);  // written through to the file
 }
 
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
-  for (auto& [app, s] : stores_) s->sync();
-  QSettings disk(store_file("Zerdo"), QSettings::IniFormat);
+  QSettings disk(store().file_name(), QSettings::IniFormat);
   disk.beginGroup("Settings");
   std::vector<std::pair<std::string, std::string>> out;
   for (const QString& key : disk.childKeys())

@@ -10,13 +10,13 @@
 #include "generation/random_source.h"
 #include "play/platform.h"
 
-class QSettings;
-
 namespace zerdo {
+
+class SettingsStore;
 
 // The driver's platform: a virtual clock, a scriptable random source, queued
 // answers for every modal box, window and dialog, and a record of everything
-// shown. The settings store is the game's own INI store on disk.
+// shown. The settings store is the game's own, in the same file.
 class ScriptPlatform : public Platform {
  public:
   ScriptPlatform();
@@ -71,7 +71,7 @@ class ScriptPlatform : public Platform {
   static constexpr const char* kSystemInfoProgram = "sysinfo";
 
  private:
-  QSettings& store(const std::string& app);
+  SettingsStore& store();
 
   std::int64_t waited_ms_ = 0;
   RandomSource random_;
@@ -84,7 +84,7 @@ class ScriptPlatform : public Platform {
   std::vector<std::string> messages_;
   std::vector<std::string> help_;
   std::map<std::string, Form> forms_;
-  std::map<std::string, std::unique_ptr<QSettings>> stores_;
+  std::unique_ptr<SettingsStore> store_;
   WindowState window_state_ = WindowState::Normal;
   Int screen_width_ = 28800, screen_height_ = 16200;
 };
