@@ -1,0 +1,91 @@
+#include "output.h"
+
+#include <charconv>
+
+namespace zerdo::driver {
+
+std::string quote(std::string_view s) {
+  std::string out = "\"";
+  for (char ch : s) {
+    switch (ch) {
+      case '\\': out += "\\\\"; break;
+      case '"': out += "\\\""; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default: out += ch;
+    }
+  }
+  return out + "\"";
+}
+
+std::string control_fields(const Control& c) {
+  std::string s = "left=" + std::to_string(c.left) + " top=" + std::to_string(c.top) +
+                  " width=" + std::to_string(c.width) + " height=" + std::to_string(c.height) +
+                  " visible=" + boolean(c.visible) + " enabled=" + boolean(c.enabled);
+  s += " border=" + (c.border ? std::to_string(*c.border) : std::string("-"));
+  s += " caption=" + (c.caption ? quote(*c.caption) : std::string("-"));
+  s += " tooltip=" + quote(c.tooltip);
+  return s;
+}
+
+const char* answer_name(Answer a) {
+  switch (a) {
+    case Answer::Ok: return "ok";
+    case Answer::Yes: return "yes";
+    case Answer::No: return "no";
+    case Answer::Cancel: return "cancel";
+  }
+  return "?";
+}
+
+const char* buttons_name(Buttons b) { return b == Buttons::Ok ? "ok" : "yesnocancel"; }
+
+const char* icon_name(Icon i) {
+  switch (i) {
+    case Icon::None: return "none";
+    case Icon::Information: return "information";
+    case Icon::Exclamation: return "exclamation";
+  }
+  return "?";
+}
+
+const char* state_name(WindowState s) {
+  switch (s) {
+    case WindowState::Normal: return "normal";
+    case WindowState::Minimized: return "minimized";
+    case WindowState::Maximized: return "maximized";
+  }
+  return "?";
+}
+
+std::optional<std::int64_t> parse_seconds_ms(std::string_view s) {
+  const auto dot = s.find('.');
+  const std::string_view whole = s.substr(0, dot);
+  const std::string_view frac = dot == std::string_view::npos ? std::string_view{} : s.substr(dot + 1);
+  if ((whole.empty() && frac.empty()) || frac.size() > 3 ||
+      (dot != std::string_view::npos && frac.empty() && whole.empty()))
+    return std::nullopt;
+  auto digits = [](std::string_view d) {
+    for (char ch : d)
+      if (ch < '0' || ch > '9') return false;
+    return true;
+  };
+  if (!digits(whole) || !digits(frac) || whole.size() > 12) return std::nullopt;
+  std::int64_t ms = 0;
+  for (char ch : whole) ms = ms * 10 + (ch - '0');
+  ms *= 1000;
+  std::int64_t scale = 100;
+  for (char ch : frac) ms += (ch - '0') * scale, scale /= 10;
+  return ms;
+}
+
+std::optional<long> parse_long(std::string_view s) {
+  long v = 0;
+  const char* end = s.data() + s.size();
+  auto [p, ec] = std::from_chars(s.data(), end, v);
+  if (s.empty() || ec != std::errc() || p != end) return std::nullopt;
+  return v;
+}
+
+}  // namespace zerdo::driver

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "play/platform.h"
+#include "ui/controls.h"
+
+namespace zerdo::driver {
+
+// How the driver writes values: strings in double quotes with \\ \" \r \n \t
+// escaped, Booleans as true/false, missing values as "-".
+std::string quote(std::string_view s);
+inline const char* boolean(bool b) { return b ? "true" : "false"; }
+std::string control_fields(const Control& c);
+
+const char* answer_name(Answer a);
+const char* buttons_name(Buttons b);
+const char* icon_name(Icon i);
+const char* state_name(WindowState s);
+
+// "12.3" -> 12300: seconds with at most three decimals, exact; nullopt for
+// anything else (signs, exponents, more decimals, overflow).
+std::optional<std::int64_t> parse_seconds_ms(std::string_view s);
+// A whole decimal number with an optional minus sign.
+std::optional<long> parse_long(std::string_view s);
+
+}  // namespace zerdo::driver

@@ -1,0 +1,165 @@
+#include "script_platform.h"
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+
+#include "output.h"
+#include "ui/qt/settings_store.h"
+
+namespace zerdo {
+
+using driver::quote;
+
+namespace {
+// The virtual clock starts at 12:00:00.0.
+constexpr std::int64_t kStartMs = 12LL * 3600 * 1000;
+constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
+
+// The game's store writes "%", "/" and "\" in keys as %25, %2F and %5C.
+QString unescape_key(QString k) {
+  return k.replace("%2F", "/").replace("%5C", "\\").replace("%25", "%");
+}
+
+std::string text_of(const QVariant& v) {
+  // A value written by hand with commas reads back as a list; join it again.
+  if (v.userType() == QMetaType::QStringList) return v.toStringList().join(',').toStdString();
+  return v.toString().toStdString();
+}
+}  // namespace
+
+ScriptPlatform::ScriptPlatform() = default;
+ScriptPlatform::~ScriptPlatform() = default;
+
+std::vector<std::string> ScriptPlatform::take_messages() { return std::exchange(messages_, {}); }
+std::vector<std::string> ScriptPlatform::take_help() { return std::exchange(help_, {}); }
+
+const Form* ScriptPlatform::shown_form(const std::string& name) const {
+  auto it = forms_.find(name);
+  return it == forms_.end() ? nullptr : &it->second;
+}
+
+Answer ScriptPlatform::message_box(const MessageBox& box) {
+  // A box returns only one of its own buttons: an OK box is always OK, and on
+  // a Yes/No/Cancel box a queued "ok" counts as the default, Yes.
+  Answer a = box.buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+  if (!answers_.empty()) {
+    const Answer queued = answers_.front();
+    answers_.pop_front();
+    if (box.buttons == Buttons::YesNoCancel && queued != Answer::Ok) a = queued;
+  }
+  messages_.push_back("box title=" + quote(box.title) + " text=" + quote(box.text) +
+                      " buttons=" + driver::buttons_name(box.buttons) +
+                      " icon=" + driver::icon_name(box.icon) + " answer=" + driver::answer_name(a));
+  return a;
+}
+
+void ScriptPlatform::show_modal(Form& form, FormHandler& handler) {
+  forms_[form.name] = form;  // as it was when shown
+  std::vector<std::string> presses;
+  if (form.name == "DialogUser") {
+    std::optional<std::string> name;
+    if (!users_.empty()) {
+      name = users_.front();
+      users_.pop_front();
+    }
+    if (name) {
+      if (Control* box = form.controls.find("username")) box->caption = *name;
+      presses = {"OKButton"};
+    } else {
+      presses = {"CancelButton"};
+    }
+  } else if (form.name == "frmAbout") {
+    bool sysinfo = false;
+    if (!sysinfo_.empty()) {
+      sysinfo = true;
+      sysinfo_.pop_front();
+    }
+    presses = sysinfo ? std::vector<std::string>{"cmdSysInfo", "cmdOK"}
+                      : std::vector<std::string>{"cmdOK"};
+  } else {
+    presses = {"cmdOK"};
+  }
+  for (const std::string& control : presses)
+    if (handler.click(form, control)) return;
+  // The window is still open: the player closes it with the window's close box.
+  handler.click(form, "");
+}
+
+std::string ScriptPlatform::file_dialog(FileDialogKind kind, const std::string& title,
+                                        const std::string& filter) {
+  std::string path;
+  if (!files_.empty()) {
+    path = files_.front();
+    files_.pop_front();
+  }
+  messages_.push_back(std::string("dialog kind=") + (kind == FileDialogKind::Open ? "open" : "save") +
+                      " title=" + quote(title) + " filter=" + quote(filter) +
+                      " answer=" + quote(path));
+  return path;
+}
+
+SettingsStore& ScriptPlatform::store() {
+  // Made on first use, when the environment names the settings folder.
+  if (!store_) store_ = std::make_unique<SettingsStore>();
+  return *store_;
+}
+
+std::string ScriptPlatform::get_setting(const std::string& /*app*/, const std::string& section,
+                                        const std::string& key, const std::string& def) {
+  return store().get(section, key, def);
+}
+
+void ScriptPlatform::save_setting(const std::string& /*app*/, const std::string& section,
+                                  const std::string& key, const std::string& value) {
+  store().save(section, key, value);  // written through to the file
+}
+
+std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
+  QSettings disk(store().file_name(), QSettings::IniFormat);
+  disk.beginGroup("Settings");
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const QString& key : disk.childKeys())
+    out.emplace_back(unescape_key(key).toStdString(), text_of(disk.value(key)));
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+std::int64_t ScriptPlatform::now_ms() { return kStartMs + waited_ms_; }
+
+std::string ScriptPlatform::time_of_day_text() {
+  const std::int64_t s = (now_ms() % kDayMs) / 1000;
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(s / 3600),
+                static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
+  return buf;
+}
+
+float ScriptPlatform::draw_uniform() {
+  ++draws_;
+  if (random_queue_.empty()) return random_.next();
+  const float u = random_queue_.front();
+  random_queue_.pop_front();
+  return u;
+}
+
+void ScriptPlatform::help_open(const std::string& file, int context) {
+  help_.push_back("open file=" + quote(file) + " context=" + std::to_string(context));
+}
+
+void ScriptPlatform::help_search(const std::string& file, const std::string& keyword) {
+  help_.push_back("search file=" + quote(file) + " keyword=" + quote(keyword));
+}
+
+void ScriptPlatform::help_close() { help_.push_back("close"); }
+
+std::optional<std::string> ScriptPlatform::system_info_program() { return kSystemInfoProgram; }
+
+bool ScriptPlatform::launch(const std::string& program) {
+  help_.push_back("launch program=" + quote(program));
+  return true;
+}
+
+}  // namespace zerdo

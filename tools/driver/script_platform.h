@@ -1,0 +1,92 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generation/random_source.h"
+#include "play/platform.h"
+
+namespace zerdo {
+
+class SettingsStore;
+
+// The driver's platform: a virtual clock, a scriptable random source, queued
+// answers for every modal box, window and dialog, and a record of everything
+// shown. The settings store is the game's own, in the same file.
+class ScriptPlatform : public Platform {
+ public:
+  ScriptPlatform();
+  ~ScriptPlatform() override;
+
+  // Script controls.
+  // Moves the virtual clock forward by ms milliseconds.
+  void wait_ms(std::int64_t ms) { waited_ms_ += ms; }
+  void queue_random(float u) { random_queue_.push_back(u); }
+  void queue_answer(Answer a) { answers_.push_back(a); }
+  void queue_sysinfo() { sysinfo_.push_back(true); }
+  void queue_file(std::string path) { files_.push_back(std::move(path)); }
+  // OK with a name, or Cancel (nullopt), for the next player dialog.
+  void queue_user(std::optional<std::string> name) { users_.push_back(std::move(name)); }
+  void set_window_state(WindowState s) { window_state_ = s; }
+  void set_screen(Int width, Int height) { screen_width_ = width, screen_height_ = height; }
+
+  // Observations.
+  std::uint64_t draws() const { return draws_; }
+  // Lines of boxes and file dialogs since the last call, oldest first.
+  std::vector<std::string> take_messages();
+  // Lines of help-viewer and launcher calls since the last call.
+  std::vector<std::string> take_help();
+  // The secondary window as it was last shown, nullptr if never.
+  const Form* shown_form(const std::string& name) const;
+  // Every key of section "Settings" of the store as it is on disk, sorted by key.
+  std::vector<std::pair<std::string, std::string>> stored_settings();
+
+  // Platform
+  Answer message_box(const MessageBox& box) override;
+  void show_modal(Form& form, FormHandler& handler) override;
+  std::string file_dialog(FileDialogKind kind, const std::string& title,
+                          const std::string& filter) override;
+  std::string get_setting(const std::string& app, const std::string& section,
+                          const std::string& key, const std::string& def) override;
+  void save_setting(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& value) override;
+  std::int64_t now_ms() override;
+  std::string time_of_day_text() override;
+  void seed_random(std::uint64_t seed) override { random_.seed(seed); }
+  float draw_uniform() override;
+  void help_open(const std::string& file, int context) override;
+  void help_search(const std::string& file, const std::string& keyword) override;
+  void help_close() override;
+  std::optional<std::string> system_info_program() override;
+  bool launch(const std::string& program) override;
+  WindowState window_state() override { return window_state_; }
+  Int screen_width() override { return screen_width_; }
+  Int screen_height() override { return screen_height_; }
+
+  // The program the scripted system offers as its system-information tool.
+  static constexpr const char* kSystemInfoProgram = "sysinfo";
+
+ private:
+  SettingsStore& store();
+
+  std::int64_t waited_ms_ = 0;
+  RandomSource random_;
+  std::deque<float> random_queue_;
+  std::uint64_t draws_ = 0;
+  std::deque<Answer> answers_;
+  std::deque<bool> sysinfo_;
+  std::deque<std::string> files_;
+  std::deque<std::optional<std::string>> users_;
+  std::vector<std::string> messages_;
+  std::vector<std::string> help_;
+  std::map<std::string, Form> forms_;
+  std::unique_ptr<SettingsStore> store_;
+  WindowState window_state_ = WindowState::Normal;
+  Int screen_width_ = 28800, screen_height_ = 16200;
+};
+
+}  // namespace zerdo
