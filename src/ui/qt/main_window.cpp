@@ -189,7 +189,7 @@ void MainWindow::refresh() {
   else
     unsetCursor();
   sync_geometry();
-  board_->update();
+  board_->sync();
 }
 
 void MainWindow::sync_geometry() {
