@@ -152,7 +152,9 @@ void paint_frame(QPainter& p, const Control& c) {
   if (is_card_cell(c)) {
     // A cell of a card's small board; without border the piece is not there
     // and the cell is only the card's paper.
-    if (border) sunken_rect(p, body.adjusted(1, 0, -1, -1), kCellColour);
+    if (border)
+      paint_cached(p, body.adjusted(1, 0, -1, -1), QStringLiteral("cell"),
+                   [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); });
     return;
   }
   if (is_card(c)) {
