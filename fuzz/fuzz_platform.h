@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,12 +13,14 @@ namespace zerdo::fuzz {
 
 // A platform without windows for the fuzz targets: every box is answered at
 // once, secondary windows close on their first button, the file dialog names
-// one fixed file, the clock stands still, and the settings go to the real
-// store (an INI file) when one is given.
+// one fixed file, the clock stands still. Settings are read from the real
+// store (an INI file) when one is given; what the game saves is kept in
+// memory, since writing the file for every key slows fuzzing a hundredfold.
 class FuzzPlatform : public Platform {
  public:
   std::string file;                     // what the file dialog answers
-  std::unique_ptr<SettingsStore> store;  // nullptr: nothing is kept
+  std::unique_ptr<SettingsStore> store;  // nullptr: no stored settings
+  std::map<std::string, std::string> saved;  // by "section/key"
 
   Answer message_box(const MessageBox& box) override {
     return box.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
@@ -28,11 +31,13 @@ class FuzzPlatform : public Platform {
   }
   std::string get_setting(const std::string&, const std::string& section, const std::string& key,
                           const std::string& def) override {
+    const auto it = saved.find(section + "/" + key);
+    if (it != saved.end()) return it->second;
     return store ? store->get(section, key, def) : def;
   }
   void save_setting(const std::string&, const std::string& section, const std::string& key,
                     const std::string& value) override {
-    if (store) store->save(section, key, value);
+    saved[section + "/" + key] = value;
   }
   std::int64_t now_ms() override { return 43200000; }
   std::string time_of_day_text() override { return "12:00:00"; }
