@@ -1,10 +1,14 @@
 # make run   installs what is missing, builds and starts the game
 # make test  installs what is missing, builds and runs every test
-# make bench builds and runs the benchmarks
+# make bench builds and runs the benchmarks and the start-up measurement
+# make asan  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
+# make fuzz  builds the libFuzzer targets (clang) and runs each FUZZ_SECONDS
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := puzzle_file settings
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench startup asan fuzz clean
 
 all: build
 
@@ -24,7 +28,33 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	./$(BUILD)/zerdo-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./$(BUILD)/zerdo-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+	  --benchmark_out=$(BUILD)/bench.json --benchmark_out_format=json
+	BUILD=$(BUILD) ./bench/startup.sh
+
+startup: build
+	BUILD=$(BUILD) ./bench/startup.sh
+
+asan: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_SANITIZE=ON -DZERDO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Each target fuzzes from the seed corpus for FUZZ_SECONDS; new inputs go to
+# build-fuzz/corpus, a crashing input to build-fuzz/artifacts (add it to
+# fuzz/corpus/<target> as a regression).
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_FUZZ=ON \
+	  -DZERDO_BUILD_TESTS=OFF -DZERDO_BUILD_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) $(addprefix --target zerdo-fuzz-,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t build-fuzz/artifacts && \
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s" && \
+	  QT_QPA_PLATFORM=offscreen ./build-fuzz/zerdo-fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/$$t- \
+	    build-fuzz/corpus/$$t fuzz/corpus/$$t 2>build-fuzz/$$t.log || { tail -n 60 build-fuzz/$$t.log; exit 1; }; \
+	  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" build-fuzz/$$t.log; \
+	done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz

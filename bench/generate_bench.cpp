@@ -16,6 +16,7 @@ using namespace zerdo;
 class QuietHost : public GeneratorHost {
  public:
   float draw_uniform() override { return source.next(); }
+  void draw_uniforms(float* out, int count) override { source.fill(out, count); }
   void StufeXunchecked(Int, const std::string&, bool, bool, bool) override {}
   void reset_all_x_zerdos() override {}
   void set_all_nummer() override {}

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
   clang libclang-rt-14-dev
+  time
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,44 @@
 #include <QApplication>
+#include <QDateTime>
+#include <QTimer>
+#include <cstdio>
 
+#include "ui/qt/board_widget.h"
 #include "ui/qt/main_window.h"
+
+namespace {
+
+// For the start-up measurement (bench/startup.sh): with ZERDO_QUIT_AFTER_PAINT
+// set, the wall clock (milliseconds since the epoch) is printed once the board
+// has been painted for the first time, and the game quits.
+class FirstPaint : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      // Runs once this paint and its flush to the screen are done.
+      QTimer::singleShot(0, [] {
+        std::printf("first-paint-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fflush(stdout);
+        QApplication::quit();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool seen_ = false;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Zerdo"));
   QApplication::setApplicationName(QStringLiteral("Zerdo"));
   zerdo::MainWindow window;
+  FirstPaint first_paint;
+  if (qEnvironmentVariableIsSet("ZERDO_QUIT_AFTER_PAINT")) window.board()->installEventFilter(&first_paint);
   // The controller's start-up places and sizes the window (twips) first.
   window.start();
   window.show();

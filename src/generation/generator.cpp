@@ -37,10 +37,6 @@ constexpr std::array<Recipe, 10> kRecipes{{
 
 }  // namespace
 
-void Generator::for_every_card(void (Generator::*op)(Int, int), int column, int first) {
-  for (int r = first; r <= shape_.field_count; ++r) (this->*op)(static_cast<Int>(r), column);
-}
-
 void Generator::common_start(Int level) {
   host_.StufeXunchecked(level, generated_id(level), true, false, false);
   host_.reset_all_x_zerdos();
@@ -64,11 +60,11 @@ void Generator::generate_puzzle(Int level) {
     const Recipe& recipe = kRecipes[static_cast<std::size_t>(level)];
     common_start(level);
     if (recipe.grey_box) kopiere(sn_, count, sn_field, sn_vorgabe);
-    if (recipe.klex) for_every_card(&Generator::calc_klex_and_figur, sn_rsv_1);
-    if (recipe.disabled) for_every_card(&Generator::calc_disabled, 0);
-    if (recipe.gesperrt) for_every_card(&Generator::calc_gesperrt, 0, shape_.side + 1);
-    if (recipe.minimum)
-      for (int r = 1; r <= count; ++r) calc_minimum(static_cast<Int>(r));
+    if (recipe.klex) klex_every_card(sn_rsv_1);
+    if (recipe.disabled)
+      for (int r = 1; r <= count; ++r) calc_disabled(static_cast<Int>(r), 0);
+    if (recipe.gesperrt) gesperrt_from(shape_.side + 1);
+    if (recipe.minimum) minimum_every_card();
     // The colour and shape codes waited in sn_rsv_1 because the operations
     // above read the plain pieces in sn_pict.
     if (recipe.klex) kopiere(sn_, count, sn_rsv_1, sn_pict);
@@ -85,21 +81,24 @@ void Generator::generate_mixed_puzzle(bool anchors) {
   calc_a_row_1_n(sn_Loesung, shape_.field_count);
   kopiere(sn_, count, sn_Loesung, sn_pict);
   kopiere(sn_, count, sn_field, sn_vorgabe);
-  for_every_card(&Generator::calc_klex_and_figur, sn_rsv_1);
+  klex_every_card(sn_rsv_1);
 
   // One clue kind per card; the first two cards have no earlier card to anchor to.
+  // No clue operation moves a card's field, so the fields taken grow card by card.
+  Long taken = 0;
   for (int i = 1; i <= count; ++i) {
     const Int r = static_cast<Int>(i);
+    taken |= field_bit_of(i);
     if (chance(33))
       calc_disabled(r, 0);
     else if (chance(50))
-      calc_gesperrt(r, 0);
+      gesperrt_with(r, taken);
     else if (anchors && r >= 3)
       calc_anker(r, 0);
     else if (chance(50))
       calc_disabled(r, 0);
     else
-      calc_gesperrt(r, 0);
+      gesperrt_with(r, taken);
   }
 
   // From here on sn_anker tells whether the card itself carries an anchor.
@@ -107,7 +106,7 @@ void Generator::generate_mixed_puzzle(bool anchors) {
     for (int r = 1; r <= count; ++r)
       sn_(r, sn_anker) = sn_(r, sn_pict_4) != 0 && sn_(r, sn_field_4) != 0 ? kTrue : kFalse;
 
-  for (int r = 1; r <= count; ++r) calc_minimum(static_cast<Int>(r));
+  minimum_every_card();
   kopiere(sn_, count, sn_rsv_1, sn_pict);
   min_anker(3);
   verdrehen();

@@ -17,6 +17,11 @@ class GeneratorHost {
   virtual ~GeneratorHost() = default;
   // One uniform number in [0, 1), single precision.
   virtual float draw_uniform() = 0;
+  // The next count numbers at once (a whole arrangement draws N of them), in
+  // the order count calls of draw_uniform would give them.
+  virtual void draw_uniforms(float* out, int count) {
+    for (int i = 0; i < count; ++i) out[i] = draw_uniform();
+  }
   virtual void StufeXunchecked(Int level, const std::string& id, bool enable_again,
                                bool regenerate_on_change, bool force_3x3) = 0;
   virtual void reset_all_x_zerdos() = 0;
@@ -81,12 +86,24 @@ class Generator {
 
  private:
   bool chance(Int p);  // prozent on a constant
+  // The fields (1..16) of cards 1..r-1 as field bits: what bis_jetzt_gespielt
+  // finds taken, for the operations that need nothing else of it.
+  Long fields_taken_before(int r) const;
+  Long field_bit_of(int r) const;
+  // The clue operations on the counts and fields of the earlier cards, given
+  // by the caller: a pass over all cards keeps them as it goes instead of
+  // counting the earlier cards again for every card.
+  void set_klex(Int r, int column, Int colour, Int shape, Int colour_count, Int shape_count);
+  void gesperrt_with(Int r, Long taken_through_r);
+  void minimum_with(Int r, Long taken_before_r);
+  void klex_every_card(int column);
+  void gesperrt_from(int first);
+  void minimum_every_card();
   void verschiebe(Int r, bool rows, int own);
   void sn_field_check(Int r, const BoardMasks& m, int n);
   void ankerversatz(Int r, Long first_line, Long last_line, Long step);
   Long anchor_sperre(Long box, Long anchor) const;
   void common_start(Int level);
-  void for_every_card(void (Generator::*op)(Int, int), int column, int first = 1);
 
   CardTable& sn_;
   const BoardShape& shape_;

@@ -4,23 +4,35 @@
 namespace zerdo {
 
 void Generator::calc_minimum(Int r) {
-  bis_jetzt_gespielt(r);
+  // The cards before r as bis_jetzt_gespielt counts them (r beyond N means N).
+  if (r > shape_.field_count) r = shape_.field_count;
   if (r < 1 || r > kRecords) return;
+  minimum_with(r, fields_taken_before(r));
+}
+
+void Generator::minimum_every_card() {
+  Long taken = 0;
+  for (int r = 1; r <= shape_.field_count && r <= kRecords; ++r) {
+    minimum_with(static_cast<Int>(r), taken);
+    taken |= field_bit_of(r);
+  }
+}
+
+void Generator::minimum_with(Int r, Long taken_before_r) {
   const int n = shape_.side;
   const Long f = sn_(r, sn_field);
   if (f < 1 || f > n * n || n < 1 || n > 4) return;
   // Anchored cards keep their clue.
   if (sn_(r, sn_anker) != 0) return;
-  const int row = (f - 1) / n + 1;
-  const int col = (f - 1) % n + 1;
-
-  bool row_mates_taken = true;
-  bool col_mates_taken = true;
-  for (int i = 1; i <= n; ++i) {
-    if (i != col && !field_taken_[(row - 1) * n + i]) row_mates_taken = false;
-    if (i != row && !field_taken_[(i - 1) * n + col]) col_mates_taken = false;
-  }
   const BoardMasks& m = board_masks(shape_.range_code);
+  const auto cell = static_cast<std::size_t>(f);
+  const int row = m.row_of[cell];
+  const int col = m.col_of[cell];
+
+  // The other cells of the card's row (column) all hold earlier cards' pieces.
+  const Long free_elsewhere = ~taken_before_r & ~t_.field_bit[cell];
+  const bool row_mates_taken = (m.row[static_cast<std::size_t>(row)] & free_elsewhere) == 0;
+  const bool col_mates_taken = (m.col[static_cast<std::size_t>(col)] & free_elsewhere) == 0;
   if (row_mates_taken) {
     // The row alone fixes the field: keep one column strip and hide which.
     sn_(r, sn_sperre) = m.col_complement(col);

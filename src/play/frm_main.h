@@ -120,6 +120,7 @@ class FrmMain : private GeneratorHost, private FormHandler {
  private:
   // GeneratorHost
   float draw_uniform() override;
+  void draw_uniforms(float* out, int count) override;
   void reset_all_x_zerdos() override { view_.reset_all_x_zerdos(); }
   void set_anchor_check(bool checked) override;
   void alert(const std::string& text) override;

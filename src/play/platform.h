@@ -67,6 +67,10 @@ class Platform {
   // The uniform random source.
   virtual void seed_random(std::uint64_t seed) = 0;
   virtual float draw_uniform() = 0;
+  // The next count numbers in the order count calls of draw_uniform give them.
+  virtual void draw_uniforms(float* out, int count) {
+    for (int i = 0; i < count; ++i) out[i] = draw_uniform();
+  }
 
   // Help viewer and the system-information launcher.
   virtual void help_open(const std::string& file, int context) = 0;

@@ -1,5 +1,7 @@
 #include "ui/board_view.h"
 
+#include <cstdint>
+
 #include "model/pictures.h"
 
 namespace zerdo {
@@ -202,7 +204,8 @@ void BoardView::set_picture(int id, long left, long top) {
     p.left = clamp16(left);
     p.top = clamp16(top);
   }
-  ++used;
+  // Counted on without end the count would wrap to a negative index.
+  if (used < INT16_MAX) ++used;
 }
 
 void BoardView::set_kreuz(long base_x, long base_y, int cell) {
@@ -212,7 +215,7 @@ void BoardView::set_kreuz(long base_x, long base_y, int cell) {
     k.left = clamp16(base_x + cell_x(cell) - layout_->clue_inset);
     k.top = clamp16(base_y + cell_y(cell) - layout_->clue_inset);
   }
-  ++used;
+  if (used < INT16_MAX) ++used;
 }
 
 }  // namespace zerdo

@@ -24,6 +24,23 @@ bool is_tip(const Control& c) { return c.name == "FrameTip"; }
 
 long to_twips(qreal pixels) { return std::lround(pixels * kTwipsPerPixel); }
 
+// What a control paints reaches this far past its rectangle (the shadow of a
+// held piece, antialiased edges), in logical pixels.
+constexpr int kPaintMargin = 8;
+
+QRect paint_area(const Control& c) {
+  return control_pixel_rect(c).toAlignedRect().adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin,
+                                                        kPaintMargin);
+}
+
+// Whether two states of a control paint the same pixels.
+bool looks_same(const Control& a, const Control& b) {
+  return a.kind == b.kind && a.left == b.left && a.top == b.top && a.width == b.width &&
+         a.height == b.height && a.visible == b.visible && a.picture == b.picture &&
+         a.back_colour == b.back_colour && a.border == b.border && a.caption == b.caption &&
+         a.name == b.name && a.index == b.index;
+}
+
 }  // namespace
 
 BoardWidget::BoardWidget(FrmMain& frm, Dispatch dispatch, QWidget* parent)
@@ -41,10 +58,29 @@ const Control* BoardWidget::piece_control(int k) const {
   return frm_.controls().find("Picture_" + std::string(picture_name(k)));
 }
 
-void BoardWidget::paintEvent(QPaintEvent*) {
+void BoardWidget::sync() {
+  const std::vector<Control>& now = frm_.controls().all();
+  if (now.size() != shown_.size()) {
+    shown_ = now;
+    update();
+    return;
+  }
+  QRegion dirty;
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    if (looks_same(now[i], shown_[i])) continue;
+    dirty += paint_area(shown_[i]);
+    dirty += paint_area(now[i]);
+    shown_[i] = now[i];
+  }
+  if (!dirty.isEmpty()) update(dirty);
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.fillRect(rect(), control_back_colour(Control{}));
-  paint_controls(p, frm_.controls());
+  const QRegion& dirty = event->region();
+  p.fillRect(event->rect(), control_back_colour(Control{}));
+  // Controls wholly outside the repainted area are not drawn at all.
+  paint_controls(p, frm_.controls(), [&dirty](const Control& c) { return !dirty.intersects(paint_area(c)); });
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

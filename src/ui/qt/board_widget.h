@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "ui/controls.h"
 
@@ -23,6 +24,10 @@ class BoardWidget : public QWidget {
   int piece_at(const QPointF& point) const;
   // The picture id of the piece being dragged, 0 when none.
   int dragged_piece() const { return drag_; }
+  // Schedules a repaint of what changed in the controller's controls since
+  // the last call: only the places of the controls that look different, and
+  // nothing when none does (the clock's tick changes no control).
+  void sync();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,6 +43,7 @@ class BoardWidget : public QWidget {
   Dispatch dispatch_;
   int drag_ = 0;             // picture id held by the mouse
   bool tip_pressed_ = false;  // the press went down on the tip frame
+  std::vector<Control> shown_;  // the controls as sync last saw them
 };
 
 }  // namespace zerdo

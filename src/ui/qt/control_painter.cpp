@@ -2,7 +2,10 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QtMath>
+#include <cmath>
 #include <vector>
 
 #include "ui/board_view.h"
@@ -58,18 +61,56 @@ bool is_card_cell(const Control& c) {
   return c.name.rfind("Frame_1_", 0) == 0 && c.name != "Frame_1_0";
 }
 
+// Pictures, card sheets and board fields are drawn with gradients, shadows
+// and clipped glosses, which costs far more than copying them: each look is
+// drawn once per size and pixel ratio into a cached pixmap, which is then
+// copied onto whole device pixels.
+template <typename Draw>
+void paint_cached(QPainter& p, const QRectF& r, const QString& look, Draw draw) {
+  const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+  const QSize device_size(qCeil(r.width() * dpr), qCeil(r.height() * dpr));
+  if (p.transform().type() > QTransform::TxTranslate || device_size.isEmpty()) {
+    draw(p, r);
+    return;
+  }
+  const QString key =
+      QStringLiteral("zerdo_%1_%2_%3_%4").arg(look).arg(r.width()).arg(r.height()).arg(dpr);
+  QPixmap pm;
+  if (!QPixmapCache::find(key, &pm)) {
+    pm = QPixmap(device_size);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter q(&pm);
+    q.setRenderHints(p.renderHints());
+    draw(q, QRectF(0, 0, r.width(), r.height()));
+    q.end();
+    QPixmapCache::insert(key, pm);
+  }
+  const QPointF at = p.transform().map(r.topLeft()) * dpr;
+  const QPointF snapped(std::round(at.x()) / dpr, std::round(at.y()) / dpr);
+  p.drawPixmap(p.transform().inverted().map(snapped), pm);
+}
+
+void paint_picture_cached(QPainter& p, const QRectF& r, int picture_id) {
+  paint_cached(p, r, QStringLiteral("picture%1").arg(picture_id),
+               [picture_id](QPainter& q, const QRectF& at) { paint_picture(q, at, picture_id); });
+}
+
 // A clue card: a sheet of paper with its number on a tab.
 void paint_card(QPainter& p, const QRectF& r, const QString& caption) {
-  const QRectF sheet = r.adjusted(0.5, kFrameLineOffset + 0.5, -1.5, -1.5);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 32));
-  p.drawRoundedRect(sheet.translated(1.5, 2), 5, 5);
-  QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
-  paper.setColorAt(0, QColor(252, 250, 245));
-  paper.setColorAt(1, QColor(238, 234, 225));
-  p.setBrush(paper);
-  p.setPen(QPen(QColor(158, 152, 140), 1));
-  p.drawRoundedRect(sheet, 5, 5);
+  // The sheet's shadow reaches 2 px below and 1.5 px right of the frame.
+  paint_cached(p, r.adjusted(0, 0, 2, 2), QStringLiteral("card"), [](QPainter& q, const QRectF& at) {
+    const QRectF sheet = at.adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
+    q.setPen(Qt::NoPen);
+    q.setBrush(QColor(0, 0, 0, 32));
+    q.drawRoundedRect(sheet.translated(1.5, 2), 5, 5);
+    QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
+    paper.setColorAt(0, QColor(252, 250, 245));
+    paper.setColorAt(1, QColor(238, 234, 225));
+    q.setBrush(paper);
+    q.setPen(QPen(QColor(158, 152, 140), 1));
+    q.drawRoundedRect(sheet, 5, 5);
+  });
   if (caption.isEmpty()) return;
   QFont f = caption_font();
   f.setBold(true);
@@ -111,7 +152,9 @@ void paint_frame(QPainter& p, const Control& c) {
   if (is_card_cell(c)) {
     // A cell of a card's small board; without border the piece is not there
     // and the cell is only the card's paper.
-    if (border) sunken_rect(p, body.adjusted(1, 0, -1, -1), kCellColour);
+    if (border)
+      paint_cached(p, body.adjusted(1, 0, -1, -1), QStringLiteral("cell"),
+                   [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); });
     return;
   }
   if (is_card(c)) {
@@ -119,17 +162,18 @@ void paint_frame(QPainter& p, const Control& c) {
     return;
   }
   if (is_board_field(c)) {
-    if (border) {
-      QLinearGradient g(body.topLeft(), body.bottomRight());
-      g.setColorAt(0, back.darker(106));
-      g.setColorAt(1, back.lighter(104));
-      p.setPen(Qt::NoPen);
-      p.setBrush(g);
-      p.drawRoundedRect(body.adjusted(1, 1, -1, -1), 3, 3);
-      p.setPen(QPen(back.darker(135), 1));
-      p.setBrush(Qt::NoBrush);
-      p.drawRoundedRect(body.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
-    }
+    if (border)
+      paint_cached(p, body, QStringLiteral("field%1").arg(back.rgb()), [back](QPainter& q, const QRectF& at) {
+        QLinearGradient g(at.topLeft(), at.bottomRight());
+        g.setColorAt(0, back.darker(106));
+        g.setColorAt(1, back.lighter(104));
+        q.setPen(Qt::NoPen);
+        q.setBrush(g);
+        q.drawRoundedRect(at.adjusted(1, 1, -1, -1), 3, 3);
+        q.setPen(QPen(back.darker(135), 1));
+        q.setBrush(Qt::NoBrush);
+        q.drawRoundedRect(at.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+      });
   } else if (border) {
     etched_rect(p, body);
   }
@@ -169,7 +213,7 @@ void paint_piece_highlight(QPainter& p, const QRectF& r) {
 void paint_text_box(QPainter& p, const Control& c) {
   const QRectF r = control_pixel_rect(c);
   if (c.picture > 0) {
-    paint_picture(p, r, c.picture);
+    paint_picture_cached(p, r, c.picture);
   } else if (c.name == "Text_grau") {
     // The must-field box: a grey plate sunk into the cell.
     sunken_rect(p, r, QColor(168, 166, 162));
@@ -244,7 +288,7 @@ void paint_controls(QPainter& p, const ControlSet& set,
       case ControlKind::Picture:
         if (c.border.value_or(0) != 0) paint_piece_highlight(p, control_rect(c));
         if (c.picture > 0)
-          paint_picture(p, control_rect(c), c.picture);
+          paint_picture_cached(p, control_rect(c), c.picture);
         else
           paint_program_icon(p, control_rect(c));
         break;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -21,18 +22,24 @@ namespace {
 
 constexpr int kTimerIntervalMs = 300;
 
-QIcon program_icon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pm(size, size);
+// The program icon, drawn only at the sizes the window system asks for (and
+// kept by QIcon once drawn): drawing every size up front slowed the start-up.
+class ProgramIconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    paint_program_icon(*painter, QRectF(rect));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pm(size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
-    paint_program_icon(p, QRectF(0, 0, size, size));
-    p.end();
-    icon.addPixmap(pm);
+    paint(&p, QRect(QPoint(0, 0), size), mode, state);
+    return pm;
   }
-  return icon;
-}
+  QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+QIcon program_icon() { return QIcon(new ProgramIconEngine); }
 
 int to_pixels(long twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 long to_twips(int pixels) { return std::lround(pixels * kTwipsPerPixel); }
@@ -44,7 +51,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   platform_.set_window(this);
   platform_.set_before_modal([this] { refresh(); });
   platform_.help().set_language_source([this] { return int{frm_->state().language_code}; });
-  setWindowIcon(program_icon());
+  // The window system asks for the icon at several sizes, each drawn: done a
+  // moment after the window is up, so that it does not hold up the first paint.
+  QTimer::singleShot(250, this, [this] { setWindowIcon(program_icon()); });
   // The menu bar in the window's own colour, so board and bar are one piece.
   QPalette bar = menuBar()->palette();
   bar.setColor(QPalette::Window, control_back_colour(Control{}));
@@ -190,7 +199,7 @@ void MainWindow::refresh() {
   else
     unsetCursor();
   sync_geometry();
-  board_->update();
+  board_->sync();
 }
 
 void MainWindow::sync_geometry() {

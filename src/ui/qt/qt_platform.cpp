@@ -120,6 +120,7 @@ std::string QtPlatform::time_of_day_text() {
 void QtPlatform::seed_random(std::uint64_t seed) { random_.seed(seed); }
 
 float QtPlatform::draw_uniform() { return random_.next(); }
+void QtPlatform::draw_uniforms(float* out, int count) { random_.fill(out, count); }
 
 void QtPlatform::help_open(const std::string& file, int context) { help_.open(file, context); }
 

@@ -52,6 +52,7 @@ class QtPlatform : public Platform {
   std::string time_of_day_text() override;
   void seed_random(std::uint64_t seed) override;
   float draw_uniform() override;
+  void draw_uniforms(float* out, int count) override;
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;
