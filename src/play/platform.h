@@ -58,6 +58,8 @@ class Platform {
                                   const std::string& key, const std::string& def) = 0;
   virtual void save_setting(const std::string& app, const std::string& section,
                             const std::string& key, const std::string& value) = 0;
+  // Puts what was saved on disk, in one write; called once all keys are saved.
+  virtual void flush_settings() {}
 
   // Clock: milliseconds that never run backwards and are never 0; and the
   // time of day as the status bar shows it.

@@ -91,6 +91,7 @@ void FrmMain::save_settings() {
   save_setting("Range", s_.range_name);
   save_setting("Anker", s_.anker_option ? "1" : "0");
   save_setting("Version", s_.version_text);
+  platform_.flush_settings();
 }
 
 void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {

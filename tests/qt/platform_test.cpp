@@ -52,6 +52,7 @@ void PlatformTest::settings_live_in_the_user_config_file() {
   qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
   SettingsStore store;
   store.save("Settings", "StufeNr", "B3");
+  store.sync();
   QCOMPARE(store.file_name(), dir.filePath("Zerdo/Zerdo.conf"));
   QFile f(store.file_name());
   QVERIFY(f.open(QIODevice::ReadOnly));

@@ -114,10 +114,13 @@ std::string ScriptPlatform::get_setting(const std::string& /*app*/, const std::s
 
 void ScriptPlatform::save_setting(const std::string& /*app*/, const std::string& section,
                                   const std::string& key, const std::string& value) {
-  store().save(section, key, value);  // written through to the file
+  store().save(section, key, value);
 }
 
+void ScriptPlatform::flush_settings() { store().sync(); }
+
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
+  store().sync();
   QSettings disk(store().file_name(), QSettings::IniFormat);
   disk.beginGroup("Settings");
   std::vector<std::pair<std::string, std::string>> out;

@@ -107,6 +107,8 @@ void QtPlatform::save_setting(const std::string&, const std::string& section,
   store_.save(section, key, value);
 }
 
+void QtPlatform::flush_settings() { store_.sync(); }
+
 std::int64_t QtPlatform::now_ms() {
   // Monotonic, so midnight or a clock change never runs the game clock back;
   // offset by 1 because 0 means "not set".

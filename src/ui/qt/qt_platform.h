@@ -48,6 +48,7 @@ class QtPlatform : public Platform {
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& value) override;
+  void flush_settings() override;
   std::int64_t now_ms() override;
   std::string time_of_day_text() override;
   void seed_random(std::uint64_t seed) override;

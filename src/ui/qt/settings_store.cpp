@@ -42,10 +42,9 @@ std::string SettingsStore::get(const std::string& section, const std::string& ke
 void SettingsStore::save(const std::string& section, const std::string& key,
                          const std::string& value) {
   settings_->setValue(key_path(section, key), QString::fromStdString(value));
-  // Written at once: the game saves only at shutdown, and a crash later must
-  // not lose the records.
-  settings_->sync();
 }
+
+void SettingsStore::sync() { settings_->sync(); }
 
 QString SettingsStore::file_name() const { return settings_->fileName(); }
 

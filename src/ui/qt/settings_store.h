@@ -21,6 +21,9 @@ class SettingsStore {
 
   std::string get(const std::string& section, const std::string& key, const std::string& def) const;
   void save(const std::string& section, const std::string& key, const std::string& value);
+  // Writes the saved values to the file at once (atomically, all keys in one
+  // write); until then they are kept in memory.
+  void sync();
   // The file the store reads and writes.
   QString file_name() const;
 
