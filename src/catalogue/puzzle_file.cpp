@@ -1,5 +1,7 @@
 #include "catalogue/puzzle_file.h"
 
+#include "ui/messages.h"
+
 #include <array>
 #include <bitset>
 #include <optional>
@@ -276,7 +278,7 @@ LoadMessage load_error_message(const LoadResult& result, std::string_view file_n
   }};
   // clang-format on
   static_assert(static_cast<std::size_t>(LoadError::TooManyCrosses) + 1 == kReasons.size());
-  const std::size_t lang = language_code >= 0 && language_code <= 2 ? static_cast<std::size_t>(language_code) : 0;
+  const std::size_t lang = language_index(language_code);
   std::string reason(kReasons[static_cast<std::size_t>(result.error)][lang]);
   for (auto [mark, value] : {std::pair<std::string_view, long long>{"{L}", result.line},
                              {"{I}", result.item}, {"{V}", result.value}}) {
@@ -300,7 +302,7 @@ LoadMessage save_error_message(std::string_view file_name, int language_code) {
       {"Zerdo Schrijven", "Bestand =", "Het bestand kan niet geschreven worden; een bestaand bestand blijft ongewijzigd."},
   }};
   // clang-format on
-  const Text& t = kTexts[language_code >= 0 && language_code <= 2 ? static_cast<std::size_t>(language_code) : 0];
+  const Text& t = kTexts[language_index(language_code)];
   return {std::string(t.title),
           std::string(t.file) + "\n" + std::string(file_name) + "\n\n" + std::string(t.reason)};
 }

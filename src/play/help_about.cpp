@@ -1,5 +1,6 @@
 // The help menu and the About window.
 #include "play/frm_main.h"
+#include "ui/messages.h"
 #include "ui/texts_help.h"
 
 namespace zerdo {
@@ -10,8 +11,7 @@ void FrmMain::mnuHelpContents_Click() {
         Icon::Information);
     return;
   }
-  const int code = s_.language_code >= 0 && s_.language_code < kLanguages ? s_.language_code : 0;
-  platform_.help_open(help_file_, kHelpContentsContext[static_cast<std::size_t>(code)]);
+  platform_.help_open(help_file_, kHelpContentsContext[language_index(s_.language_code)]);
 }
 
 void FrmMain::mnuHelpSearchForHelpOn_Click() {

@@ -1,5 +1,7 @@
 #include "records/records.h"
 
+#include "ui/messages.h"
+
 namespace zerdo {
 namespace {
 
@@ -25,9 +27,6 @@ constexpr std::array<StopText, 3> kStopTexts{{
 }};
 // clang-format on
 
-std::size_t language_index(int language_code) {
-  return language_code >= 0 && language_code <= 2 ? static_cast<std::size_t>(language_code) : 0;
-}
 
 std::string key(std::string_view prefix, int level) {
   return std::string(prefix) + ' ' + std::to_string(level);

@@ -1,5 +1,7 @@
 #include "ui/help_index.h"
 
+#include "ui/messages.h"
+
 #include <algorithm>
 
 namespace zerdo {
@@ -43,7 +45,7 @@ std::string_view between(std::string_view s, std::string_view open, std::string_
 
 std::string_view help_folder(int language_code) {
   constexpr std::string_view kFolders[] = {"de", "en", "nl"};
-  return kFolders[language_code >= 0 && language_code <= 2 ? language_code : 0];
+  return kFolders[language_index(language_code)];
 }
 
 std::string help_contents_topic(int context) {

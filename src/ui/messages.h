@@ -10,10 +10,13 @@ namespace zerdo {
 // 1 English, 2 Flemish.
 using Texts = std::array<std::string_view, 3>;
 
-// The text of language code lang; German for a code outside 0..2.
-inline std::string_view in(const Texts& t, int lang) {
-  return t[static_cast<std::size_t>(lang >= 0 && lang <= 2 ? lang : 0)];
+// The table index of language code lang: 0..2, German for any other code.
+constexpr std::size_t language_index(int lang) {
+  return lang >= 0 && lang <= 2 ? static_cast<std::size_t>(lang) : 0;
 }
+
+// The text of language code lang; German for a code outside 0..2.
+inline std::string_view in(const Texts& t, int lang) { return t[language_index(lang)]; }
 
 // A number as messages show it: a leading blank when not negative, a minus
 // sign otherwise (" 9", "-3").
