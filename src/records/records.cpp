@@ -27,7 +27,6 @@ constexpr std::array<StopText, 3> kStopTexts{{
 }};
 // clang-format on
 
-
 std::string key(std::string_view prefix, int level) {
   return std::string(prefix) + ' ' + std::to_string(level);
 }
