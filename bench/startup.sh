@@ -5,8 +5,9 @@
 #              (the program prints the wall clock after its first paint and
 #              quits when ZERDO_QUIT_AFTER_PAINT is set)
 #   peak RSS   maximum resident memory in KiB (GNU time)
-# each the median of RUNS runs after one warm-up run, and the game's idle CPU
-# (its 300 ms clock running, nothing else happening) over IDLE_SECONDS.
+# each the median of RUNS runs (the two programs taking turns) after one
+# warm-up run each, and the game's idle CPU (its 300 ms clock running,
+# nothing else happening) over IDLE_SECONDS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -55,14 +56,16 @@ run_once() {
   echo "$((painted - t0)) $(tail -n 1 "$work/time")"
 }
 
-measure() {
-  run_once "$1" >/dev/null  # warm-up: file cache, settings file, fonts
-  for _ in $(seq "$RUNS"); do run_once "$1"; done >"$work/runs"
-  echo "$(cut -d' ' -f1 "$work/runs" | median) $(cut -d' ' -f2 "$work/runs" | median)"
-}
-
-read -r game_ms game_kb < <(measure "$game")
-read -r floor_ms floor_kb < <(measure "$floor")
+# The two programs take turns, run for run, so that whatever else the machine
+# is doing weighs on both alike.
+run_once "$game" >/dev/null  # warm-up: file cache, settings file, fonts
+run_once "$floor" >/dev/null
+for _ in $(seq "$RUNS"); do
+  run_once "$game" >>"$work/game"
+  run_once "$floor" >>"$work/floor"
+done
+game_ms=$(cut -d' ' -f1 "$work/game" | median) game_kb=$(cut -d' ' -f2 "$work/game" | median)
+floor_ms=$(cut -d' ' -f1 "$work/floor" | median) floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
 
 # Idle CPU: CPU ticks of the running game over IDLE_SECONDS, after it settled.
 "$game" >/dev/null 2>&1 &
