@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "ui/qt/board_widget.h"
+#include "ui/qt/game_style.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Zerdo"));
   QApplication::setApplicationName(QStringLiteral("Zerdo"));
+  QApplication::setStyle(new zerdo::GameStyle);
   zerdo::MainWindow window;
   FirstPaint first_paint;
   if (qEnvironmentVariableIsSet("ZERDO_QUIT_AFTER_PAINT")) window.board()->installEventFilter(&first_paint);

@@ -73,8 +73,11 @@ void paint_cached(QPainter& p, const QRectF& r, const QString& look, Draw draw) 
     draw(p, r);
     return;
   }
-  const QString key =
-      QStringLiteral("zerdo_%1_%2_%3_%4").arg(look).arg(r.width()).arg(r.height()).arg(dpr);
+  // The key names the look, its size (in 1/64 px) and the pixel ratio; it is
+  // built for every control on every paint, so it is built cheaply.
+  const QString key = look + QLatin1Char('_') + QString::number(qRound(r.width() * 64)) + QLatin1Char('x') +
+                      QString::number(qRound(r.height() * 64)) + QLatin1Char('@') +
+                      QString::number(qRound(dpr * 64));
   QPixmap pm;
   if (!QPixmapCache::find(key, &pm)) {
     pm = QPixmap(device_size);
@@ -92,7 +95,7 @@ void paint_cached(QPainter& p, const QRectF& r, const QString& look, Draw draw) 
 }
 
 void paint_picture_cached(QPainter& p, const QRectF& r, int picture_id) {
-  paint_cached(p, r, QStringLiteral("picture%1").arg(picture_id),
+  paint_cached(p, r, QStringLiteral("picture") + QString::number(picture_id),
                [picture_id](QPainter& q, const QRectF& at) { paint_picture(q, at, picture_id); });
 }
 
@@ -112,8 +115,9 @@ void paint_card(QPainter& p, const QRectF& r, const QString& caption) {
     q.drawRoundedRect(sheet, 5, 5);
   });
   if (caption.isEmpty()) return;
-  QFont f = caption_font();
-  f.setBold(true);
+  // The caption font, white on the dark tab: a bold face would be one more
+  // font to load before the first paint.
+  const QFont f = caption_font();
   p.setFont(f);
   const QFontMetricsF fm(f);
   const qreal h = fm.height() + 2;
@@ -163,7 +167,7 @@ void paint_frame(QPainter& p, const Control& c) {
   }
   if (is_board_field(c)) {
     if (border)
-      paint_cached(p, body, QStringLiteral("field%1").arg(back.rgb()), [back](QPainter& q, const QRectF& at) {
+      paint_cached(p, body, QStringLiteral("field") + QString::number(back.rgb()), [back](QPainter& q, const QRectF& at) {
         QLinearGradient g(at.topLeft(), at.bottomRight());
         g.setColorAt(0, back.darker(106));
         g.setColorAt(1, back.lighter(104));

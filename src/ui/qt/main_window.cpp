@@ -54,6 +54,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // The window system asks for the icon at several sizes, each drawn: done a
   // moment after the window is up, so that it does not hold up the first paint.
   QTimer::singleShot(250, this, [this] { setWindowIcon(program_icon()); });
+  // One font for menu bar, board and status bar: each further size or
+  // weight is one more font to load before the first paint.
+  setFont(caption_font());
   // The menu bar in the window's own colour, so board and bar are one piece.
   QPalette bar = menuBar()->palette();
   bar.setColor(QPalette::Window, control_back_colour(Control{}));

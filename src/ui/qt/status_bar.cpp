@@ -51,9 +51,7 @@ void StatusBar::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), QColor(212, 208, 200));
   p.setPen(QColor(255, 255, 255));
   p.drawLine(0, 0, width(), 0);
-  QFont f = caption_font();
-  f.setPixelSize(11);
-  p.setFont(f);
+  p.setFont(caption_font());
   for (int i = 1; i <= 4; ++i) {
     const QRectF r = panel_rect(i);
     if (r.width() <= 0) continue;
