@@ -6,12 +6,15 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
 #include "model/pictures.h"
 #include "play/frm_main.h"
 #include "ui/qt/board_widget.h"
+#include "ui/qt/control_painter.h"
 #include "ui/qt/form_dialog.h"
 #include "ui/qt/main_window.h"
 
@@ -54,6 +57,7 @@ class MainWindowTest : public QObject {
   void builtin_puzzle_played_to_the_praise();
   void wrong_board_opens_the_solution_window();
   void painting_is_crisp_at_double_pixel_ratio();
+  void looks_are_prepared_for_the_paint_that_needs_them();
   void exit_closes_the_window();
 
  private:
@@ -207,6 +211,31 @@ void MainWindowTest::painting_is_crisp_at_double_pixel_ratio() {
   // A piece in the stock is drawn at twice the size: purple at its middle.
   QVERIFY(purple(colour_at(img, QRectF(piece(1).left / 15.0, piece(1).top / 15.0, 48, 48).center() +
                                     QPointF(0, 6))));
+}
+
+void MainWindowTest::looks_are_prepared_for_the_paint_that_needs_them() {
+  install_a1();
+  BoardWidget* board = window_->board();
+  const ControlSet& controls = window_->frm().controls();
+  // Once the board has been painted, every look it shows is in the cache:
+  // preparing finds nothing left to draw.
+  board->repaint();
+  QVERIFY(prepare_looks(controls, board->devicePixelRatioF()).get().empty());
+  // At another pixel ratio each look is drawn once (the nine card sheets
+  // share one), at its size in device pixels.
+  const RenderedLooks looks = prepare_looks(controls, 3).get();
+  QVERIFY(looks.size() > 9);
+  int cards = 0;
+  for (const auto& [key, image] : looks) {
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.devicePixelRatio(), 3.0);
+    if (key.startsWith(QStringLiteral("card_"))) ++cards;
+  }
+  QCOMPARE(cards, 1);
+  const auto sheet = std::find_if(looks.begin(), looks.end(),
+                                  [](const auto& l) { return l.first.startsWith(QStringLiteral("card_")); });
+  const Control& card = *controls.find("Frame_1_0(1)");
+  QCOMPARE(sheet->second.width(), static_cast<int>(std::ceil((control_pixel_rect(card).width() + 2) * 3)));
 }
 
 void MainWindowTest::exit_closes_the_window() {

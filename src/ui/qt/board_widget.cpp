@@ -75,12 +75,21 @@ void BoardWidget::sync() {
   if (!dirty.isEmpty()) update(dirty);
 }
 
+void BoardWidget::prepare_looks() {
+  looks_ = zerdo::prepare_looks(frm_.controls(), devicePixelRatioF());
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRegion& dirty = event->region();
-  p.fillRect(event->rect(), control_back_colour(Control{}));
   // Controls wholly outside the repainted area are not drawn at all.
-  paint_controls(p, frm_.controls(), [&dirty](const Control& c) { return !dirty.intersects(paint_area(c)); });
+  const auto outside = [&dirty](const Control& c) { return !dirty.intersects(paint_area(c)); };
+  if (looks_.valid()) cache_looks(looks_.get());
+  // Looks new to this paint (another puzzle's pictures, another size) are
+  // drawn on a worker too, all at once, before anything is painted.
+  cache_looks(zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside).get());
+  p.fillRect(event->rect(), control_back_colour(Control{}));
+  paint_controls(p, frm_.controls(), outside);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,9 +1,11 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/qt/control_painter.h"
 
 namespace zerdo {
 
@@ -28,6 +30,9 @@ class BoardWidget : public QWidget {
   // the last call: only the places of the controls that look different, and
   // nothing when none does (the clock's tick changes no control).
   void sync();
+  // Starts drawing the looks of the current controls (pieces, cards, fields)
+  // on a worker thread, so that they are ready by the first paint.
+  void prepare_looks();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -44,6 +49,7 @@ class BoardWidget : public QWidget {
   int drag_ = 0;             // picture id held by the mouse
   bool tip_pressed_ = false;  // the press went down on the tip frame
   std::vector<Control> shown_;  // the controls as sync last saw them
+  std::future<RenderedLooks> looks_;  // looks begun by prepare_looks
 };
 
 }  // namespace zerdo

@@ -4,8 +4,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QSet>
+#include <QThreadPool>
 #include <QtMath>
+#include <charconv>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/board_view.h"
@@ -33,26 +38,31 @@ QString caption_of(const Control& c) {
   return c.caption ? QString::fromStdString(*c.caption) : QString();
 }
 
+// The lines below are filled as whole-pixel rectangles rather than stroked:
+// as crisp, and far cheaper than a stroked outline with antialiasing on.
+
+// A 1 px line just inside each edge of box.
+void outline(QPainter& p, const QRectF& box, const QColor& colour) {
+  p.fillRect(QRectF(box.left(), box.top(), box.width(), 1), colour);
+  p.fillRect(QRectF(box.left(), box.bottom() - 1, box.width(), 1), colour);
+  p.fillRect(QRectF(box.left(), box.top() + 1, 1, box.height() - 2), colour);
+  p.fillRect(QRectF(box.right() - 1, box.top() + 1, 1, box.height() - 2), colour);
+}
+
 // An etched rectangle: a dark line with a light line just inside and below.
 void etched_rect(QPainter& p, const QRectF& r) {
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(kEtchLight, 1));
-  p.drawRect(r.adjusted(1.5, 1.5, -0.5, -0.5));
-  p.setPen(QPen(kEtchDark, 1));
-  p.drawRect(r.adjusted(0.5, 0.5, -1.5, -1.5));
+  outline(p, r.adjusted(1, 1, 0, 0), kEtchLight);
+  outline(p, r.adjusted(0, 0, -1, -1), kEtchDark);
 }
 
 // A rectangle that is 1 px darker on the top/left than on the bottom/right.
 void sunken_rect(QPainter& p, const QRectF& r, const QColor& fill) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(fill);
-  p.drawRect(r);
-  p.setPen(QPen(fill.darker(150), 1));
-  p.drawLine(QPointF(r.left() + 0.5, r.bottom() - 0.5), QPointF(r.left() + 0.5, r.top() + 0.5));
-  p.drawLine(QPointF(r.left() + 0.5, r.top() + 0.5), QPointF(r.right() - 0.5, r.top() + 0.5));
-  p.setPen(QPen(fill.lighter(130), 1));
-  p.drawLine(QPointF(r.right() - 0.5, r.top() + 1.5), QPointF(r.right() - 0.5, r.bottom() - 0.5));
-  p.drawLine(QPointF(r.left() + 1.5, r.bottom() - 0.5), QPointF(r.right() - 0.5, r.bottom() - 0.5));
+  p.fillRect(r, fill);
+  const QColor dark = fill.darker(150), light = fill.lighter(130);
+  p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), dark);
+  p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), dark);
+  p.fillRect(QRectF(r.right() - 1, r.top() + 1, 1, r.height() - 1), light);
+  p.fillRect(QRectF(r.left() + 1, r.bottom() - 1, r.width() - 1, 1), light);
 }
 
 bool is_board_field(const Control& c) { return c.name == "spielfeld" && c.index >= 1; }
@@ -61,70 +71,112 @@ bool is_card_cell(const Control& c) {
   return c.name.rfind("Frame_1_", 0) == 0 && c.name != "Frame_1_0";
 }
 
-// Pictures, card sheets and board fields are drawn with gradients, shadows
-// and clipped glosses, which costs far more than copying them: each look is
-// drawn once per size and pixel ratio into a cached pixmap, which is then
-// copied onto whole device pixels.
-template <typename Draw>
-void paint_cached(QPainter& p, const QRectF& r, const QString& look, Draw draw) {
+void draw_card_sheet(QPainter& q, const QRectF& at) {
+  const QRectF sheet = at.adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
+  q.setPen(Qt::NoPen);
+  q.setBrush(QColor(0, 0, 0, 32));
+  q.drawRoundedRect(sheet.translated(1.5, 2), 5, 5);
+  QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
+  paper.setColorAt(0, QColor(252, 250, 245));
+  paper.setColorAt(1, QColor(238, 234, 225));
+  q.setBrush(paper);
+  q.setPen(QPen(QColor(158, 152, 140), 1));
+  q.drawRoundedRect(sheet, 5, 5);
+}
+
+void draw_field(QPainter& q, const QRectF& at, const QColor& back) {
+  QLinearGradient g(at.topLeft(), at.bottomRight());
+  g.setColorAt(0, back.darker(106));
+  g.setColorAt(1, back.lighter(104));
+  q.setPen(Qt::NoPen);
+  q.setBrush(g);
+  q.drawRoundedRect(at.adjusted(1, 1, -1, -1), 3, 3);
+  q.setPen(QPen(back.darker(135), 1));
+  q.setBrush(Qt::NoBrush);
+  q.drawRoundedRect(at.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+}
+
+// The frame's body: below the line its caption sits in.
+QRectF frame_body(const Control& c) { return control_pixel_rect(c).adjusted(0, kFrameLineOffset, 0, 0); }
+
+bool has_border(const Control& c) { return c.border.value_or(1) != 0; }
+
+// A look placed on the board: the look and its top-left corner.
+struct PlacedLook {
+  Look look;
+  QPointF at;
+};
+
+// The look a control is drawn from, if any: pieces and pictures, card
+// sheets, the cells of a card's small board and the fields of the board.
+std::optional<PlacedLook> control_look(const Control& c) {
+  switch (c.kind) {
+    case ControlKind::Picture:
+      if (c.picture <= 0) return std::nullopt;
+      return PlacedLook{picture_look(control_rect(c).size(), c.picture), control_rect(c).topLeft()};
+    case ControlKind::TextBox:
+      if (c.picture <= 0) return std::nullopt;
+      return PlacedLook{picture_look(control_pixel_rect(c).size(), c.picture), control_pixel_rect(c).topLeft()};
+    case ControlKind::Frame: {
+      const QRectF r = control_pixel_rect(c);
+      // The sheet's shadow reaches 2 px below and 1.5 px right of the frame.
+      if (is_card(c)) return PlacedLook{Look{QStringLiteral("card"), r.size() + QSizeF(2, 2), draw_card_sheet}, r.topLeft()};
+      // A cell without border holds no piece and is only the card's paper.
+      if (!has_border(c)) return std::nullopt;
+      const QRectF body = frame_body(c);
+      if (is_card_cell(c)) {
+        const QRectF cell = body.adjusted(1, 0, -1, -1);
+        return PlacedLook{Look{QStringLiteral("cell"), cell.size(),
+                               [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); }},
+                          cell.topLeft()};
+      }
+      if (is_board_field(c)) {
+        const QColor back = control_back_colour(c);
+        return PlacedLook{Look{QStringLiteral("field") + QString::number(back.rgb()), body.size(),
+                               [back](QPainter& q, const QRectF& at) { draw_field(q, at, back); }},
+                          body.topLeft()};
+      }
+      return std::nullopt;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+// Copies a look from the cache (drawing it there first when missing) onto
+// whole device pixels at its place.
+void paint_look(QPainter& p, const PlacedLook& placed) {
+  const Look& look = placed.look;
   const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
-  const QSize device_size(qCeil(r.width() * dpr), qCeil(r.height() * dpr));
-  if (p.transform().type() > QTransform::TxTranslate || device_size.isEmpty()) {
-    draw(p, r);
+  if (p.transform().type() > QTransform::TxTranslate) {
+    look.draw(p, QRectF(placed.at, look.size));
     return;
   }
-  // The key names the look, its size (in 1/64 px) and the pixel ratio; it is
-  // built for every control on every paint, so it is built cheaply.
-  const QString key = look + QLatin1Char('_') + QString::number(qRound(r.width() * 64)) + QLatin1Char('x') +
-                      QString::number(qRound(r.height() * 64)) + QLatin1Char('@') +
-                      QString::number(qRound(dpr * 64));
+  const QString key = look_key(look, dpr);
   QPixmap pm;
   if (!QPixmapCache::find(key, &pm)) {
-    pm = QPixmap(device_size);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter q(&pm);
-    q.setRenderHints(p.renderHints());
-    draw(q, QRectF(0, 0, r.width(), r.height()));
-    q.end();
+    const QImage image = render_look(look, dpr);
+    if (image.isNull()) return;
+    pm = QPixmap::fromImage(image);
     QPixmapCache::insert(key, pm);
   }
-  const QPointF at = p.transform().map(r.topLeft()) * dpr;
+  const QPointF at = p.transform().map(placed.at) * dpr;
   const QPointF snapped(std::round(at.x()) / dpr, std::round(at.y()) / dpr);
   p.drawPixmap(p.transform().inverted().map(snapped), pm);
 }
 
-void paint_picture_cached(QPainter& p, const QRectF& r, int picture_id) {
-  paint_cached(p, r, QStringLiteral("picture") + QString::number(picture_id),
-               [picture_id](QPainter& q, const QRectF& at) { paint_picture(q, at, picture_id); });
-}
-
-// A clue card: a sheet of paper with its number on a tab.
-void paint_card(QPainter& p, const QRectF& r, const QString& caption) {
-  // The sheet's shadow reaches 2 px below and 1.5 px right of the frame.
-  paint_cached(p, r.adjusted(0, 0, 2, 2), QStringLiteral("card"), [](QPainter& q, const QRectF& at) {
-    const QRectF sheet = at.adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
-    q.setPen(Qt::NoPen);
-    q.setBrush(QColor(0, 0, 0, 32));
-    q.drawRoundedRect(sheet.translated(1.5, 2), 5, 5);
-    QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
-    paper.setColorAt(0, QColor(252, 250, 245));
-    paper.setColorAt(1, QColor(238, 234, 225));
-    q.setBrush(paper);
-    q.setPen(QPen(QColor(158, 152, 140), 1));
-    q.drawRoundedRect(sheet, 5, 5);
-  });
+// The number tab of a clue card, in the caption font, white on the dark tab
+// (a bold face would be one more font to load before the first paint).
+void paint_card_tab(QPainter& p, const QRectF& r, const QString& caption) {
   if (caption.isEmpty()) return;
-  // The caption font, white on the dark tab: a bold face would be one more
-  // font to load before the first paint.
   const QFont f = caption_font();
   p.setFont(f);
   const QFontMetricsF fm(f);
   const qreal h = fm.height() + 2;
   const QRectF tab(r.left() + 8, r.top() + kFrameLineOffset - h / 2, qMax(h, fm.horizontalAdvance(caption) + 10), h);
-  p.setBrush(QColor(92, 86, 78));
-  p.setPen(QPen(QColor(70, 64, 58), 1));
-  p.drawRoundedRect(tab.adjusted(0.5, 0.5, -0.5, -0.5), h / 2 - 1, h / 2 - 1);
+  p.setBrush(QColor(84, 78, 70));
+  p.setPen(Qt::NoPen);
+  p.drawRoundedRect(tab, h / 2 - 0.5, h / 2 - 0.5);
   p.setPen(Qt::white);
   p.drawText(tab, Qt::AlignCenter, caption);
 }
@@ -137,8 +189,8 @@ void paint_frame(QPainter& p, const Control& c) {
     p.setBrush(back);
     p.drawRect(r);
   }
-  const bool border = c.border.value_or(1) != 0;
-  const QRectF body = r.adjusted(0, kFrameLineOffset, 0, 0);
+  const bool border = has_border(c);
+  const QRectF body = frame_body(c);
 
   if (c.name == "FrameTip") {
     // The tip frame is a small clickable plate.
@@ -153,31 +205,10 @@ void paint_frame(QPainter& p, const Control& c) {
     p.drawText(r, Qt::AlignCenter, caption_of(c));
     return;
   }
-  if (is_card_cell(c)) {
-    // A cell of a card's small board; without border the piece is not there
-    // and the cell is only the card's paper.
-    if (border)
-      paint_cached(p, body.adjusted(1, 0, -1, -1), QStringLiteral("cell"),
-                   [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); });
-    return;
-  }
-  if (is_card(c)) {
-    paint_card(p, r, caption_of(c));
-    return;
-  }
-  if (is_board_field(c)) {
-    if (border)
-      paint_cached(p, body, QStringLiteral("field") + QString::number(back.rgb()), [back](QPainter& q, const QRectF& at) {
-        QLinearGradient g(at.topLeft(), at.bottomRight());
-        g.setColorAt(0, back.darker(106));
-        g.setColorAt(1, back.lighter(104));
-        q.setPen(Qt::NoPen);
-        q.setBrush(g);
-        q.drawRoundedRect(at.adjusted(1, 1, -1, -1), 3, 3);
-        q.setPen(QPen(back.darker(135), 1));
-        q.setBrush(Qt::NoBrush);
-        q.drawRoundedRect(at.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
-      });
+  if (is_card_cell(c) || is_card(c) || is_board_field(c)) {
+    if (const auto look = control_look(c)) paint_look(p, *look);
+    if (is_card(c)) paint_card_tab(p, r, caption_of(c));
+    if (!is_board_field(c)) return;
   } else if (border) {
     etched_rect(p, body);
   }
@@ -216,8 +247,8 @@ void paint_piece_highlight(QPainter& p, const QRectF& r) {
 
 void paint_text_box(QPainter& p, const Control& c) {
   const QRectF r = control_pixel_rect(c);
-  if (c.picture > 0) {
-    paint_picture_cached(p, r, c.picture);
+  if (const auto look = control_look(c)) {
+    paint_look(p, *look);
   } else if (c.name == "Text_grau") {
     // The must-field box: a grey plate sunk into the cell.
     sunken_rect(p, r, QColor(168, 166, 162));
@@ -242,6 +273,72 @@ void paint_label(QPainter& p, const Control& c) {
 }
 
 }  // namespace
+
+Look picture_look(const QSizeF& size, int picture_id) {
+  return Look{QStringLiteral("picture") + QString::number(picture_id), size,
+              [picture_id](QPainter& q, const QRectF& at) { paint_picture(q, at, picture_id); }};
+}
+
+QString look_key(const Look& look, qreal dpr) {
+  // The name, the size (in 1/64 px) and the pixel ratio; built for every
+  // look on every paint, so built without QString::number's locale work.
+  char buf[64];
+  char* end = buf;
+  for (const qreal v : {look.size.width(), look.size.height(), dpr}) {
+    *end++ = '_';
+    end = std::to_chars(end, buf + sizeof buf, qRound64(v * 64)).ptr;
+  }
+  QString key;
+  key.reserve(look.name.size() + static_cast<qsizetype>(end - buf));
+  key += look.name;
+  key += QLatin1String(buf, end);
+  return key;
+}
+
+QImage render_look(const Look& look, qreal dpr) {
+  const QSize device_size(qCeil(look.size.width() * dpr), qCeil(look.size.height() * dpr));
+  if (device_size.isEmpty()) return QImage();
+  QImage image(device_size, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(dpr);
+  image.fill(Qt::transparent);
+  QPainter q(&image);
+  q.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+  look.draw(q, QRectF(QPointF(0, 0), look.size));
+  return image;
+}
+
+std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
+                                         const std::function<bool(const Control&)>& skip) {
+  std::vector<std::pair<QString, Look>> missing;
+  QSet<QString> seen;
+  for (const Control& c : set.all()) {
+    if (!c.visible || c.width <= 0 || c.height <= 0 || (skip && skip(c))) continue;
+    const auto placed = control_look(c);
+    if (!placed) continue;
+    QString key = look_key(placed->look, dpr);
+    QPixmap cached;
+    if (seen.contains(key) || QPixmapCache::find(key, &cached)) continue;
+    seen.insert(key);
+    missing.emplace_back(std::move(key), placed->look);
+  }
+  auto task = std::make_shared<std::packaged_task<RenderedLooks()>>([missing = std::move(missing), dpr] {
+    RenderedLooks out;
+    out.reserve(missing.size());
+    for (const auto& [key, look] : missing) out.emplace_back(key, render_look(look, dpr));
+    return out;
+  });
+  std::future<RenderedLooks> rendered = task->get_future();
+  if (seen.isEmpty())
+    (*task)();  // nothing to draw: no worker needed
+  else
+    QThreadPool::globalInstance()->start([task] { (*task)(); });
+  return rendered;
+}
+
+void cache_looks(const RenderedLooks& looks) {
+  for (const auto& [key, image] : looks)
+    if (!image.isNull()) QPixmapCache::insert(key, QPixmap::fromImage(image));
+}
 
 QRectF control_rect(const Control& c) {
   return QRectF(c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
@@ -291,8 +388,8 @@ void paint_controls(QPainter& p, const ControlSet& set,
         break;
       case ControlKind::Picture:
         if (c.border.value_or(0) != 0) paint_piece_highlight(p, control_rect(c));
-        if (c.picture > 0)
-          paint_picture_cached(p, control_rect(c), c.picture);
+        if (const auto look = control_look(c))
+          paint_look(p, *look);
         else
           paint_program_icon(p, control_rect(c));
         break;

@@ -90,6 +90,8 @@ void MainWindow::start() {
   busy_ = false;
   build_menus();
   refresh();
+  // The board's looks are drawn on a worker while the window is shown.
+  board_->prepare_looks();
   timer_.start();
 }
 
