@@ -1,6 +1,7 @@
 // The game's main window under Qt: menus, dragging with the mouse, painting
 // and the secondary windows, on the real controller.
 #include <QAction>
+#include <QMenu>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -54,6 +55,7 @@ class MainWindowTest : public QObject {
   void cleanup();
   void dragged_piece_snaps_into_field();
   void hidden_item_works_through_its_shortcut();
+  void menu_gets_its_items_when_opened();
   void builtin_puzzle_played_to_the_praise();
   void wrong_board_opens_the_solution_window();
   void painting_is_crisp_at_double_pixel_ratio();
@@ -149,6 +151,23 @@ void MainWindowTest::hidden_item_works_through_its_shortcut() {
   int placed = 0;
   for (int p = 1; p <= 9; ++p) placed += window_->frm().state().placement[static_cast<std::size_t>(p)] != 0;
   QCOMPARE(placed, 7);
+}
+
+void MainWindowTest::menu_gets_its_items_when_opened() {
+  QMenu* level = window_->menu_action("mnuStufe")->menu();
+  QVERIFY(level);
+  QVERIFY(level->actions().isEmpty());
+  level->popup(QPoint(0, 0));
+  QCOMPARE(level->actions().size(), 9);  // levels A..I
+  QCOMPARE(level->actions().first()->text(), QStringLiteral("&A"));
+  level->hide();
+  // An item asked for before its menu opened is built, in its model's state;
+  // the menus beside it stay empty.
+  QVERIFY(!window_->findChild<QAction*>(QStringLiteral("mnuFileZerdoB1")));
+  QAction* b1 = window_->menu_action("mnuFileZerdoB1");
+  QVERIFY(b1);
+  QCOMPARE(b1->isEnabled(), window_->frm().menus().find("mnuFileZerdoB1")->enabled);
+  QVERIFY(!window_->findChild<QAction*>(QStringLiteral("mnuFileZerdoC1")));
 }
 
 void MainWindowTest::builtin_puzzle_played_to_the_praise() {

@@ -95,10 +95,17 @@ void MainWindow::start() {
   timer_.start();
 }
 
-QAction* MainWindow::menu_action(const std::string& name) const {
+QAction* MainWindow::menu_action(const std::string& name) {
   const auto& items = frm_->menus().items();
-  for (std::size_t i = 0; i < items.size() && i < actions_.size(); ++i)
-    if (items[i].name == name) return actions_[i];
+  for (std::size_t i = 0; i < items.size() && i < actions_.size(); ++i) {
+    if (items[i].name != name) continue;
+    // The menus above the item are filled first, from the top down.
+    std::vector<std::size_t> chain;
+    for (int up = items[i].parent; up >= 0; up = items[static_cast<std::size_t>(up)].parent)
+      chain.push_back(static_cast<std::size_t>(up));
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) fill_menu(*it);
+    return actions_[i];
+  }
   return nullptr;
 }
 
@@ -130,44 +137,62 @@ void MainWindow::build_menus() {
   const auto& items = frm_->menus().items();
   actions_.assign(items.size(), nullptr);
   menus_.assign(items.size(), nullptr);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const MenuItem& m = items[i];
-    const QString caption = QString::fromStdString(m.caption);
-    QWidget* owner = m.parent < 0 ? static_cast<QWidget*>(menuBar())
-                                  : static_cast<QWidget*>(menus_[static_cast<std::size_t>(m.parent)]);
-    if (!owner) continue;  // an item below a plain item: no menu to hold it
-    if (m.separator_before) {
-      if (auto* menu = qobject_cast<QMenu*>(owner)) menu->addSeparator();
-    }
-    QAction* action;
-    if (!m.children.empty() || m.parent < 0) {
-      auto* menu = new QMenu(caption, owner);
-      menus_[i] = menu;
-      action = menu->menuAction();
-      owner->addAction(action);
-    } else {
-      action = new QAction(caption, owner);
-      owner->addAction(action);
-      const std::string name = m.name;
-      connect(action, &QAction::triggered, this, [this, name] { choose(name); });
-    }
-    action->setObjectName(QString::fromStdString(m.name));
-    actions_[i] = action;
-    if (!m.shortcut.empty()) {
-      // The key lives on a window action, so that it also works for items
-      // hidden from the menu; the menu only shows it.
-      auto* key = new QAction(this);
-      key->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
-      key->setShortcutContext(Qt::WindowShortcut);
-      key->setObjectName(QString::fromStdString("key_" + m.name));
-      const std::string shortcut = m.shortcut;
-      connect(key, &QAction::triggered, this,
-              [this, shortcut] { dispatch([this, shortcut] { frm_->press_key(shortcut); }); });
-      addAction(key);
-      shortcuts_.push_back(key);
-    }
+  filled_.assign(items.size(), false);
+  // The menu bar gets its menus now; each menu gets its items when it is
+  // about to open (most are never opened in a game, and a hundred actions
+  // built up front held up the first paint).
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].parent < 0) add_menu_item(i);
+  for (const MenuItem& m : items) {
+    if (m.shortcut.empty()) continue;
+    // The key lives on a window action, so that it also works for items
+    // hidden from the menu (or not built yet); the menu only shows it.
+    auto* key = new QAction(this);
+    key->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
+    key->setShortcutContext(Qt::WindowShortcut);
+    key->setObjectName(QString::fromStdString("key_" + m.name));
+    const std::string shortcut = m.shortcut;
+    connect(key, &QAction::triggered, this,
+            [this, shortcut] { dispatch([this, shortcut] { frm_->press_key(shortcut); }); });
+    addAction(key);
+    shortcuts_.push_back(key);
   }
   sync_menus();
+}
+
+void MainWindow::fill_menu(std::size_t menu) {
+  if (menu >= filled_.size() || filled_[menu] || !menus_[menu]) return;
+  filled_[menu] = true;
+  const auto& items = frm_->menus().items();
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].parent == static_cast<int>(menu)) add_menu_item(i);
+  sync_menus();
+}
+
+void MainWindow::add_menu_item(std::size_t i) {
+  const MenuItem& m = frm_->menus().items()[i];
+  const QString caption = QString::fromStdString(m.caption);
+  QWidget* owner = m.parent < 0 ? static_cast<QWidget*>(menuBar())
+                                : static_cast<QWidget*>(menus_[static_cast<std::size_t>(m.parent)]);
+  if (!owner) return;  // an item below a plain item: no menu to hold it
+  if (m.separator_before) {
+    if (auto* menu = qobject_cast<QMenu*>(owner)) menu->addSeparator();
+  }
+  QAction* action;
+  if (!m.children.empty() || m.parent < 0) {
+    auto* menu = new QMenu(caption, owner);
+    menus_[i] = menu;
+    action = menu->menuAction();
+    owner->addAction(action);
+    connect(menu, &QMenu::aboutToShow, this, [this, i] { fill_menu(i); });
+  } else {
+    action = new QAction(caption, owner);
+    owner->addAction(action);
+    const std::string name = m.name;
+    connect(action, &QAction::triggered, this, [this, name] { choose(name); });
+  }
+  action->setObjectName(QString::fromStdString(m.name));
+  actions_[i] = action;
 }
 
 void MainWindow::sync_menus() {

@@ -33,8 +33,9 @@ class MainWindow : public QMainWindow {
   QtPlatform& platform() { return platform_; }
   BoardWidget* board() const { return board_; }
   StatusBar* status() const { return status_; }
-  // The menu action of item name, nullptr when there is none.
-  QAction* menu_action(const std::string& name) const;
+  // The menu action of item name (its menus filled if they were not yet),
+  // nullptr when there is none.
+  QAction* menu_action(const std::string& name);
 
   // Runs f as one window event: skipped while another event is still being
   // handled (a box is open), followed by a refresh.
@@ -49,6 +50,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void build_menus();
+  // Adds the items of menu (an item index) when it is first opened.
+  void fill_menu(std::size_t menu);
+  void add_menu_item(std::size_t i);
   void sync_menus();
   void sync_geometry();
   void report_geometry();
@@ -61,6 +65,7 @@ class MainWindow : public QMainWindow {
   QTimer timer_;
   std::vector<QAction*> actions_;   // by menu item index
   std::vector<QMenu*> menus_;       // by menu item index, for items with children
+  std::vector<bool> filled_;        // by menu item index: its items are built
   std::vector<QAction*> shortcuts_; // window actions carrying the shortcut keys
   bool busy_ = false;
   bool unloaded_ = false;
