@@ -111,16 +111,21 @@ struct PlacedLook {
 // sheets, the cells of a card's small board and the fields of the board.
 std::optional<PlacedLook> control_look(const Control& c) {
   switch (c.kind) {
-    case ControlKind::Picture:
+    case ControlKind::Picture: {
       if (c.picture <= 0) return std::nullopt;
-      return PlacedLook{picture_look(control_rect(c).size(), c.picture), control_rect(c).topLeft()};
-    case ControlKind::TextBox:
+      const QRectF r = control_rect(c);
+      return PlacedLook{picture_look(r.size(), c.picture), r.topLeft()};
+    }
+    case ControlKind::TextBox: {
       if (c.picture <= 0) return std::nullopt;
-      return PlacedLook{picture_look(control_pixel_rect(c).size(), c.picture), control_pixel_rect(c).topLeft()};
+      const QRectF r = control_pixel_rect(c);
+      return PlacedLook{picture_look(r.size(), c.picture), r.topLeft()};
+    }
     case ControlKind::Frame: {
       const QRectF r = control_pixel_rect(c);
       // The sheet's shadow reaches 2 px below and 1.5 px right of the frame.
-      if (is_card(c)) return PlacedLook{Look{QStringLiteral("card"), r.size() + QSizeF(2, 2), draw_card_sheet}, r.topLeft()};
+      if (is_card(c))
+        return PlacedLook{Look{QStringLiteral("card"), r.size() + QSizeF(2, 2), draw_card_sheet}, r.topLeft()};
       // A cell without border holds no piece and is only the card's paper.
       if (!has_border(c)) return std::nullopt;
       const QRectF body = frame_body(c);
@@ -173,7 +178,8 @@ void paint_card_tab(QPainter& p, const QRectF& r, const QString& caption) {
   p.setFont(f);
   const QFontMetricsF fm(f);
   const qreal h = fm.height() + 2;
-  const QRectF tab(r.left() + 8, r.top() + kFrameLineOffset - h / 2, qMax(h, fm.horizontalAdvance(caption) + 10), h);
+  const QRectF tab(r.left() + 8, r.top() + kFrameLineOffset - h / 2,
+                   qMax(h, fm.horizontalAdvance(caption) + 10), h);
   p.setBrush(QColor(84, 78, 70));
   p.setPen(Qt::NoPen);
   p.drawRoundedRect(tab, h / 2 - 0.5, h / 2 - 0.5);
