@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QDateTime>
+#include <QFontDatabase>
+#include <QThreadPool>
 #include <QTimer>
 #include <cstdio>
 
@@ -35,6 +37,10 @@ class FirstPaint : public QObject {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Reading the system's fonts (every font file, through fontconfig) is the
+  // longest single step before the first paint: it runs on a worker while
+  // the window is built, and the first use of a font waits for it.
+  QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
   QApplication::setOrganizationName(QStringLiteral("Zerdo"));
   QApplication::setApplicationName(QStringLiteral("Zerdo"));
   QApplication::setStyle(new zerdo::GameStyle);
