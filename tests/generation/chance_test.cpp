@@ -87,6 +87,20 @@ TEST_F(GeneratorTest, RowIsAPermutationOnBothBoards) {
   }
 }
 
+TEST(RandomSourceTest, FillGivesTheNumbersNextWouldGive) {
+  // Every count around the four-at-a-time steps, one source drawing singly
+  // and one filling, from the same seed.
+  for (int count = 0; count <= 17; ++count) {
+    RandomSource single, batch;
+    single.seed(20261210);
+    batch.seed(20261210);
+    float filled[17] = {};
+    batch.fill(filled, count);
+    for (int i = 0; i < count; ++i) ASSERT_EQ(single.next(), filled[i]) << "count " << count << ", number " << i;
+    EXPECT_EQ(single.next(), batch.next()) << "the state after " << count;
+  }
+}
+
 TEST_F(GeneratorTest, AskForAlertsWithBlankedNumbersOnlyWhenTheConditionHolds) {
   gen.ask_for(false, 443, 5);
   EXPECT_TRUE(host.alerts.empty());
