@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include "generation/board_masks.h"
 #include "generation/generator.h"
 
@@ -5,12 +7,19 @@ namespace zerdo {
 
 void Generator::calc_anker(Int r, int /*column*/) {
   const int count = shape_.field_count;
-  bis_jetzt_gespielt(r);
+  // The fields of the cards before r, as bis_jetzt_gespielt marks them (bit
+  // f for field f); r beyond N then counts as N.
+  std::uint32_t taken = 0;
+  for (int i = 1; i < r && i <= kRecords; ++i) {
+    const Long f = sn_(i, sn_field);
+    if (f >= 0 && f <= kRecords) taken |= std::uint32_t{1} << f;
+  }
+  if (r > count) r = static_cast<Int>(count);
   if (r < 1 || r > kRecords || count < 1) return;
   // The number i is tested as a field (taken) and as a record (not yet an
   // anchor); the last record is the fallback.
   int i = 1;
-  while (i < count && !(field_taken_[i] && i != r && sn_(i, sn_anker) == 0)) ++i;
+  while (i < count && !((taken >> i & 1) != 0 && i != r && sn_(i, sn_anker) == 0)) ++i;
   sn_(r, sn_field_4) = sn_(i, sn_field);
   sn_(r, sn_pict_4) = sn_(i, sn_Loesung);
   sn_(i, sn_anker) = 1;

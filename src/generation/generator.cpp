@@ -116,9 +116,7 @@ void Generator::generate_mixed_puzzle(bool anchors) {
 void Generator::verdrehen() {
   const int count = shape_.field_count;
   if (count < 1 || count > kRecords) return;
-  CardTable copy;
-  for (int r = 1; r <= count; ++r)
-    for (int c = 1; c <= sn_anker; ++c) copy(r, c) = sn_(r, c);
+  const CardTable copy = sn_;
   calc_a_row_1_n(sn_rsv_1, shape_.field_count);
   // Record r takes the card that was record sn_rsv_1(r); sn_nr stays r.
   for (int r = 1; r <= count; ++r) {
