@@ -8,18 +8,23 @@ namespace zerdo {
 void Generator::calc_anker(Int r, int /*column*/) {
   const int count = shape_.field_count;
   // The fields of the cards before r, as bis_jetzt_gespielt marks them (bit
-  // f for field f); r beyond N then counts as N.
-  std::uint32_t taken = 0;
-  for (int i = 1; i < r && i <= kRecords; ++i) {
+  // f for field f); r beyond N then counts as N. The records without an
+  // anchor yet as bit i. Both over all records without branches: which
+  // records count is a matter of chance, which the processor cannot guess.
+  std::uint32_t taken = 0, free_records = 0;
+  for (int i = 1; i <= kRecords; ++i) {
     const Long f = sn_(i, sn_field);
-    if (f >= 0 && f <= kRecords) taken |= std::uint32_t{1} << f;
+    const std::uint32_t counts = (i < r) & (f >= 0) & (f <= kRecords);
+    taken |= counts << (static_cast<std::uint32_t>(f) & 31u);
+    free_records |= static_cast<std::uint32_t>(sn_(i, sn_anker) == 0) << i;
   }
   if (r > count) r = static_cast<Int>(count);
   if (r < 1 || r > kRecords || count < 1) return;
-  // The number i is tested as a field (taken) and as a record (not yet an
-  // anchor); the last record is the fallback.
-  int i = 1;
-  while (i < count && !((taken >> i & 1) != 0 && i != r && sn_(i, sn_anker) == 0)) ++i;
+  // The first number i below N that is a taken field and a record other than
+  // r without an anchor; N itself (the last record) is the fallback.
+  const std::uint32_t below_n = (std::uint32_t{1} << count) - 2;  // bits 1..N-1
+  const std::uint32_t candidates = taken & free_records & below_n & ~(std::uint32_t{1} << r);
+  const int i = candidates != 0 ? __builtin_ctz(candidates) : count;
   sn_(r, sn_field_4) = sn_(i, sn_field);
   sn_(r, sn_pict_4) = sn_(i, sn_Loesung);
   sn_(i, sn_anker) = 1;

@@ -21,8 +21,11 @@ CardRecord record_of(const CardTable& sn, int r) {
 }
 
 void kopiere(CardTable& sn, int n, int from, int to) {
-  for (int r = 1; r <= n; ++r)
-    if (sn(r, from) > 0) sn(r, to) = sn(r, from);
+  // A select rather than a branch: which entries are positive is chance.
+  for (int r = 1; r <= n; ++r) {
+    const Long v = sn(r, from);
+    sn(r, to) = v > 0 ? v : sn(r, to);
+  }
 }
 
 }  // namespace zerdo
