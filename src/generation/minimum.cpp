@@ -47,12 +47,14 @@ void Generator::verschiebe(Int r, bool rows, int own) {
   if (!chance(80)) return;  // one time in five the strip stays on its own line
   const int n = shape_.side;
   const BoardMasks& m = board_masks(shape_.range_code);
-  for (std::size_t k = 1; k <= 4; ++k) line_mask_[k] = rows ? m.row[k] : m.col[k];
+  const auto& lines = rows ? m.row : m.col;
+  for (std::size_t k = 1; k <= 4; ++k) line_mask_[k] = lines[k];
 
-  Int others[3] = {};
-  int count = 0;
-  for (int k = 1; k <= n && count < 3; ++k)
-    if (k != own) others[count++] = static_cast<Int>(k);
+  // The lines other than the own one, in order (the third only on 4x4).
+  // Worked out rather than searched for: which line is the card's own is
+  // chance, and the processor would guess the search wrong.
+  const auto other = [own](int j) { return static_cast<Int>(j + static_cast<int>(j >= own)); };
+  const Int others[3] = {other(1), other(2), n == 4 ? other(3) : Int{0}};
   // On 4x4 the three other lines get 35, 35 and 30 per cent.
   Int t = fifty_fifty(others[0], others[1]);
   if (n == 4 && chance(30)) t = others[2];
@@ -61,13 +63,12 @@ void Generator::verschiebe(Int r, bool rows, int own) {
   // is off the board (0) or would leave it stays where it is.
   Long& vorgabe = sn_(r, sn_vorgabe);
   const Long moved = vorgabe + (t - own) * (rows ? n : 1);
-  if (sn_(r, sn_kreuze) == 0 && vorgabe >= 1 && vorgabe <= n * n && moved >= 1 && moved <= n * n)
-    vorgabe = moved;
+  const bool moves = (sn_(r, sn_kreuze) == 0) & (vorgabe >= 1) & (vorgabe <= n * n) & (moved >= 1) &
+                     (moved <= n * n);
+  vorgabe = moves ? moved : vorgabe;
 
-  Long sperre = 0;
-  for (int k = 1; k <= n; ++k)
-    if (k != t) sperre += line_mask_[k];
-  sn_(r, sn_sperre) = sperre;
+  // Every line but t keeps its borders: the lines together are the board.
+  sn_(r, sn_sperre) = m.cells - line_mask_[static_cast<std::size_t>(t)];
 }
 
 }  // namespace zerdo
