@@ -1,9 +1,9 @@
 #include "ui/qt/game_style.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "ui/qt/painted_icon_engine.h"
 
 namespace zerdo {
 
@@ -11,7 +11,7 @@ namespace {
 
 // A double chevron pointing right (or down when vertical): the menu bar's
 // button for menus that no longer fit.
-class OverflowIconEngine : public QIconEngine {
+class OverflowIconEngine : public PaintedIconEngine {
  public:
   explicit OverflowIconEngine(bool vertical) : vertical_(vertical) {}
 
@@ -34,14 +34,6 @@ class OverflowIconEngine : public QIconEngine {
                          qMax<qreal>(1.0, s * 0.1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter->drawPath(path);
     painter->restore();
-  }
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    paint(&p, QRect(QPoint(0, 0), size), mode, state);
-    return pm;
   }
 
   QIconEngine* clone() const override { return new OverflowIconEngine(vertical_); }

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QIconEngine>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -13,6 +12,7 @@
 #include "play/frm_main.h"
 #include "ui/qt/board_widget.h"
 #include "ui/qt/control_painter.h"
+#include "ui/qt/painted_icon_engine.h"
 #include "ui/qt/piece_painter.h"
 #include "ui/qt/status_bar.h"
 
@@ -24,17 +24,10 @@ constexpr int kTimerIntervalMs = 300;
 
 // The program icon, drawn only at the sizes the window system asks for (and
 // kept by QIcon once drawn): drawing every size up front slowed the start-up.
-class ProgramIconEngine : public QIconEngine {
+class ProgramIconEngine : public PaintedIconEngine {
  public:
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
     paint_program_icon(*painter, QRectF(rect));
-  }
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    paint(&p, QRect(QPoint(0, 0), size), mode, state);
-    return pm;
   }
   QIconEngine* clone() const override { return new ProgramIconEngine; }
 };
