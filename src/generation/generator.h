@@ -114,7 +114,6 @@ class Generator {
   Int attr_count_[3][5] = {};
   Int cur_attr_[3] = {};
   bool field_taken_[17] = {};
-  Long line_mask_[5] = {};
 };
 
 }  // namespace zerdo

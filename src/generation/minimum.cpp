@@ -48,7 +48,6 @@ void Generator::verschiebe(Int r, bool rows, int own) {
   const int n = shape_.side;
   const BoardMasks& m = board_masks(shape_.range_code);
   const auto& lines = rows ? m.row : m.col;
-  for (std::size_t k = 1; k <= 4; ++k) line_mask_[k] = lines[k];
 
   // The lines other than the own one, in order (the third only on 4x4).
   // Worked out rather than searched for: which line is the card's own is
@@ -68,7 +67,7 @@ void Generator::verschiebe(Int r, bool rows, int own) {
   vorgabe = moves ? moved : vorgabe;
 
   // Every line but t keeps its borders: the lines together are the board.
-  sn_(r, sn_sperre) = m.cells - line_mask_[static_cast<std::size_t>(t)];
+  sn_(r, sn_sperre) = m.cells - lines[static_cast<std::size_t>(t)];
 }
 
 }  // namespace zerdo
