@@ -4,7 +4,7 @@
 
 #include "generation/anchor_tables.h"
 #include "generation/generator.h"
-#include "generation/random_source.h"
+#include "services/random_source.h"
 #include "model/card_table.h"
 #include "model/tables.h"
 

@@ -5,9 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "generation/random_source.h"
+#include "services/random_source.h"
 #include "play/platform.h"
-#include "ui/qt/settings_store.h"
+#include "services/file_access.h"
+#include "services/settings_store.h"
 
 namespace zerdo::fuzz {
 
@@ -46,6 +47,12 @@ class FuzzPlatform : public Platform {
   void help_open(const std::string&, int) override {}
   void help_search(const std::string&, const std::string&) override {}
   void help_close() override {}
+  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
+    return read_file_bytes(path, limit);
+  }
+  bool write_file(const std::string& path, const std::string& bytes) override {
+    return write_file_atomically(path, bytes);
+  }
   std::optional<std::string> system_info_program() override { return std::nullopt; }
   bool launch(const std::string&) override { return false; }
   WindowState window_state() override { return WindowState::Normal; }

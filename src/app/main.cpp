@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "ui/qt/board_widget.h"
-#include "ui/qt/game_style.h"
-#include "ui/qt/main_window.h"
+#include "qt/board_widget.h"
+#include "qt/game_style.h"
+#include "qt/main_window.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 #include "catalogue/puzzle_file.h"
 
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 #include <array>
 #include <bitset>
 #include <optional>
 #include <vector>
 
+#include "model/number_text.h"
 #include "model/pictures.h"
-#include "records/records.h"
 
 namespace zerdo {
 namespace {

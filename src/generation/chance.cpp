@@ -2,16 +2,9 @@
 #include <string>
 
 #include "generation/generator.h"
+#include "model/number_text.h"
 
 namespace zerdo {
-
-namespace {
-
-// A number as the game writes it into messages: a leading blank when it is
-// not negative, a minus sign otherwise.
-std::string str_number(Int v) { return (v >= 0 ? " " : "") + std::to_string(v); }
-
-}  // namespace
 
 bool Generator::prozent(Int& p) {
   if (p < 0 || p > 100) p = 50;
@@ -65,7 +58,7 @@ void Generator::calc_a_row_1_n(int column, Int n) {
 
 void Generator::ask_for(bool condition, Int a, Int b) {
   if (!condition) return;
-  host_.alert("!! Internal error" + str_number(a) + " bei" + str_number(b) + "!!");
+  host_.alert("!! Internal error" + str_num(a) + " bei" + str_num(b) + "!!");
 }
 
 }  // namespace zerdo

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "generation/anchor_tables.h"
+#include "model/board_shape.h"
 #include "model/card_table.h"
 #include "model/tables.h"
 #include "model/types.h"
@@ -30,13 +31,6 @@ class GeneratorHost {
   virtual void set_anchor_check(bool checked) = 0;
   // The internal-error alert: a box with one OK button and the application title.
   virtual void alert(const std::string& text) = 0;
-};
-
-// The board the generator works on: the range in force and its sizes.
-struct BoardShape {
-  Int range_code = 1;   // 1 = 3x3, 2 = 4x4
-  Int field_count = 9;  // N
-  Int side = 3;         // n
 };
 
 // The random puzzle generator with its chance primitives and clue operations.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/builtin.h"
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 

@@ -11,9 +11,9 @@
 #include "model/tables.h"
 #include "model/types.h"
 #include "play/platform.h"
-#include "ui/board_view.h"
-#include "ui/controls.h"
-#include "ui/menus.h"
+#include "view/board_view.h"
+#include "view/controls.h"
+#include "view/menus.h"
 
 namespace zerdo {
 

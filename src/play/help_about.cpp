@@ -1,7 +1,7 @@
 // The help menu and the About window.
 #include "play/frm_main.h"
-#include "ui/messages.h"
-#include "ui/texts_help.h"
+#include "texts/messages.h"
+#include "texts/help_texts.h"
 
 namespace zerdo {
 

@@ -1,6 +1,6 @@
 // Judging a full board and the solution window.
 #include "play/frm_main.h"
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 

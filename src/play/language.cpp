@@ -1,7 +1,7 @@
 // The three languages of the main window: menu captions, status panel tool
 // tips and the tool tips of board, cards and pieces.
 #include "play/frm_main.h"
-#include "ui/captions.h"
+#include "view/captions.h"
 
 namespace zerdo {
 

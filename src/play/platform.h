@@ -1,9 +1,10 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "ui/controls.h"
+#include "view/controls.h"
 
 namespace zerdo {
 
@@ -73,6 +74,12 @@ class Platform {
   virtual void draw_uniforms(float* out, int count) {
     for (int i = 0; i < count; ++i) out[i] = draw_uniform();
   }
+
+  // Puzzle files. read_file gives at most limit bytes of the file at path, or
+  // nullopt when it cannot be read; write_file replaces the file whole or not
+  // at all and returns false when it failed.
+  virtual std::optional<std::string> read_file(const std::string& path, std::size_t limit) = 0;
+  virtual bool write_file(const std::string& path, const std::string& bytes) = 0;
 
   // Help viewer and the system-information launcher.
   virtual void help_open(const std::string& file, int context) = 0;

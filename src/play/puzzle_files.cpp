@@ -1,11 +1,7 @@
 // Saving the current puzzle to a file and loading one from a file.
-#include <QFile>
-#include <QSaveFile>
-#include <QString>
-
 #include "catalogue/puzzle_file.h"
 #include "play/frm_main.h"
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 namespace {
@@ -22,16 +18,6 @@ std::pair<std::string, std::string> dialog_texts(const Texts& title, int lang) {
   return {std::string(in(title, lang)), std::string(in(kFilter, lang))};
 }
 
-// The whole file, at most one byte more than a puzzle file may have so that
-// the reader can refuse a larger one; nullopt when it cannot be read.
-std::optional<std::string> read_capped(const std::string& name) {
-  QFile file(QString::fromStdString(name));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.read(static_cast<qint64>(kMaxPuzzleFileBytes) + 1);
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes.toStdString();
-}
-
 }  // namespace
 
 void FrmMain::mnuFileSave_Click() {
@@ -41,14 +27,9 @@ void FrmMain::mnuFileSave_Click() {
   file_name_ = name;
   const std::string text = write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn,
                                              s_.shape.field_count);
-  // Written beside the old file and put in its place only when complete, so
-  // a failed save leaves the existing file as it was.
-  QSaveFile file(QString::fromStdString(name));
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(text.data(), static_cast<qint64>(text.size())) ==
-                         static_cast<qint64>(text.size()) &&
-                     file.commit();
-  if (!saved) {
+  // The platform replaces the file whole or not at all, so a failed save
+  // leaves the existing file as it was.
+  if (!platform_.write_file(name, text)) {
     const LoadMessage m = save_error_message(name, s_.language_code);
     box(m.title, m.text);
   }
@@ -64,7 +45,9 @@ void FrmMain::mnuFileLoad_Click() {
   // passes every check reaches the card table.
   StagedPuzzle staged;
   LoadResult result{LoadError::CannotOpen};
-  if (const auto bytes = read_capped(name)) result = read_puzzle_file(*bytes, staged);
+  // One byte more than a puzzle file may have, so that the reader can refuse
+  // a larger one.
+  if (const auto bytes = platform_.read_file(name, kMaxPuzzleFileBytes + 1)) result = read_puzzle_file(*bytes, staged);
   if (result.ok()) {
     install_puzzle(staged);
   } else {

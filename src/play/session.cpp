@@ -3,7 +3,7 @@
 
 #include "catalogue/builtin.h"
 #include "play/frm_main.h"
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 

@@ -1,6 +1,6 @@
 #include "records/records.h"
 
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 namespace {
@@ -119,26 +119,6 @@ RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tent
   holders[range][level] = user_name;
   stats[range][kRowNewRecords] = clamp16(stats[range][kRowNewRecords] + 1);
   return RecordOutcome::NewRecord;
-}
-
-std::optional<long long> parse_stored_number(std::string_view text, long long lo, long long hi) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  bool negative = false;
-  if (text.front() == '-' || text.front() == '+') {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.size() > 12) return std::nullopt;  // 12 digits are far beyond any key
-  long long v = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    v = v * 10 + (c - '0');
-  }
-  if (negative) v = -v;
-  if (v < lo || v > hi) return std::nullopt;
-  return v;
 }
 
 RecordMessage record_check_message(int language_code) {

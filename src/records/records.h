@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/number_text.h"
 #include "model/types.h"
 
 namespace zerdo {
@@ -61,11 +62,6 @@ enum class RecordOutcome { Nothing, NewRecord, StopMessage };
 RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tenths,
                             const std::string& user_name, int range, int level,
                             RangeStats& stats, RecordHolders& holders);
-
-// Parses a stored whole number: optional blanks, an optional sign and
-// decimal digits, within lo..hi. Anything else is nullopt, so that the caller
-// treats the key as missing.
-std::optional<long long> parse_stored_number(std::string_view text, long long lo, long long hi);
 
 // Message boxes of the records, by language code (0 German, 1 English, 2 Flemish;
 // any other code German).

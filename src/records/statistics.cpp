@@ -1,6 +1,6 @@
 #include "records/statistics.h"
 
-#include "ui/messages.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "generation/random_source.h"
+#include "services/random_source.h"
 #include "play/platform.h"
+#include "services/file_access.h"
 
 namespace zerdo::testing {
 
@@ -78,6 +79,12 @@ class FakePlatform : public Platform {
     help_calls.push_back("search " + file + " " + keyword);
   }
   void help_close() override { help_calls.push_back("close"); }
+  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
+    return read_file_bytes(path, limit);
+  }
+  bool write_file(const std::string& path, const std::string& bytes) override {
+    return write_file_atomically(path, bytes);
+  }
   std::optional<std::string> system_info_program() override { return std::nullopt; }
   bool launch(const std::string& program) override {
     help_calls.push_back("launch " + program);

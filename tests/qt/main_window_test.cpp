@@ -14,10 +14,10 @@
 
 #include "model/pictures.h"
 #include "play/frm_main.h"
-#include "ui/qt/board_widget.h"
-#include "ui/qt/control_painter.h"
-#include "ui/qt/form_dialog.h"
-#include "ui/qt/main_window.h"
+#include "qt/board_widget.h"
+#include "qt/control_painter.h"
+#include "qt/form_dialog.h"
+#include "qt/main_window.h"
 
 using namespace zerdo;
 

@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/settings_store.h"
+#include "qt/qt_platform.h"
+#include "services/settings_store.h"
 
 using namespace zerdo;
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "play/platform.h"
-#include "ui/controls.h"
+#include "view/controls.h"
 
 namespace zerdo::driver {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "output.h"
-#include "ui/qt/settings_store.h"
+#include "services/settings_store.h"
 
 namespace zerdo {
 

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "generation/random_source.h"
+#include "services/random_source.h"
 #include "play/platform.h"
+#include "services/file_access.h"
 
 namespace zerdo {
 
@@ -62,6 +63,12 @@ class ScriptPlatform : public Platform {
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;
+  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
+    return read_file_bytes(path, limit);
+  }
+  bool write_file(const std::string& path, const std::string& bytes) override {
+    return write_file_atomically(path, bytes);
+  }
   std::optional<std::string> system_info_program() override;
   bool launch(const std::string& program) override;
   WindowState window_state() override { return window_state_; }

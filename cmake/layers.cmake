@@ -1,0 +1,40 @@
+# The rooms of the house and the rooms each may use: "room:used,used".
+# src/CMakeLists.txt links each library from this table, and the layering test
+# (tests/layering) holds every #include "room/..." of the tree to it.
+set(ZERDO_LAYERS
+  "model:"
+  "texts:model"
+  "generation:model"
+  "catalogue:model,texts"
+  "records:model,texts"
+  "view:model,texts"
+  "play:model,texts,generation,catalogue,records,view"
+  "services:"
+  "qt:play,view,services"
+  "app:qt"
+  # Programs and tests beside the game: the controller and the services,
+  # never the Qt binding ...
+  "tools/driver:play,services"
+  "fuzz:play,services"
+  "bench:play,services"
+  "tests:play,services"
+  # ... except the tests of the real window and the window benchmarks.
+  "tests/qt:qt,services"
+  "bench/window_bench.cpp:qt")
+
+# Sets out_var to the rooms that room may use directly.
+function(zerdo_layer_uses room out_var)
+  set(uses "")
+  foreach(row IN LISTS ZERDO_LAYERS)
+    string(REPLACE ":" ";" parts "${row}")
+    list(GET parts 0 name)
+    if(name STREQUAL room)
+      list(LENGTH parts n)
+      if(n GREATER 1)
+        list(GET parts 1 used)
+        string(REPLACE "," ";" uses "${used}")
+      endif()
+    endif()
+  endforeach()
+  set(${out_var} "${uses}" PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,426 @@
+#include "qt/control_painter.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QSet>
+#include <QThreadPool>
+#include <QtMath>
+#include <charconv>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "view/board_view.h"
+#include "qt/piece_painter.h"
+
+namespace zerdo {
+
+namespace {
+
+// Frames draw their etched line this far below their top, leaving room for
+// the caption that sits in the line.
+constexpr qreal kFrameLineOffset = 6;
+
+const QColor kEtchDark(140, 136, 128);
+const QColor kEtchLight(255, 255, 255);
+const QColor kText(28, 28, 30);
+const QColor kCellColour(232, 228, 219);
+
+QColor from_bgr(std::uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+QString caption_of(const Control& c) {
+  return c.caption ? QString::fromStdString(*c.caption) : QString();
+}
+
+// The lines below are filled as whole-pixel rectangles rather than stroked:
+// as crisp, and far cheaper than a stroked outline with antialiasing on.
+
+// A 1 px line just inside each edge of box.
+void outline(QPainter& p, const QRectF& box, const QColor& colour) {
+  p.fillRect(QRectF(box.left(), box.top(), box.width(), 1), colour);
+  p.fillRect(QRectF(box.left(), box.bottom() - 1, box.width(), 1), colour);
+  p.fillRect(QRectF(box.left(), box.top() + 1, 1, box.height() - 2), colour);
+  p.fillRect(QRectF(box.right() - 1, box.top() + 1, 1, box.height() - 2), colour);
+}
+
+// An etched rectangle: a dark line with a light line just inside and below.
+void etched_rect(QPainter& p, const QRectF& r) {
+  outline(p, r.adjusted(1, 1, 0, 0), kEtchLight);
+  outline(p, r.adjusted(0, 0, -1, -1), kEtchDark);
+}
+
+// A rectangle that is 1 px darker on the top/left than on the bottom/right.
+void sunken_rect(QPainter& p, const QRectF& r, const QColor& fill) {
+  p.fillRect(r, fill);
+  const QColor dark = fill.darker(150), light = fill.lighter(130);
+  p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), dark);
+  p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), dark);
+  p.fillRect(QRectF(r.right() - 1, r.top() + 1, 1, r.height() - 1), light);
+  p.fillRect(QRectF(r.left() + 1, r.bottom() - 1, r.width() - 1, 1), light);
+}
+
+bool is_board_field(const Control& c) { return c.name == "spielfeld" && c.index >= 1; }
+bool is_card(const Control& c) { return c.name == "Frame_1_0"; }
+bool is_card_cell(const Control& c) {
+  return c.name.rfind("Frame_1_", 0) == 0 && c.name != "Frame_1_0";
+}
+
+void draw_card_sheet(QPainter& q, const QRectF& at) {
+  const QRectF sheet = at.adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
+  q.setPen(Qt::NoPen);
+  q.setBrush(QColor(0, 0, 0, 32));
+  q.drawRoundedRect(sheet.translated(1.5, 2), 5, 5);
+  QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
+  paper.setColorAt(0, QColor(252, 250, 245));
+  paper.setColorAt(1, QColor(238, 234, 225));
+  q.setBrush(paper);
+  q.setPen(QPen(QColor(158, 152, 140), 1));
+  q.drawRoundedRect(sheet, 5, 5);
+}
+
+void draw_field(QPainter& q, const QRectF& at, const QColor& back) {
+  QLinearGradient g(at.topLeft(), at.bottomRight());
+  g.setColorAt(0, back.darker(106));
+  g.setColorAt(1, back.lighter(104));
+  q.setPen(Qt::NoPen);
+  q.setBrush(g);
+  q.drawRoundedRect(at.adjusted(1, 1, -1, -1), 3, 3);
+  q.setPen(QPen(back.darker(135), 1));
+  q.setBrush(Qt::NoBrush);
+  q.drawRoundedRect(at.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+}
+
+// The frame's body: below the line its caption sits in.
+QRectF frame_body(const Control& c) { return control_pixel_rect(c).adjusted(0, kFrameLineOffset, 0, 0); }
+
+bool has_border(const Control& c) { return c.border.value_or(1) != 0; }
+
+// A look placed on the board: the look and its top-left corner.
+struct PlacedLook {
+  Look look;
+  QPointF at;
+};
+
+// The look a control is drawn from, if any: pieces and pictures, card
+// sheets, the cells of a card's small board and the fields of the board.
+std::optional<PlacedLook> control_look(const Control& c) {
+  switch (c.kind) {
+    case ControlKind::Picture: {
+      if (c.picture <= 0) return std::nullopt;
+      const QRectF r = control_rect(c);
+      return PlacedLook{picture_look(r.size(), c.picture), r.topLeft()};
+    }
+    case ControlKind::TextBox: {
+      if (c.picture <= 0) return std::nullopt;
+      const QRectF r = control_pixel_rect(c);
+      return PlacedLook{picture_look(r.size(), c.picture), r.topLeft()};
+    }
+    case ControlKind::Frame: {
+      const QRectF r = control_pixel_rect(c);
+      // The sheet's shadow reaches 2 px below and 1.5 px right of the frame.
+      if (is_card(c))
+        return PlacedLook{Look{QStringLiteral("card"), r.size() + QSizeF(2, 2), draw_card_sheet}, r.topLeft()};
+      // A cell without border holds no piece and is only the card's paper.
+      if (!has_border(c)) return std::nullopt;
+      const QRectF body = frame_body(c);
+      if (is_card_cell(c)) {
+        const QRectF cell = body.adjusted(1, 0, -1, -1);
+        return PlacedLook{Look{QStringLiteral("cell"), cell.size(),
+                               [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); }},
+                          cell.topLeft()};
+      }
+      if (is_board_field(c)) {
+        const QColor back = control_back_colour(c);
+        return PlacedLook{Look{QStringLiteral("field") + QString::number(back.rgb()), body.size(),
+                               [back](QPainter& q, const QRectF& at) { draw_field(q, at, back); }},
+                          body.topLeft()};
+      }
+      return std::nullopt;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+// Copies a look from the cache (drawing it there first when missing) onto
+// whole device pixels at its place.
+void paint_look(QPainter& p, const PlacedLook& placed) {
+  const Look& look = placed.look;
+  const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+  if (p.transform().type() > QTransform::TxTranslate) {
+    look.draw(p, QRectF(placed.at, look.size));
+    return;
+  }
+  const QString key = look_key(look, dpr);
+  QPixmap pm;
+  if (!QPixmapCache::find(key, &pm)) {
+    const QImage image = render_look(look, dpr);
+    if (image.isNull()) return;
+    pm = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, pm);
+  }
+  const QPointF at = p.transform().map(placed.at) * dpr;
+  const QPointF snapped(std::round(at.x()) / dpr, std::round(at.y()) / dpr);
+  p.drawPixmap(p.transform().inverted().map(snapped), pm);
+}
+
+// The number tab of a clue card, in the caption font, white on the dark tab
+// (a bold face would be one more font to load before the first paint).
+void paint_card_tab(QPainter& p, const QRectF& r, const QString& caption) {
+  if (caption.isEmpty()) return;
+  const QFont f = caption_font();
+  p.setFont(f);
+  const QFontMetricsF fm(f);
+  const qreal h = fm.height() + 2;
+  const QRectF tab(r.left() + 8, r.top() + kFrameLineOffset - h / 2,
+                   qMax(h, fm.horizontalAdvance(caption) + 10), h);
+  p.setBrush(QColor(84, 78, 70));
+  p.setPen(Qt::NoPen);
+  p.drawRoundedRect(tab, h / 2 - 0.5, h / 2 - 0.5);
+  p.setPen(Qt::white);
+  p.drawText(tab, Qt::AlignCenter, caption);
+}
+
+void paint_frame(QPainter& p, const Control& c) {
+  const QRectF r = control_pixel_rect(c);
+  const QColor back = control_back_colour(c);
+  if (!is_card_cell(c) && !is_card(c)) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(back);
+    p.drawRect(r);
+  }
+  const bool border = has_border(c);
+  const QRectF body = frame_body(c);
+
+  if (c.name == "FrameTip") {
+    // The tip frame is a small clickable plate.
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(255, 246, 196));
+    g.setColorAt(1, QColor(240, 212, 120));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(170, 140, 60), 1));
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.setPen(kText);
+    p.setFont(caption_font());
+    p.drawText(r, Qt::AlignCenter, caption_of(c));
+    return;
+  }
+  if (is_card_cell(c) || is_card(c) || is_board_field(c)) {
+    if (const auto look = control_look(c)) paint_look(p, *look);
+    if (is_card(c)) paint_card_tab(p, r, caption_of(c));
+    if (!is_board_field(c)) return;
+  } else if (border) {
+    etched_rect(p, body);
+  }
+  const QString caption = caption_of(c);
+  if (caption.isEmpty()) return;
+  // A field of the solution window with a caption holds a wrong piece.
+  const bool wrong = c.name == "Frame1";
+  if (wrong) {
+    p.setPen(QPen(QColor(200, 40, 40), 1.5));
+    p.setBrush(QColor(220, 60, 60, 28));
+    p.drawRect(body.adjusted(0.75, 0.75, -0.75, -0.75));
+  }
+  p.setFont(caption_font());
+  const QFontMetricsF fm(p.font());
+  const qreal text_w = fm.horizontalAdvance(caption);
+  const QRectF text_r(r.left() + 8, r.top() + kFrameLineOffset - fm.height() / 2, text_w + 6,
+                      fm.height());
+  p.setPen(Qt::NoPen);
+  p.setBrush(back);
+  p.drawRect(text_r);
+  p.setPen(wrong ? QColor(180, 20, 20) : kText);
+  p.drawText(text_r, Qt::AlignCenter, caption);
+}
+
+void paint_piece_highlight(QPainter& p, const QRectF& r) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 40));
+  p.drawRoundedRect(r.translated(3, 4), 8, 8);
+  p.setBrush(QColor(255, 236, 140, 150));
+  p.setPen(QPen(QColor(226, 170, 30), 1.5));
+  p.drawRoundedRect(r.adjusted(0.75, 0.75, -0.75, -0.75), 8, 8);
+  p.restore();
+}
+
+void paint_text_box(QPainter& p, const Control& c) {
+  const QRectF r = control_pixel_rect(c);
+  if (const auto look = control_look(c)) {
+    paint_look(p, *look);
+  } else if (c.name == "Text_grau") {
+    // The must-field box: a grey plate sunk into the cell.
+    sunken_rect(p, r, QColor(168, 166, 162));
+  } else {
+    sunken_rect(p, r, Qt::white);
+    p.setPen(kText);
+    p.setFont(caption_font());
+    p.drawText(r.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, caption_of(c));
+  }
+}
+
+void paint_label(QPainter& p, const Control& c) {
+  const QRectF r = control_rect(c);
+  QFont f = caption_font();
+  if (c.name == "lblTitle") {
+    f.setPixelSize(22);
+    f.setBold(true);
+  }
+  p.setFont(f);
+  p.setPen(kText);
+  p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_of(c));
+}
+
+}  // namespace
+
+Look picture_look(const QSizeF& size, int picture_id) {
+  return Look{QStringLiteral("picture") + QString::number(picture_id), size,
+              [picture_id](QPainter& q, const QRectF& at) { paint_picture(q, at, picture_id); }};
+}
+
+QString look_key(const Look& look, qreal dpr) {
+  // The name, the size (in 1/64 px) and the pixel ratio; built for every
+  // look on every paint, so built without QString::number's locale work.
+  char buf[64];
+  char* end = buf;
+  for (const qreal v : {look.size.width(), look.size.height(), dpr}) {
+    *end++ = '_';
+    end = std::to_chars(end, buf + sizeof buf, qRound64(v * 64)).ptr;
+  }
+  QString key;
+  key.reserve(look.name.size() + static_cast<qsizetype>(end - buf));
+  key += look.name;
+  key += QLatin1String(buf, end);
+  return key;
+}
+
+QImage render_look(const Look& look, qreal dpr) {
+  const QSize device_size(qCeil(look.size.width() * dpr), qCeil(look.size.height() * dpr));
+  if (device_size.isEmpty()) return QImage();
+  QImage image(device_size, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(dpr);
+  image.fill(Qt::transparent);
+  QPainter q(&image);
+  q.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+  look.draw(q, QRectF(QPointF(0, 0), look.size));
+  return image;
+}
+
+std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
+                                         const std::function<bool(const Control&)>& skip) {
+  std::vector<std::pair<QString, Look>> missing;
+  QSet<QString> seen;
+  for (const Control& c : set.all()) {
+    if (!c.visible || c.width <= 0 || c.height <= 0 || (skip && skip(c))) continue;
+    const auto placed = control_look(c);
+    if (!placed) continue;
+    QString key = look_key(placed->look, dpr);
+    QPixmap cached;
+    if (seen.contains(key) || QPixmapCache::find(key, &cached)) continue;
+    seen.insert(key);
+    missing.emplace_back(std::move(key), placed->look);
+  }
+  auto task = std::make_shared<std::packaged_task<RenderedLooks()>>([missing = std::move(missing), dpr] {
+    RenderedLooks out;
+    out.reserve(missing.size());
+    for (const auto& [key, look] : missing) out.emplace_back(key, render_look(look, dpr));
+    return out;
+  });
+  std::future<RenderedLooks> rendered = task->get_future();
+  if (seen.isEmpty())
+    (*task)();  // nothing to draw: no worker needed
+  else
+    QThreadPool::globalInstance()->start([task] { (*task)(); });
+  return rendered;
+}
+
+void cache_looks(const RenderedLooks& looks) {
+  for (const auto& [key, image] : looks)
+    if (!image.isNull()) QPixmapCache::insert(key, QPixmap::fromImage(image));
+}
+
+QRectF control_rect(const Control& c) {
+  return QRectF(c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
+                c.height / kTwipsPerPixel);
+}
+
+QRectF control_pixel_rect(const Control& c) {
+  const qreal left = qRound(c.left / kTwipsPerPixel), top = qRound(c.top / kTwipsPerPixel);
+  const qreal right = qRound((c.left + c.width) / kTwipsPerPixel);
+  const qreal bottom = qRound((c.top + c.height) / kTwipsPerPixel);
+  return QRectF(left, top, right - left, bottom - top);
+}
+
+QColor control_back_colour(const Control& c) {
+  return from_bgr(c.back_colour != 0 ? c.back_colour : kWindowColour);
+}
+
+QFont caption_font() {
+  QFont f;
+  f.setPixelSize(12);
+  return f;
+}
+
+void paint_controls(QPainter& p, const ControlSet& set,
+                    const std::function<bool(const Control&)>& skip) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  // A piece held by the mouse (it has a border while dragged) floats above
+  // everything else, so it comes last.
+  const auto held = [](const Control& c) {
+    return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
+  };
+  std::vector<const Control*> order;
+  order.reserve(set.size());
+  for (const Control& c : set.all())
+    if (!held(c)) order.push_back(&c);
+  for (const Control& c : set.all())
+    if (held(c)) order.push_back(&c);
+  for (const Control* cp : order) {
+    const Control& c = *cp;
+    if (!c.visible || c.width <= 0 || c.height <= 0) continue;
+    if (skip && skip(c)) continue;
+    switch (c.kind) {
+      case ControlKind::Frame:
+        paint_frame(p, c);
+        break;
+      case ControlKind::Picture:
+        if (c.border.value_or(0) != 0) paint_piece_highlight(p, control_rect(c));
+        if (const auto look = control_look(c))
+          paint_look(p, *look);
+        else
+          paint_program_icon(p, control_rect(c));
+        break;
+      case ControlKind::TextBox:
+        paint_text_box(p, c);
+        break;
+      case ControlKind::Label:
+        paint_label(p, c);
+        break;
+      case ControlKind::Button:
+        break;  // buttons are real widgets
+    }
+  }
+  p.restore();
+}
+
+const Control* control_at(const ControlSet& set, const QPointF& point,
+                          const std::function<bool(const Control&)>& accepts) {
+  const auto& all = set.all();
+  for (auto it = all.rbegin(); it != all.rend(); ++it) {
+    if (!it->visible || it->width <= 0 || it->height <= 0) continue;
+    if (!control_rect(*it).contains(point)) continue;
+    if (!accepts || accepts(*it)) return &*it;
+  }
+  return nullptr;
+}
+
+}  // namespace zerdo

@@ -1,0 +1,73 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <functional>
+#include <future>
+#include <utility>
+#include <vector>
+
+#include "view/controls.h"
+
+class QPainter;
+
+namespace zerdo {
+
+// One logical pixel is 15 twips at scale 1.
+constexpr double kTwipsPerPixel = 15.0;
+
+// The control's rectangle in logical pixels (unrounded).
+QRectF control_rect(const Control& c);
+// The control's rectangle snapped to whole logical pixels, so that lines
+// along its edges stay crisp.
+QRectF control_pixel_rect(const Control& c);
+// The background colour of a control: its own, or the window colour.
+QColor control_back_colour(const Control& c);
+
+// The font of captions and labels (pixel sized, so it scales with the window).
+QFont caption_font();
+
+// A look: a drawing that costs far more than copying it (gradients,
+// shadows, glosses), so it is drawn once per size and pixel ratio into the
+// look cache and copied from there. Pieces and pictures, card sheets, the
+// cells of a card's small board and the fields of the board are looks.
+struct Look {
+  QString name;  // what is drawn, with what sets it apart ("picture7")
+  QSizeF size;   // in logical pixels
+  std::function<void(QPainter&, const QRectF&)> draw;
+};
+
+// The look of picture id (a piece, blot, cross, ...) at size.
+Look picture_look(const QSizeF& size, int picture_id);
+// The cache key of look at pixel ratio dpr.
+QString look_key(const Look& look, qreal dpr);
+// The look drawn into a transparent image of its size at pixel ratio dpr
+// (null when empty). Safe on any thread.
+QImage render_look(const Look& look, qreal dpr);
+
+// Looks drawn and waiting to go into the look cache, by key.
+using RenderedLooks = std::vector<std::pair<QString, QImage>>;
+
+// Starts drawing, on a worker thread, the looks that painting set at pixel
+// ratio dpr needs (except those skip returns true for) and the cache lacks.
+// On the window's thread the paint engine splits every larger fill across
+// threads, which costs more than the fill itself for shapes this small; on a
+// worker it does not, and the window's thread can go on meanwhile.
+std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
+                                         const std::function<bool(const Control&)>& skip = {});
+// Puts rendered looks into the look cache (window's thread only).
+void cache_looks(const RenderedLooks& looks);
+
+// Paints every visible control of set in order (later ones on top), except
+// those skip returns true for (controls shown by real widgets).
+void paint_controls(QPainter& p, const ControlSet& set,
+                    const std::function<bool(const Control&)>& skip = {});
+
+// The topmost visible control under point (logical pixels) that accepts
+// returns true for; nullptr when there is none.
+const Control* control_at(const ControlSet& set, const QPointF& point,
+                          const std::function<bool(const Control&)>& accepts = {});
+
+}  // namespace zerdo

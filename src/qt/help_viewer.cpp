@@ -1,0 +1,199 @@
+#include "qt/help_viewer.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "qt/piece_painter.h"
+
+// The help resources live in the static Qt binding; registering them by hand
+// keeps the linker from dropping them. Q_INIT_RESOURCE must stand outside any
+// namespace.
+static void init_help_resources() { Q_INIT_RESOURCE(help); }
+
+namespace zerdo {
+
+namespace {
+
+constexpr int kCluePixels = 24;  // a clue picture on a card, as the game shows it
+
+// The browser of the help: pictures of the game are painted on request, so
+// the topics show them exactly as the cards do.
+//   zerdo-picture:N  picture id 1..25, 24 pixels
+//   zerdo-card:...   a whole clue card (see parse_card_sketch)
+class HelpBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+
+  QVariant loadResource(int type, const QUrl& url) override {
+    if (type == QTextDocument::ImageResource) {
+      if (url.scheme() == QLatin1String("zerdo-picture")) return picture(url.path().toInt());
+      if (url.scheme() == QLatin1String("zerdo-card")) {
+        if (auto card = parse_card_sketch(url.path().toStdString())) return sketch(*card);
+        return QImage();
+      }
+    }
+    return QTextBrowser::loadResource(type, url);
+  }
+
+ private:
+  static QImage blank(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+  }
+
+  static QImage picture(int id) {
+    QImage img = blank(kCluePixels, kCluePixels);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    paint_picture(p, QRectF(0, 0, kCluePixels, kCluePixels), id);
+    return img;
+  }
+
+  // A card as the main window draws it: the piece at the left, the small
+  // board of n x n cells to its right.
+  static QImage sketch(const CardSketch& card) {
+    const int cell = card.side == 3 ? 40 : 32, gap = 4, left = 48, top = 8;
+    const int width = left + card.side * (cell + gap) + 8, height = top + card.side * (cell + gap) + 8;
+    QImage img = blank(width, height);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(img.rect(), QColor(212, 208, 200));  // the window colour
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
+    if (card.picture > 0) paint_picture(p, QRectF(10, top + 4, kCluePixels + 4, kCluePixels + 4), card.picture);
+    for (int k = 0; k < card.side * card.side; ++k) {
+      const auto& c = card.cells[static_cast<std::size_t>(k)];
+      const QRectF r(left + (k % card.side) * (cell + gap), top + (k / card.side) * (cell + gap), cell, cell);
+      if (c.border) {
+        p.setPen(QColor(64, 64, 64));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+      }
+      const QRectF inner = r.adjusted(cell / 2.0 - 12, cell / 2.0 - 12, 12 - cell / 2.0, 12 - cell / 2.0);
+      if (c.grey) p.fillRect(inner, QColor(160, 160, 160));
+      if (c.cross) paint_picture(p, inner, 25);
+      if (c.picture > 0) paint_picture(p, inner, c.picture);
+    }
+    return img;
+  }
+};
+
+QString help_url(const std::string& file) { return QStringLiteral("qrc:/help/") + QString::fromStdString(file); }
+
+}  // namespace
+
+HelpViewer::~HelpViewer() { delete window_; }
+
+void HelpViewer::ensure_window() {
+  if (window_) return;
+  init_help_resources();
+  window_ = new QWidget(nullptr, Qt::Window);
+  window_->setWindowTitle(QStringLiteral("Zerdo Hilfe"));
+  window_->resize(820, 560);
+  auto* layout = new QVBoxLayout(window_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* splitter = new QSplitter(window_);
+  layout->addWidget(splitter);
+
+  search_pane_ = new QWidget(splitter);
+  auto* pane = new QVBoxLayout(search_pane_);
+  language_box_ = new QComboBox(search_pane_);
+  language_box_->addItems({QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Vlaams")});
+  search_field_ = new QLineEdit(search_pane_);
+  search_field_->setClearButtonEnabled(true);
+  results_ = new QListWidget(search_pane_);
+  pane->addWidget(language_box_);
+  pane->addWidget(search_field_);
+  pane->addWidget(results_);
+  search_pane_->hide();
+
+  browser_ = new HelpBrowser(splitter);
+  browser_->setOpenExternalLinks(false);
+  splitter->setStretchFactor(1, 1);
+
+  QObject::connect(language_box_, &QComboBox::currentIndexChanged, window_, [this](int i) {
+    language_ = i;
+    fill_results();
+  });
+  QObject::connect(search_field_, &QLineEdit::textChanged, window_, [this] { fill_results(); });
+  QObject::connect(search_field_, &QLineEdit::returnPressed, window_, [this] {
+    if (results_->count() > 0) results_->setCurrentRow(0);
+    if (QListWidgetItem* item = results_->currentItem()) show_topic(item->data(Qt::UserRole).toString().toStdString());
+  });
+  QObject::connect(results_, &QListWidget::itemActivated, window_, [this](QListWidgetItem* item) {
+    show_topic(item->data(Qt::UserRole).toString().toStdString());
+  });
+}
+
+const std::vector<IndexEntry>& HelpViewer::index_of(int code) {
+  auto it = indexes_.find(code);
+  if (it != indexes_.end()) return it->second;
+  std::vector<HelpTopic> topics;
+  const QString folder = QString::fromLatin1(help_folder(code).data(), static_cast<int>(help_folder(code).size()));
+  const QDir dir(QStringLiteral(":/help/") + folder);
+  for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
+    QFile f(dir.filePath(name));
+    if (!f.open(QIODevice::ReadOnly)) continue;
+    const QByteArray html = f.readAll();
+    topics.push_back(parse_help_topic((folder + QLatin1Char('/') + name).toStdString(),
+                                      std::string_view(html.constData(), static_cast<std::size_t>(html.size()))));
+  }
+  return indexes_[code] = keyword_index(topics);
+}
+
+void HelpViewer::fill_results() {
+  results_->clear();
+  for (const IndexEntry& e : find_keyword(index_of(language_), search_field_->text().toStdString())) {
+    auto* item = new QListWidgetItem(QString::fromStdString(e.keyword + "  \xE2\x80\x93  " + e.title), results_);
+    item->setData(Qt::UserRole, QString::fromStdString(e.file));
+  }
+}
+
+void HelpViewer::set_language(int code) {
+  language_ = code >= 0 && code <= 2 ? code : 0;
+  if (language_box_->currentIndex() != language_) language_box_->setCurrentIndex(language_);
+}
+
+void HelpViewer::show_topic(const std::string& file) {
+  browser_->setSource(QUrl(help_url(file)));
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void HelpViewer::open(const std::string& /*file*/, int context) {
+  // The program's help file name stands for the help resources as a whole.
+  ensure_window();
+  const std::string topic = help_contents_topic(context);
+  set_language(topic.rfind("en/", 0) == 0 ? 1 : topic.rfind("nl/", 0) == 0 ? 2 : 0);
+  search_pane_->hide();
+  show_topic(topic);
+}
+
+void HelpViewer::search(const std::string& /*file*/, const std::string& keyword) {
+  ensure_window();
+  set_language(language_source_ ? language_source_() : language_);
+  search_pane_->show();
+  search_field_->setText(QString::fromStdString(keyword));
+  fill_results();
+  if (browser_->source().isEmpty()) show_topic(help_contents_topic(1200 + 10 * language_));
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  search_field_->setFocus();
+}
+
+void HelpViewer::close() {
+  if (window_) window_->hide();
+}
+
+}  // namespace zerdo

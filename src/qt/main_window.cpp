@@ -1,0 +1,290 @@
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "play/frm_main.h"
+#include "qt/board_widget.h"
+#include "qt/control_painter.h"
+#include "qt/painted_icon_engine.h"
+#include "qt/piece_painter.h"
+#include "qt/status_bar.h"
+
+namespace zerdo {
+
+namespace {
+
+constexpr int kTimerIntervalMs = 300;
+
+// The program icon, drawn only at the sizes the window system asks for (and
+// kept by QIcon once drawn): drawing every size up front slowed the start-up.
+class ProgramIconEngine : public PaintedIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    paint_program_icon(*painter, QRectF(rect));
+  }
+  QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+QIcon program_icon() { return QIcon(new ProgramIconEngine); }
+
+int to_pixels(long twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+long to_twips(int pixels) { return std::lround(pixels * kTwipsPerPixel); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  frm_ = std::make_unique<FrmMain>(platform_);
+  platform_.set_window(this);
+  platform_.set_before_modal([this] { refresh(); });
+  platform_.help().set_language_source([this] { return int{frm_->state().language_code}; });
+  // The window system asks for the icon at several sizes, each drawn: done a
+  // moment after the window is up, so that it does not hold up the first paint.
+  QTimer::singleShot(250, this, [this] { setWindowIcon(program_icon()); });
+  // One font for menu bar, board and status bar: each further size or
+  // weight is one more font to load before the first paint.
+  setFont(caption_font());
+  // The menu bar in the window's own colour, so board and bar are one piece.
+  QPalette bar = menuBar()->palette();
+  bar.setColor(QPalette::Window, control_back_colour(Control{}));
+  bar.setColor(QPalette::Button, control_back_colour(Control{}));
+  menuBar()->setPalette(bar);
+  menuBar()->setAutoFillBackground(true);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  board_ = new BoardWidget(*frm_, [this](const std::function<void()>& f) { dispatch(f); }, central);
+  status_ = new StatusBar(central);
+  layout->addWidget(board_, 1);
+  layout->addWidget(status_);
+  setCentralWidget(central);
+
+  timer_.setInterval(kTimerIntervalMs);
+  connect(&timer_, &QTimer::timeout, this, [this] { dispatch([this] { frm_->ZerdoTimer_Timer(); }); });
+}
+
+MainWindow::~MainWindow() {
+  timer_.stop();
+  // The board and the status bar read the controller; they go first.
+  delete takeCentralWidget();
+}
+
+void MainWindow::start() {
+  busy_ = true;
+  frm_->Form_Load();
+  busy_ = false;
+  build_menus();
+  refresh();
+  // The board's looks are drawn on a worker while the window is shown.
+  board_->prepare_looks();
+  timer_.start();
+}
+
+QAction* MainWindow::menu_action(const std::string& name) {
+  const auto& items = frm_->menus().items();
+  for (std::size_t i = 0; i < items.size() && i < actions_.size(); ++i) {
+    if (items[i].name != name) continue;
+    // The menus above the item are filled first, from the top down.
+    std::vector<std::size_t> chain;
+    for (int up = items[i].parent; up >= 0; up = items[static_cast<std::size_t>(up)].parent)
+      chain.push_back(static_cast<std::size_t>(up));
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) fill_menu(*it);
+    return actions_[i];
+  }
+  return nullptr;
+}
+
+void MainWindow::dispatch(const std::function<void()>& f) {
+  // One event at a time: a tick or click that arrives while a box of an
+  // earlier event is open waits for nothing and is dropped.
+  if (busy_ || unloaded_) return;
+  busy_ = true;
+  f();
+  busy_ = false;
+  // Exit unloads the controller; the window follows.
+  if (!frm_->is_loaded()) {
+    unloaded_ = true;
+    timer_.stop();
+    close();
+    return;
+  }
+  refresh();
+}
+
+void MainWindow::choose(const std::string& name) {
+  dispatch([this, name] { frm_->choose_menu(name); });
+}
+
+void MainWindow::build_menus() {
+  menuBar()->clear();
+  for (QAction* a : shortcuts_) delete a;
+  shortcuts_.clear();
+  const auto& items = frm_->menus().items();
+  actions_.assign(items.size(), nullptr);
+  menus_.assign(items.size(), nullptr);
+  filled_.assign(items.size(), false);
+  // The menu bar gets its menus now; each menu gets its items when it is
+  // about to open (most are never opened in a game, and a hundred actions
+  // built up front held up the first paint).
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].parent < 0) add_menu_item(i);
+  for (const MenuItem& m : items) {
+    if (m.shortcut.empty()) continue;
+    // The key lives on a window action, so that it also works for items
+    // hidden from the menu (or not built yet); the menu only shows it.
+    auto* key = new QAction(this);
+    key->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
+    key->setShortcutContext(Qt::WindowShortcut);
+    key->setObjectName(QString::fromStdString("key_" + m.name));
+    const std::string shortcut = m.shortcut;
+    connect(key, &QAction::triggered, this,
+            [this, shortcut] { dispatch([this, shortcut] { frm_->press_key(shortcut); }); });
+    addAction(key);
+    shortcuts_.push_back(key);
+  }
+  sync_menus();
+}
+
+void MainWindow::fill_menu(std::size_t menu) {
+  if (menu >= filled_.size() || filled_[menu] || !menus_[menu]) return;
+  filled_[menu] = true;
+  const auto& items = frm_->menus().items();
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].parent == static_cast<int>(menu)) add_menu_item(i);
+  sync_menus();
+}
+
+void MainWindow::add_menu_item(std::size_t i) {
+  const MenuItem& m = frm_->menus().items()[i];
+  const QString caption = QString::fromStdString(m.caption);
+  QWidget* owner = m.parent < 0 ? static_cast<QWidget*>(menuBar())
+                                : static_cast<QWidget*>(menus_[static_cast<std::size_t>(m.parent)]);
+  if (!owner) return;  // an item below a plain item: no menu to hold it
+  if (m.separator_before) {
+    if (auto* menu = qobject_cast<QMenu*>(owner)) menu->addSeparator();
+  }
+  QAction* action;
+  if (!m.children.empty() || m.parent < 0) {
+    auto* menu = new QMenu(caption, owner);
+    menus_[i] = menu;
+    action = menu->menuAction();
+    owner->addAction(action);
+    connect(menu, &QMenu::aboutToShow, this, [this, i] { fill_menu(i); });
+  } else {
+    action = new QAction(caption, owner);
+    owner->addAction(action);
+    const std::string name = m.name;
+    connect(action, &QAction::triggered, this, [this, name] { choose(name); });
+  }
+  action->setObjectName(QString::fromStdString(m.name));
+  actions_[i] = action;
+}
+
+void MainWindow::sync_menus() {
+  const auto& items = frm_->menus().items();
+  if (items.size() != actions_.size()) {
+    build_menus();
+    return;
+  }
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    QAction* a = actions_[i];
+    if (!a) continue;
+    const MenuItem& m = items[i];
+    QString text = QString::fromStdString(m.caption);
+    if (!m.shortcut.empty() && m.children.empty() && m.parent >= 0)
+      text += QLatin1Char('\t') + QKeySequence(QString::fromStdString(m.shortcut)).toString(QKeySequence::NativeText);
+    if (a->text() != text) a->setText(text);
+    if (menus_[i] && menus_[i]->title() != QString::fromStdString(m.caption))
+      menus_[i]->setTitle(QString::fromStdString(m.caption));
+    if (a->isCheckable() != m.checked) a->setCheckable(m.checked);
+    if (m.checked && !a->isChecked()) a->setChecked(true);
+    if (a->isEnabled() != m.enabled) a->setEnabled(m.enabled);
+    if (a->isVisible() != m.visible) a->setVisible(m.visible);
+  }
+}
+
+void MainWindow::refresh() {
+  sync_menus();
+  status_->set_panels(frm_->panels());
+  const WindowModel& w = frm_->window();
+  const QString caption = QString::fromStdString(w.caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  if (w.hourglass)
+    setCursor(Qt::WaitCursor);
+  else
+    unsetCursor();
+  sync_geometry();
+  board_->sync();
+}
+
+void MainWindow::sync_geometry() {
+  const WindowModel& w = frm_->window();
+  if (w.left == geo_left_ && w.top == geo_top_ && w.width == geo_width_ && w.height == geo_height_)
+    return;
+  geo_left_ = w.left;
+  geo_top_ = w.top;
+  geo_width_ = w.width;
+  geo_height_ = w.height;
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  applying_geometry_ = true;
+  move(to_pixels(w.left), to_pixels(w.top));
+  resize(qMax(1, to_pixels(w.width)), qMax(1, to_pixels(w.height)));
+  applying_geometry_ = false;
+}
+
+void MainWindow::report_geometry() {
+  if (applying_geometry_ || busy_ || unloaded_ || !isVisible()) return;
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  const long left = to_twips(x()), top = to_twips(y());
+  const long width = to_twips(this->width()), height = to_twips(this->height());
+  // Twips round to whole pixels: a position that maps to the model's is no move.
+  if (to_pixels(geo_left_) == x() && to_pixels(geo_top_) == y() &&
+      to_pixels(geo_width_) == this->width() && to_pixels(geo_height_) == this->height())
+    return;
+  busy_ = true;
+  frm_->window_moved(left, top, width, height);
+  busy_ = false;
+  // What the controller made of it is the geometry the window now has,
+  // unless it pulled the window somewhere else.
+  const WindowModel& w = frm_->window();
+  geo_left_ = left;
+  geo_top_ = top;
+  geo_width_ = width;
+  geo_height_ = height;
+  if (w.left != left || w.top != top || w.width != width || w.height != height) refresh();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  report_geometry();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  report_geometry();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (busy_) {
+    event->ignore();
+    return;
+  }
+  timer_.stop();
+  unloaded_ = true;
+  if (frm_->is_loaded()) {
+    busy_ = true;
+    frm_->Form_Unload();
+    busy_ = false;
+  }
+  event->accept();
+}
+
+}  // namespace zerdo

@@ -1,0 +1,77 @@
+#pragma once
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "qt/qt_platform.h"
+
+class QAction;
+class QMenu;
+
+namespace zerdo {
+
+class BoardWidget;
+class FrmMain;
+class StatusBar;
+
+// The game's main window: owns the controller and shows its model (menus,
+// board, status bar, caption, pointer, geometry). Every window event is
+// handed to the controller and followed by a refresh of the whole window.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Runs the controller's start-up and shows its first state.
+  void start();
+
+  FrmMain& frm() { return *frm_; }
+  QtPlatform& platform() { return platform_; }
+  BoardWidget* board() const { return board_; }
+  StatusBar* status() const { return status_; }
+  // The menu action of item name (its menus filled if they were not yet),
+  // nullptr when there is none.
+  QAction* menu_action(const std::string& name);
+
+  // Runs f as one window event: skipped while another event is still being
+  // handled (a box is open), followed by a refresh.
+  void dispatch(const std::function<void()>& f);
+  // Brings every widget up to date with the controller's model.
+  void refresh();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void build_menus();
+  // Adds the items of menu (an item index) when it is first opened.
+  void fill_menu(std::size_t menu);
+  void add_menu_item(std::size_t i);
+  void sync_menus();
+  void sync_geometry();
+  void report_geometry();
+  void choose(const std::string& name);
+
+  QtPlatform platform_;
+  std::unique_ptr<FrmMain> frm_;
+  BoardWidget* board_ = nullptr;
+  StatusBar* status_ = nullptr;
+  QTimer timer_;
+  std::vector<QAction*> actions_;   // by menu item index
+  std::vector<QMenu*> menus_;       // by menu item index, for items with children
+  std::vector<bool> filled_;        // by menu item index: its items are built
+  std::vector<QAction*> shortcuts_; // window actions carrying the shortcut keys
+  bool busy_ = false;
+  bool unloaded_ = false;
+  bool applying_geometry_ = false;
+  // The controller's window geometry (twips) as last applied or reported.
+  long geo_left_ = -1, geo_top_ = -1, geo_width_ = -1, geo_height_ = -1;
+};
+
+}  // namespace zerdo

@@ -1,0 +1,169 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTime>
+
+#include "qt/form_dialog.h"
+
+namespace zerdo {
+
+QString qt_file_filter(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    QString patterns = parts[i + 1].trimmed();
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    patterns = patterns.simplified();
+    if (patterns.isEmpty()) continue;
+    // "Zerdo (*.zdo)" already names its pattern; the dialog reads the last
+    // parenthesis, so it is not repeated.
+    if (description.endsWith(QLatin1Char('(') + patterns + QLatin1Char(')')))
+      out << description;
+    else
+      out << (description.isEmpty() ? patterns : description) + QStringLiteral(" (") + patterns +
+                 QLatin1Char(')');
+  }
+  return out.join(QStringLiteral(";;"));
+}
+
+QtPlatform::QtPlatform() { clock_.start(); }
+
+QtPlatform::~QtPlatform() = default;
+
+QWidget* QtPlatform::dialog_parent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return window_;
+}
+
+void QtPlatform::prepare_modal() {
+  if (before_modal_) before_modal_();
+}
+
+Answer QtPlatform::message_box(const MessageBox& box) {
+  prepare_modal();
+  if (message_hook) return message_hook(box);
+  const QMessageBox::Icon icon = box.icon == Icon::Information   ? QMessageBox::Information
+                                 : box.icon == Icon::Exclamation ? QMessageBox::Warning
+                                                                 : QMessageBox::NoIcon;
+  const bool ask = box.buttons == Buttons::YesNoCancel;
+  QMessageBox mb(icon, QString::fromStdString(box.title), QString::fromStdString(box.text),
+                 ask ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+                 dialog_parent());
+  mb.setTextFormat(Qt::PlainText);
+  mb.setDefaultButton(ask ? QMessageBox::Yes : QMessageBox::Ok);
+  mb.setEscapeButton(ask ? QMessageBox::Cancel : QMessageBox::Ok);
+  switch (mb.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return ask ? Answer::Cancel : Answer::Ok;
+  }
+}
+
+void QtPlatform::show_modal(Form& form, FormHandler& handler) {
+  prepare_modal();
+  if (form_hook) {
+    form_hook(form, handler);
+    return;
+  }
+  FormDialog dialog(form, handler, dialog_parent());
+  dialog.exec();
+}
+
+std::string QtPlatform::file_dialog(FileDialogKind kind, const std::string& title,
+                                    const std::string& filter) {
+  prepare_modal();
+  if (file_hook) return file_hook(kind, title, filter);
+  QFileDialog dialog(dialog_parent(), QString::fromStdString(title));
+  dialog.setNameFilter(qt_file_filter(filter));
+  if (kind == FileDialogKind::Save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without extension gets the first pattern's ("*.zdo").
+    const QString first = qt_file_filter(filter).section(QLatin1Char('('), -1).section(QLatin1Char(')'), 0, 0);
+    const QString suffix = first.section(QLatin1Char(' '), 0, 0).section(QLatin1String("*."), 1);
+    if (!suffix.isEmpty() && !suffix.contains(QLatin1Char('*'))) dialog.setDefaultSuffix(suffix);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtPlatform::get_setting(const std::string&, const std::string& section,
+                                    const std::string& key, const std::string& def) {
+  return store_.get(section, key, def);
+}
+
+void QtPlatform::save_setting(const std::string&, const std::string& section,
+                              const std::string& key, const std::string& value) {
+  store_.save(section, key, value);
+}
+
+void QtPlatform::flush_settings() { store_.sync(); }
+
+std::int64_t QtPlatform::now_ms() {
+  // Monotonic, so midnight or a clock change never runs the game clock back;
+  // offset by 1 because 0 means "not set".
+  return clock_.elapsed() + 1;
+}
+
+std::string QtPlatform::time_of_day_text() {
+  return QTime::currentTime().toString(QStringLiteral("hh:mm:ss")).toStdString();
+}
+
+void QtPlatform::seed_random(std::uint64_t seed) { random_.seed(seed); }
+
+float QtPlatform::draw_uniform() { return random_.next(); }
+void QtPlatform::draw_uniforms(float* out, int count) { random_.fill(out, count); }
+
+void QtPlatform::help_open(const std::string& file, int context) { help_.open(file, context); }
+
+void QtPlatform::help_search(const std::string& file, const std::string& keyword) {
+  help_.search(file, keyword);
+}
+
+void QtPlatform::help_close() { help_.close(); }
+
+std::optional<std::string> QtPlatform::system_info_program() {
+  for (const char* tool : {"hardinfo2", "hardinfo", "gnome-system-monitor", "plasma-systemmonitor",
+                           "ksysguard", "xfce4-taskmanager"}) {
+    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+    if (!path.isEmpty()) return path.toStdString();
+  }
+  return std::nullopt;
+}
+
+bool QtPlatform::launch(const std::string& program) {
+  return QProcess::startDetached(QString::fromStdString(program), {});
+}
+
+WindowState QtPlatform::window_state() {
+  if (!window_) return WindowState::Normal;
+  const Qt::WindowStates s = window_->windowState();
+  if (s & Qt::WindowMinimized) return WindowState::Minimized;
+  if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
+  return WindowState::Normal;
+}
+
+namespace {
+QRect available_screen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+Int screen_twips(int pixels) { return clamp16(static_cast<long long>(pixels) * 15); }
+}  // namespace
+
+Int QtPlatform::screen_width() { return screen_twips(available_screen().width()); }
+
+Int QtPlatform::screen_height() { return screen_twips(available_screen().height()); }
+
+}  // namespace zerdo

@@ -1,0 +1,85 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "services/random_source.h"
+#include "play/platform.h"
+#include "services/file_access.h"
+#include "qt/help_viewer.h"
+#include "services/settings_store.h"
+
+class QWidget;
+
+namespace zerdo {
+
+// Turns a filter list "Description|pattern|Description|pattern" (patterns
+// separated by ";") into the form of the file dialog,
+// "Description (pattern);;Description (pattern)".
+QString qt_file_filter(const std::string& filter);
+
+// The platform of the game under Qt Widgets.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  // The main window: owner of boxes and dialogs, source of the window state.
+  void set_window(QWidget* window) { window_ = window; }
+  // Called before any box or window opens, so the main window is repainted
+  // with the current model first.
+  void set_before_modal(std::function<void()> f) { before_modal_ = std::move(f); }
+
+  // Replacements of the interactive parts, for tests: when set, they answer
+  // instead of a box, window or dialog.
+  std::function<Answer(const MessageBox&)> message_hook;
+  std::function<void(Form&, FormHandler&)> form_hook;
+  std::function<std::string(FileDialogKind, const std::string&, const std::string&)> file_hook;
+
+  HelpViewer& help() { return help_; }
+  SettingsStore& store() { return store_; }
+
+  Answer message_box(const MessageBox& box) override;
+  void show_modal(Form& form, FormHandler& handler) override;
+  std::string file_dialog(FileDialogKind kind, const std::string& title,
+                          const std::string& filter) override;
+  std::string get_setting(const std::string& app, const std::string& section,
+                          const std::string& key, const std::string& def) override;
+  void save_setting(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& value) override;
+  void flush_settings() override;
+  std::int64_t now_ms() override;
+  std::string time_of_day_text() override;
+  void seed_random(std::uint64_t seed) override;
+  float draw_uniform() override;
+  void draw_uniforms(float* out, int count) override;
+  void help_open(const std::string& file, int context) override;
+  void help_search(const std::string& file, const std::string& keyword) override;
+  void help_close() override;
+  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
+    return read_file_bytes(path, limit);
+  }
+  bool write_file(const std::string& path, const std::string& bytes) override {
+    return write_file_atomically(path, bytes);
+  }
+  std::optional<std::string> system_info_program() override;
+  bool launch(const std::string& program) override;
+  WindowState window_state() override;
+  Int screen_width() override;
+  Int screen_height() override;
+
+ private:
+  QWidget* dialog_parent() const;
+  void prepare_modal();
+
+  QPointer<QWidget> window_;
+  std::function<void()> before_modal_;
+  SettingsStore store_;
+  RandomSource random_;
+  QElapsedTimer clock_;
+  HelpViewer help_;
+};
+
+}  // namespace zerdo

@@ -1,0 +1,86 @@
+#include "qt/status_bar.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "qt/control_painter.h"
+
+namespace zerdo {
+
+namespace {
+constexpr int kHeight = 22;
+constexpr qreal kGap = 2;
+}  // namespace
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+  setFixedHeight(kHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StatusBar::set_panels(const std::array<StatusPanel, 5>& panels) {
+  bool changed = false;
+  for (std::size_t i = 1; i < panels.size(); ++i)
+    changed = changed || panels[i].text != panels_[i].text || panels[i].width != panels_[i].width ||
+              panels[i].tooltip != panels_[i].tooltip;
+  if (!changed) return;
+  panels_ = panels;
+  update();
+}
+
+QRectF StatusBar::panel_rect(int panel) const {
+  qreal x = kGap;
+  for (int i = 1; i < panel; ++i)
+    x += qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(i)].width)) / kTwipsPerPixel + kGap;
+  const qreal w = qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(panel)].width)) / kTwipsPerPixel;
+  return QRectF(qRound(x), 2, qRound(w), height() - 3);
+}
+
+int StatusBar::panel_at(qreal x) const {
+  for (int i = 1; i <= 4; ++i) {
+    const QRectF r = panel_rect(i);
+    if (x >= r.left() && x < r.right()) return i;
+  }
+  return 0;
+}
+
+QSize StatusBar::sizeHint() const { return QSize(200, kHeight); }
+
+void StatusBar::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), QColor(212, 208, 200));
+  p.setPen(QColor(255, 255, 255));
+  p.drawLine(0, 0, width(), 0);
+  p.setFont(caption_font());
+  for (int i = 1; i <= 4; ++i) {
+    const QRectF r = panel_rect(i);
+    if (r.width() <= 0) continue;
+    p.setPen(QColor(150, 146, 138));
+    p.setBrush(QColor(222, 218, 210));
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    // Cut at the panel's edge like a narrow panel does, without dots.
+    const QRectF text_r = r.adjusted(3, 0, -1, 0);
+    p.save();
+    p.setClipRect(text_r);
+    p.setPen(QColor(28, 28, 30));
+    p.drawText(text_r, Qt::AlignVCenter | Qt::AlignLeft,
+               QString::fromStdString(panels_[static_cast<std::size_t>(i)].text));
+    p.restore();
+  }
+}
+
+bool StatusBar::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int i = panel_at(help->pos().x());
+    const std::string tip = i > 0 ? panels_[static_cast<std::size_t>(i)].tooltip : std::string();
+    if (tip.empty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this, panel_rect(i).toRect());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace zerdo

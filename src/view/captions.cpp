@@ -1,0 +1,66 @@
+#include "view/captions.h"
+
+#include <string>
+
+#include "model/pictures.h"
+
+namespace zerdo {
+
+void apply_menu_captions(MenuModel& menus, Int code) {
+  for (const CaptionRow& row : kMenuCaptions)
+    if (MenuItem* m = menus.find(row.control)) m->caption = std::string(in(row.text, code));
+  for (std::size_t i = 0; i < kLanguageItems.size(); ++i)
+    if (MenuItem* m = menus.find(kLanguageItems[i])) m->checked = static_cast<Int>(i) == code;
+}
+
+namespace {
+
+// Sets the tool tip of every element of the control array that starts at
+// "name(0)"; arrays are laid down in one run, so element i has id first + i.
+void array_tooltip(ControlSet& set, const std::string& name, int count, std::string_view tip) {
+  const auto first = set.id_of(name + "(0)");
+  if (!first) return;
+  for (int i = 0; i < count; ++i) set[*first + static_cast<std::size_t>(i)].tooltip = std::string(tip);
+}
+
+}  // namespace
+
+void apply_board_tooltips(BoardView& view, Int code) {
+  const BoardWords& w = kBoardWords;
+  ControlSet& set = view.controls();
+
+  array_tooltip(set, "kreuz", BoardView::kCrosses, in(w.kreuz, code));
+  array_tooltip(set, "Text_grau", 17, in(w.grau, code));
+
+  Control& board = view.field(0);
+  board.caption = std::string(in(w.board, code));
+  board.tooltip = *board.caption;
+  const std::string field_word = std::string(in(w.field, code)) + " ";
+  const std::string card_word = std::string(in(w.card, code)) + " ";
+  const std::string cell_word(in(w.cell, code));
+  for (int i = 1; i <= 16; ++i) view.field(i).tooltip = field_word + std::to_string(i);
+  for (int i = 0; i < 16; ++i) {
+    const std::string card = card_word + std::to_string(i + 1);
+    view.card(i).tooltip = card;
+    for (int k = 1; k <= 16; ++k) view.cell(k, i).tooltip = card + cell_word + std::to_string(k);
+  }
+
+  for (int id = 1; id <= 24; ++id) {
+    const PictureInfo& p = kPictures[static_cast<std::size_t>(id)];
+    const std::string_view shape = in(kShapeWords[static_cast<std::size_t>(p.shape)], code);
+    const ColourWords& colour = kColourWords[static_cast<std::size_t>(p.colour)];
+    std::string tip;
+    if (id <= kPieceIds) {
+      tip = std::string(shape) + " " + std::string(in(colour.plain, code));
+      view.piece(id).tooltip = "Zerdo : " + tip;
+    } else if (p.shape == 0) {
+      tip = std::string(in(colour.capital, code));  // a colour blot
+    } else {
+      tip = std::string(shape);  // a black shape
+    }
+    array_tooltip(set, "Picture_" + std::string(p.name) + (id <= kPieceIds ? "_x" : ""),
+                  BoardView::kInstances, tip);
+  }
+}
+
+}  // namespace zerdo
