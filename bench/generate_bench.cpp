@@ -4,9 +4,9 @@
 
 #include "generation/anchor_tables.h"
 #include "generation/generator.h"
-#include "services/random_source.h"
 #include "model/card_table.h"
 #include "model/tables.h"
+#include "services/random_source.h"
 
 namespace {
 

@@ -17,7 +17,8 @@ class Window : public QWidget {
     if (painted_) return;
     painted_ = true;
     QTimer::singleShot(0, [] {
-      std::printf("first-paint-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+      std::printf("first-paint-ms %lld\n",
+                  static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
       std::fflush(stdout);
       QApplication::quit();
     });

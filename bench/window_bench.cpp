@@ -12,9 +12,9 @@
 
 #include "model/pictures.h"
 #include "play/frm_main.h"
-#include "view/board_view.h"
 #include "qt/board_widget.h"
 #include "qt/main_window.h"
+#include "view/board_view.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "services/random_source.h"
 #include "play/platform.h"
 #include "services/file_access.h"
+#include "services/random_source.h"
 #include "services/settings_store.h"
 
 namespace zerdo::fuzz {
@@ -19,8 +19,8 @@ namespace zerdo::fuzz {
 // memory, since writing the file for every key slows fuzzing a hundredfold.
 class FuzzPlatform : public Platform {
  public:
-  std::string file;                     // what the file dialog answers
-  std::unique_ptr<SettingsStore> store;  // nullptr: no stored settings
+  std::string file;                          // what the file dialog answers
+  std::unique_ptr<SettingsStore> store;      // nullptr: no stored settings
   std::map<std::string, std::string> saved;  // by "section/key"
 
   Answer message_box(const MessageBox& box) override {

@@ -17,7 +17,8 @@ namespace {
 // The file the load dialog names, one per process.
 const std::string& load_file() {
   static const std::string name =
-      (QDir::tempPath() + QStringLiteral("/zerdo-fuzz-%1.zdo").arg(QCoreApplication::applicationPid()))
+      (QDir::tempPath() +
+       QStringLiteral("/zerdo-fuzz-%1.zdo").arg(QCoreApplication::applicationPid()))
           .toStdString();
   return name;
 }
@@ -47,7 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   QFile saved(QString::fromStdString(load_file()));
   if (!saved.open(QIODevice::ReadOnly)) __builtin_trap();
   const QByteArray text = saved.readAll();
-  if (!read_puzzle_file(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), again).ok())
+  if (!read_puzzle_file(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                        again)
+           .ok())
     __builtin_trap();
   for (int r = 1; r <= again.rows; ++r)
     for (int c = 1; c <= again.columns; ++c)

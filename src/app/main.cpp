@@ -21,7 +21,8 @@ class FirstPaint : public QObject {
       seen_ = true;
       // Runs once this paint and its flush to the screen are done.
       QTimer::singleShot(0, [] {
-        std::printf("first-paint-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::printf("first-paint-ms %lld\n",
+                    static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
         std::fflush(stdout);
         QApplication::quit();
       });
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
   QApplication::setStyle(new zerdo::GameStyle);
   zerdo::MainWindow window;
   FirstPaint first_paint;
-  if (qEnvironmentVariableIsSet("ZERDO_QUIT_AFTER_PAINT")) window.board()->installEventFilter(&first_paint);
+  if (qEnvironmentVariableIsSet("ZERDO_QUIT_AFTER_PAINT"))
+    window.board()->installEventFilter(&first_paint);
   // The controller's start-up places and sizes the window (twips) first.
   window.start();
   window.show();

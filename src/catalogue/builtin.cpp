@@ -66,7 +66,8 @@ namespace {
 long read_number(std::string_view s, std::size_t& pos) {
   if (pos >= s.size() || !std::isdigit(static_cast<unsigned char>(s[pos]))) return -1;
   long v = 0;
-  while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos]))) v = v * 10 + (s[pos++] - '0');
+  while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
+    v = v * 10 + (s[pos++] - '0');
   return v;
 }
 

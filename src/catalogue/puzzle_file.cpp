@@ -1,7 +1,5 @@
 #include "catalogue/puzzle_file.h"
 
-#include "texts/messages.h"
-
 #include <array>
 #include <bitset>
 #include <optional>
@@ -9,6 +7,7 @@
 
 #include "model/number_text.h"
 #include "model/pictures.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 namespace {
@@ -112,10 +111,14 @@ constexpr std::array<ColumnRule, kColumns> kColumnRules{{
 
 bool fits(const ColumnRule& rule, Long v, int n) {
   switch (rule.kind) {
-    case ColumnRule::Fixed: return true;
-    case ColumnRule::Range: return v >= rule.lo && v <= (rule.hi == kN ? n : rule.hi);
-    case ColumnRule::Mask: return v >= 0 && v < (Long{1} << n);
-    case ColumnRule::Titel: return v == kTrue || v == kFalse;
+    case ColumnRule::Fixed:
+      return true;
+    case ColumnRule::Range:
+      return v >= rule.lo && v <= (rule.hi == kN ? n : rule.hi);
+    case ColumnRule::Mask:
+      return v >= 0 && v < (Long{1} << n);
+    case ColumnRule::Titel:
+      return v == kTrue || v == kFalse;
   }
   return false;
 }
@@ -137,7 +140,8 @@ LoadResult check_cards(const StagedPuzzle& p) {
     std::array<bool, kRecords + 1> seen{};
     for (int r = 1; r <= n; ++r) {
       const Long v = b(r, c);
-      if (seen[static_cast<std::size_t>(v)]) return fail(LoadError::DuplicateValue, line_of(r), c, v);
+      if (seen[static_cast<std::size_t>(v)])
+        return fail(LoadError::DuplicateValue, line_of(r), c, v);
       seen[static_cast<std::size_t>(v)] = true;
     }
   }
@@ -158,7 +162,8 @@ LoadResult check_cards(const StagedPuzzle& p) {
       if (++used[static_cast<std::size_t>(id)] > kPictureInstances)
         return fail(LoadError::TooManyPictures, line_of(r), c, id);
     }
-    crosses += static_cast<int>(std::bitset<32>(static_cast<unsigned long>(b(r, sn_kreuze))).count());
+    crosses +=
+        static_cast<int>(std::bitset<32>(static_cast<unsigned long>(b(r, sn_kreuze))).count());
     if (crosses > kCrossInstances)
       return fail(LoadError::TooManyCrosses, line_of(r), sn_kreuze, crosses);
   }
@@ -229,8 +234,8 @@ LoadResult read_puzzle_file(std::string_view bytes, StagedPuzzle& p) {
     for (int c = 1; c <= p.columns; ++c) {
       if (static_cast<std::size_t>(c) > items->size()) return fail(LoadError::EndsEarly, k, c);
       const Item& item = (*items)[static_cast<std::size_t>(c) - 1];
-      const auto v = item.quoted ? std::nullopt
-                                 : parse_stored_number(item.text, INT32_MIN, INT32_MAX);
+      const auto v =
+          item.quoted ? std::nullopt : parse_stored_number(item.text, INT32_MIN, INT32_MAX);
       if (!v) return fail(LoadError::NotANumber, k, c);
       p.sn_buffer(r, c) = static_cast<Long>(*v);
       if (c == sn_nr && *v != r) return fail(LoadError::WrongRowNumber, k, 1, *v);
@@ -281,14 +286,14 @@ LoadMessage load_error_message(const LoadResult& result, std::string_view file_n
   const std::size_t lang = language_index(language_code);
   std::string reason(kReasons[static_cast<std::size_t>(result.error)][lang]);
   for (auto [mark, value] : {std::pair<std::string_view, long long>{"{L}", result.line},
-                             {"{I}", result.item}, {"{V}", result.value}}) {
+                             {"{I}", result.item},
+                             {"{V}", result.value}}) {
     const std::size_t at = reason.find(mark);
     if (at != std::string::npos) reason.replace(at, mark.size(), std::to_string(value));
   }
   const Frame& f = kFrames[lang];
-  return {std::string(f.title),
-          std::string(f.file) + "\n" + std::string(file_name) + "\n\n" + reason + "\n" +
-              std::string(f.not_loaded)};
+  return {std::string(f.title), std::string(f.file) + "\n" + std::string(file_name) + "\n\n" +
+                                    reason + "\n" + std::string(f.not_loaded)};
 }
 
 LoadMessage save_error_message(std::string_view file_name, int language_code) {

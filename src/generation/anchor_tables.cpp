@@ -94,9 +94,11 @@ void AnchorTables::build() {
       sperre_3x3[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
           sperre_of(a, b, kPath3x3[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)], 0);
   for (int a = 1; a <= 16; ++a)
-    for (int b = 1; b <= 16; ++b) sperre_4x4[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = sperre_of(a, b, 0, 0);
+    for (int b = 1; b <= 16; ++b)
+      sperre_4x4[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = sperre_of(a, b, 0, 0);
   for (const Path4x4& p : kPath4x4)
-    sperre_4x4[static_cast<std::size_t>(p.a)][static_cast<std::size_t>(p.b)] = sperre_of(p.a, p.b, p.p1, p.p2);
+    sperre_4x4[static_cast<std::size_t>(p.a)][static_cast<std::size_t>(p.b)] =
+        sperre_of(p.a, p.b, p.p1, p.p2);
 }
 
 }  // namespace zerdo

@@ -64,7 +64,9 @@ void Generator::sn_field_check(Int r, const BoardMasks& m, int n) {
   }
 }
 
-void Generator::ankerversatz_r(Int r, Long top, Long bottom) { ankerversatz(r, top, bottom, shape_.side); }
+void Generator::ankerversatz_r(Int r, Long top, Long bottom) {
+  ankerversatz(r, top, bottom, shape_.side);
+}
 void Generator::ankerversatz_c(Int r, Long left, Long right) { ankerversatz(r, left, right, 1); }
 
 void Generator::ankerversatz(Int r, Long first_line, Long last_line, Long step) {

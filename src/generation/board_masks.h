@@ -17,7 +17,6 @@ struct BoardMasks {
 
   Long row_complement(int i) const { return cells & ~row[static_cast<std::size_t>(i)]; }
   Long col_complement(int i) const { return cells & ~col[static_cast<std::size_t>(i)]; }
-
 };
 
 // clang-format off
@@ -36,6 +35,8 @@ constexpr BoardMasks kBoard4x4{
 // clang-format on
 
 // The masks of the board in force: range code 1 is the 3x3 board, any other the 4x4.
-inline const BoardMasks& board_masks(Int range_code) { return range_code == 1 ? kBoard3x3 : kBoard4x4; }
+inline const BoardMasks& board_masks(Int range_code) {
+  return range_code == 1 ? kBoard3x3 : kBoard4x4;
+}
 
 }  // namespace zerdo

@@ -64,7 +64,8 @@ void Generator::klex_every_card(int column) {
   }
 }
 
-void Generator::set_klex(Int r, int column, Int colour, Int shape, Int colour_count, Int shape_count) {
+void Generator::set_klex(Int r, int column, Int colour, Int shape, Int colour_count,
+                         Int shape_count) {
   if (!in_range(r, 1, kRecords) || !in_range(column, 0, kColumns - 1)) return;
   const Int n = shape_.side;
   // The other pieces of the colour (or shape) all lie on the board already,
@@ -79,7 +80,9 @@ void Generator::set_klex(Int r, int column, Int colour, Int shape, Int colour_co
     sn_(r, column) = 20 + shape;
 }
 
-void Generator::calc_gesperrt(Int r, int /*column*/) { gesperrt_with(r, fields_taken_before(r + 1)); }
+void Generator::calc_gesperrt(Int r, int /*column*/) {
+  gesperrt_with(r, fields_taken_before(r + 1));
+}
 
 void Generator::gesperrt_from(int first) {
   Long taken = fields_taken_before(first);

@@ -9,7 +9,8 @@ namespace {
 
 // The puzzle ids of generated puzzles, "Ax" .. "Ix", built once.
 const std::string& generated_id(Int level) {
-  static const std::array<std::string, 10> ids = {"", "Ax", "Bx", "Cx", "Dx", "Ex", "Fx", "Gx", "Hx", "Ix"};
+  static const std::array<std::string, 10> ids = {"",   "Ax", "Bx", "Cx", "Dx",
+                                                  "Ex", "Fx", "Gx", "Hx", "Ix"};
   return ids[static_cast<std::size_t>(level)];
 }
 

@@ -59,7 +59,8 @@ constexpr std::array<std::array<Int, 17>, 3> kPictureOfPiece{{
 // clang-format on
 
 inline std::string_view picture_name(int id) {
-  return id >= 1 && id <= kPictureIds ? kPictures[static_cast<std::size_t>(id)].name : std::string_view{};
+  return id >= 1 && id <= kPictureIds ? kPictures[static_cast<std::size_t>(id)].name
+                                      : std::string_view{};
 }
 
 }  // namespace zerdo

@@ -1,7 +1,7 @@
 // The help menu and the About window.
 #include "play/frm_main.h"
-#include "texts/messages.h"
 #include "texts/help_texts.h"
+#include "texts/messages.h"
 
 namespace zerdo {
 
@@ -54,11 +54,12 @@ void FrmMain::mnuHelpAbout_Click() {
   // The program icon; the toolkit paints the application's icon into it.
   c.add(about_control(ControlKind::Picture, "picIcon", {}, 240, 240, 540, 540));
   c.add(about_control(ControlKind::Label, "lblTitle", kAbout.title, 1050, 240, 3885, 480));
-  c.add(about_control(ControlKind::Label, "lblVersion", std::string(kAbout.version) + s_.version_text,
-                      1050, 780, 3885, 225));
+  c.add(about_control(ControlKind::Label, "lblVersion",
+                      std::string(kAbout.version) + s_.version_text, 1050, 780, 3885, 225));
   c.add(about_control(ControlKind::Label, "lblDescription", kAbout.description, 1050, 1125, 3885,
                       570));
-  c.add(about_control(ControlKind::Label, "lblDisclaimer", kAbout.disclaimer, 255, 2625, 3870, 625));
+  c.add(
+      about_control(ControlKind::Label, "lblDisclaimer", kAbout.disclaimer, 255, 2625, 3870, 625));
   c.add(about_control(ControlKind::Button, "cmdOK", kAbout.ok, 4245, 2625, 1260, 345));
   c.add(about_control(ControlKind::Button, "cmdSysInfo", kAbout.sys_info, 4260, 3075, 1245, 345));
   show_form(form);

@@ -5,10 +5,10 @@
 namespace zerdo {
 
 namespace {
-constexpr char kPieceNames[17][10] = {"",          "drei_lila", "drei_rood", "drei_vert", "rund_lila",
-                                      "rund_rood", "rund_vert", "vier_lila", "vier_rood", "vier_vert",
-                                      "plus_lila", "plus_rood", "plus_vert", "plus_blau", "vier_blau",
-                                      "drei_blau", "rund_blau"};
+constexpr char kPieceNames[17][10] = {
+    "",          "drei_lila", "drei_rood", "drei_vert", "rund_lila", "rund_rood",
+    "rund_vert", "vier_lila", "vier_rood", "vier_vert", "plus_lila", "plus_rood",
+    "plus_vert", "plus_blau", "vier_blau", "drei_blau", "rund_blau"};
 }  // namespace
 
 bool FrmMain::field_ok(int f) const {
@@ -28,11 +28,12 @@ void FrmMain::gewinnaussage() {
   Int& counter = s_.range_stats[static_cast<std::size_t>(s_.shape.range_code)][right ? 11 : 12];
   counter = clamp16(long{counter} + 1);
   if (right) {
-    const std::string text =
-        s_.moves == n
-            ? std::string(in(msg::kPraise1, lang)) + str_num(n) + std::string(in(msg::kPraise2, lang))
-            : std::string(in(msg::kMore1, lang)) + str_num(n) + std::string(in(msg::kMore2, lang)) +
-                  str_num(s_.moves) + std::string(in(msg::kMore3, lang));
+    const std::string text = s_.moves == n
+                                 ? std::string(in(msg::kPraise1, lang)) + str_num(n) +
+                                       std::string(in(msg::kPraise2, lang))
+                                 : std::string(in(msg::kMore1, lang)) + str_num(n) +
+                                       std::string(in(msg::kMore2, lang)) + str_num(s_.moves) +
+                                       std::string(in(msg::kMore3, lang));
     box(std::string(msg::kTitle), text);
     return;
   }
@@ -116,7 +117,8 @@ void FrmMain::show_solution_window() {
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c) {
       const int f = n * r + c + 1;
-      form.controls[first_cell + static_cast<std::size_t>(f - 1)].caption = field_ok(f) ? "" : wrong;
+      form.controls[first_cell + static_cast<std::size_t>(f - 1)].caption =
+          field_ok(f) ? "" : wrong;
       const int k = s_.solution[static_cast<std::size_t>(f)];
       if (k < 1 || k > 16) continue;
       Control& p = form.controls[first_picture + static_cast<std::size_t>(k - 1)];

@@ -32,13 +32,20 @@ void FrmMain::mnuFileSetupLanguageEnglish_Click() { do_mnuFileSetupLanguageEngli
 void FrmMain::mnuFileSetupLanguageVlaams_Click() { do_mnuFileSetupLanguageVlaams_Click(); }
 
 bool FrmMain::run_language_help_menu(std::string_view name) {
-  if (name == "mnuFileSetupLanguageDeutsch") mnuFileSetupLanguageDeutsch_Click();
-  else if (name == "mnuFileSetupLanguageEnglish") mnuFileSetupLanguageEnglish_Click();
-  else if (name == "mnuFileSetupLanguageVlaams") mnuFileSetupLanguageVlaams_Click();
-  else if (name == "mnuHelpContents") mnuHelpContents_Click();
-  else if (name == "mnuHelpSearchForHelpOn") mnuHelpSearchForHelpOn_Click();
-  else if (name == "mnuHelpAbout") mnuHelpAbout_Click();
-  else return false;
+  if (name == "mnuFileSetupLanguageDeutsch")
+    mnuFileSetupLanguageDeutsch_Click();
+  else if (name == "mnuFileSetupLanguageEnglish")
+    mnuFileSetupLanguageEnglish_Click();
+  else if (name == "mnuFileSetupLanguageVlaams")
+    mnuFileSetupLanguageVlaams_Click();
+  else if (name == "mnuHelpContents")
+    mnuHelpContents_Click();
+  else if (name == "mnuHelpSearchForHelpOn")
+    mnuHelpSearchForHelpOn_Click();
+  else if (name == "mnuHelpAbout")
+    mnuHelpAbout_Click();
+  else
+    return false;
   return true;
 }
 

@@ -25,8 +25,8 @@ void FrmMain::mnuFileSave_Click() {
   const std::string name = platform_.file_dialog(FileDialogKind::Save, title, filter);
   if (name.empty()) return;
   file_name_ = name;
-  const std::string text = write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn,
-                                             s_.shape.field_count);
+  const std::string text =
+      write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn, s_.shape.field_count);
   // The platform replaces the file whole or not at all, so a failed save
   // leaves the existing file as it was.
   if (!platform_.write_file(name, text)) {
@@ -47,7 +47,8 @@ void FrmMain::mnuFileLoad_Click() {
   LoadResult result{LoadError::CannotOpen};
   // One byte more than a puzzle file may have, so that the reader can refuse
   // a larger one.
-  if (const auto bytes = platform_.read_file(name, kMaxPuzzleFileBytes + 1)) result = read_puzzle_file(*bytes, staged);
+  if (const auto bytes = platform_.read_file(name, kMaxPuzzleFileBytes + 1))
+    result = read_puzzle_file(*bytes, staged);
   if (result.ok()) {
     install_puzzle(staged);
   } else {

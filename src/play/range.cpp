@@ -55,13 +55,13 @@ void FrmMain::set_feld_const() {
   s_.shape.side = static_cast<Int>(view_.side());
   if (window_.width != L.window_width) window_.width = L.window_width;
   if (window_.height != L.window_height) window_.height = L.window_height;
-  panels_[1].width = static_cast<Int>(L.window_width - (panels_[2].width + panels_[3].width +
-                                                         panels_[4].width + 700));
+  panels_[1].width = static_cast<Int>(
+      L.window_width - (panels_[2].width + panels_[3].width + panels_[4].width + 700));
 }
 
 void FrmMain::set_form_caption() {
-  window_.caption = "Zerdo " + s_.range_name +
-                    (s_.user_name.empty() ? "  No User" : "  User = " + s_.user_name);
+  window_.caption =
+      "Zerdo " + s_.range_name + (s_.user_name.empty() ? "  No User" : "  User = " + s_.user_name);
 }
 
 }  // namespace zerdo

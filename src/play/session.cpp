@@ -153,7 +153,9 @@ void FrmMain::generate_puzzle() { generator_->generate_puzzle(s_.level); }
 float FrmMain::draw_uniform() { return platform_.draw_uniform(); }
 void FrmMain::draw_uniforms(float* out, int count) { platform_.draw_uniforms(out, count); }
 
-void FrmMain::set_anchor_check(bool checked) { menus_.find("mnuFileSetupAnker")->checked = checked; }
+void FrmMain::set_anchor_check(bool checked) {
+  menus_.find("mnuFileSetupAnker")->checked = checked;
+}
 
 void FrmMain::alert(const std::string& text) { box(std::string(msg::kTitle), text); }
 

@@ -44,7 +44,8 @@ void FrmMain::load_settings() {
   for (int r = 1; r <= 2; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
-      s_.range_stats[R][L] = static_cast<Int>(get_number(min_time_key(r, level), kNoRecord, 0, kNoRecord));
+      s_.range_stats[R][L] =
+          static_cast<Int>(get_number(min_time_key(r, level), kNoRecord, 0, kNoRecord));
       s_.record_holder[R][L] = get_setting(bester_key(r, level), "");
     }
   s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // trims the holders

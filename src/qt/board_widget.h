@@ -4,8 +4,8 @@
 #include <future>
 #include <vector>
 
-#include "view/controls.h"
 #include "qt/control_painter.h"
+#include "view/controls.h"
 
 namespace zerdo {
 
@@ -46,9 +46,9 @@ class BoardWidget : public QWidget {
 
   FrmMain& frm_;
   Dispatch dispatch_;
-  int drag_ = 0;             // picture id held by the mouse
-  bool tip_pressed_ = false;  // the press went down on the tip frame
-  std::vector<Control> shown_;  // the controls as sync last saw them
+  int drag_ = 0;                      // picture id held by the mouse
+  bool tip_pressed_ = false;          // the press went down on the tip frame
+  std::vector<Control> shown_;        // the controls as sync last saw them
   std::future<RenderedLooks> looks_;  // looks begun by prepare_looks
 };
 

@@ -13,8 +13,8 @@
 #include <optional>
 #include <vector>
 
-#include "view/board_view.h"
 #include "qt/piece_painter.h"
+#include "view/board_view.h"
 
 namespace zerdo {
 
@@ -97,7 +97,9 @@ void draw_field(QPainter& q, const QRectF& at, const QColor& back) {
 }
 
 // The frame's body: below the line its caption sits in.
-QRectF frame_body(const Control& c) { return control_pixel_rect(c).adjusted(0, kFrameLineOffset, 0, 0); }
+QRectF frame_body(const Control& c) {
+  return control_pixel_rect(c).adjusted(0, kFrameLineOffset, 0, 0);
+}
 
 bool has_border(const Control& c) { return c.border.value_or(1) != 0; }
 
@@ -125,15 +127,17 @@ std::optional<PlacedLook> control_look(const Control& c) {
       const QRectF r = control_pixel_rect(c);
       // The sheet's shadow reaches 2 px below and 1.5 px right of the frame.
       if (is_card(c))
-        return PlacedLook{Look{QStringLiteral("card"), r.size() + QSizeF(2, 2), draw_card_sheet}, r.topLeft()};
+        return PlacedLook{Look{QStringLiteral("card"), r.size() + QSizeF(2, 2), draw_card_sheet},
+                          r.topLeft()};
       // A cell without border holds no piece and is only the card's paper.
       if (!has_border(c)) return std::nullopt;
       const QRectF body = frame_body(c);
       if (is_card_cell(c)) {
         const QRectF cell = body.adjusted(1, 0, -1, -1);
-        return PlacedLook{Look{QStringLiteral("cell"), cell.size(),
-                               [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); }},
-                          cell.topLeft()};
+        return PlacedLook{
+            Look{QStringLiteral("cell"), cell.size(),
+                 [](QPainter& q, const QRectF& at) { sunken_rect(q, at, kCellColour); }},
+            cell.topLeft()};
       }
       if (is_board_field(c)) {
         const QColor back = control_back_colour(c);
@@ -327,12 +331,13 @@ std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
     seen.insert(key);
     missing.emplace_back(std::move(key), placed->look);
   }
-  auto task = std::make_shared<std::packaged_task<RenderedLooks()>>([missing = std::move(missing), dpr] {
-    RenderedLooks out;
-    out.reserve(missing.size());
-    for (const auto& [key, look] : missing) out.emplace_back(key, render_look(look, dpr));
-    return out;
-  });
+  auto task =
+      std::make_shared<std::packaged_task<RenderedLooks()>>([missing = std::move(missing), dpr] {
+        RenderedLooks out;
+        out.reserve(missing.size());
+        for (const auto& [key, look] : missing) out.emplace_back(key, render_look(look, dpr));
+        return out;
+      });
   std::future<RenderedLooks> rendered = task->get_future();
   if (seen.isEmpty())
     (*task)();  // nothing to draw: no worker needed

@@ -13,7 +13,8 @@ namespace {
 constexpr char kUserNameBox[] = "username";
 
 bool is_widget(const Control& c) {
-  return c.kind == ControlKind::Button || (c.kind == ControlKind::TextBox && c.name == kUserNameBox);
+  return c.kind == ControlKind::Button ||
+         (c.kind == ControlKind::TextBox && c.name == kUserNameBox);
 }
 
 // The window's title bar and frame, which the form's outer size includes.
@@ -78,7 +79,8 @@ void FormDialog::sync_widgets() {
 void FormDialog::press(const std::string& control) {
   // The handler reads the player's typing from the text box's caption.
   if (edit_)
-    if (Control* box = form_.controls.find(kUserNameBox)) box->caption = edit_->text().toStdString();
+    if (Control* box = form_.controls.find(kUserNameBox))
+      box->caption = edit_->text().toStdString();
   const bool close = handler_.click(form_, control);
   if (close) {
     done(control.empty() ? QDialog::Rejected : QDialog::Accepted);

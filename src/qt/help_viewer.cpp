@@ -62,23 +62,27 @@ class HelpBrowser : public QTextBrowser {
   // board of n x n cells to its right.
   static QImage sketch(const CardSketch& card) {
     const int cell = card.side == 3 ? 40 : 32, gap = 4, left = 48, top = 8;
-    const int width = left + card.side * (cell + gap) + 8, height = top + card.side * (cell + gap) + 8;
+    const int width = left + card.side * (cell + gap) + 8,
+              height = top + card.side * (cell + gap) + 8;
     QImage img = blank(width, height);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(img.rect(), QColor(212, 208, 200));  // the window colour
     p.setPen(QColor(128, 128, 128));
     p.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
-    if (card.picture > 0) paint_picture(p, QRectF(10, top + 4, kCluePixels + 4, kCluePixels + 4), card.picture);
+    if (card.picture > 0)
+      paint_picture(p, QRectF(10, top + 4, kCluePixels + 4, kCluePixels + 4), card.picture);
     for (int k = 0; k < card.side * card.side; ++k) {
       const auto& c = card.cells[static_cast<std::size_t>(k)];
-      const QRectF r(left + (k % card.side) * (cell + gap), top + (k / card.side) * (cell + gap), cell, cell);
+      const QRectF r(left + (k % card.side) * (cell + gap), top + (k / card.side) * (cell + gap),
+                     cell, cell);
       if (c.border) {
         p.setPen(QColor(64, 64, 64));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
       }
-      const QRectF inner = r.adjusted(cell / 2.0 - 12, cell / 2.0 - 12, 12 - cell / 2.0, 12 - cell / 2.0);
+      const QRectF inner =
+          r.adjusted(cell / 2.0 - 12, cell / 2.0 - 12, 12 - cell / 2.0, 12 - cell / 2.0);
       if (c.grey) p.fillRect(inner, QColor(160, 160, 160));
       if (c.cross) paint_picture(p, inner, 25);
       if (c.picture > 0) paint_picture(p, inner, c.picture);
@@ -87,7 +91,9 @@ class HelpBrowser : public QTextBrowser {
   }
 };
 
-QString help_url(const std::string& file) { return QStringLiteral("qrc:/help/") + QString::fromStdString(file); }
+QString help_url(const std::string& file) {
+  return QStringLiteral("qrc:/help/") + QString::fromStdString(file);
+}
 
 }  // namespace
 
@@ -107,7 +113,8 @@ void HelpViewer::ensure_window() {
   search_pane_ = new QWidget(splitter);
   auto* pane = new QVBoxLayout(search_pane_);
   language_box_ = new QComboBox(search_pane_);
-  language_box_->addItems({QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Vlaams")});
+  language_box_->addItems(
+      {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Vlaams")});
   search_field_ = new QLineEdit(search_pane_);
   search_field_->setClearButtonEnabled(true);
   results_ = new QListWidget(search_pane_);
@@ -127,7 +134,8 @@ void HelpViewer::ensure_window() {
   QObject::connect(search_field_, &QLineEdit::textChanged, window_, [this] { fill_results(); });
   QObject::connect(search_field_, &QLineEdit::returnPressed, window_, [this] {
     if (results_->count() > 0) results_->setCurrentRow(0);
-    if (QListWidgetItem* item = results_->currentItem()) show_topic(item->data(Qt::UserRole).toString().toStdString());
+    if (QListWidgetItem* item = results_->currentItem())
+      show_topic(item->data(Qt::UserRole).toString().toStdString());
   });
   QObject::connect(results_, &QListWidget::itemActivated, window_, [this](QListWidgetItem* item) {
     show_topic(item->data(Qt::UserRole).toString().toStdString());
@@ -138,22 +146,26 @@ const std::vector<IndexEntry>& HelpViewer::index_of(int code) {
   auto it = indexes_.find(code);
   if (it != indexes_.end()) return it->second;
   std::vector<HelpTopic> topics;
-  const QString folder = QString::fromLatin1(help_folder(code).data(), static_cast<int>(help_folder(code).size()));
+  const QString folder =
+      QString::fromLatin1(help_folder(code).data(), static_cast<int>(help_folder(code).size()));
   const QDir dir(QStringLiteral(":/help/") + folder);
   for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
     QFile f(dir.filePath(name));
     if (!f.open(QIODevice::ReadOnly)) continue;
     const QByteArray html = f.readAll();
-    topics.push_back(parse_help_topic((folder + QLatin1Char('/') + name).toStdString(),
-                                      std::string_view(html.constData(), static_cast<std::size_t>(html.size()))));
+    topics.push_back(parse_help_topic(
+        (folder + QLatin1Char('/') + name).toStdString(),
+        std::string_view(html.constData(), static_cast<std::size_t>(html.size()))));
   }
   return indexes_[code] = keyword_index(topics);
 }
 
 void HelpViewer::fill_results() {
   results_->clear();
-  for (const IndexEntry& e : find_keyword(index_of(language_), search_field_->text().toStdString())) {
-    auto* item = new QListWidgetItem(QString::fromStdString(e.keyword + "  \xE2\x80\x93  " + e.title), results_);
+  for (const IndexEntry& e :
+       find_keyword(index_of(language_), search_field_->text().toStdString())) {
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(e.keyword + "  \xE2\x80\x93  " + e.title), results_);
     item->setData(Qt::UserRole, QString::fromStdString(e.file));
   }
 }

@@ -61,14 +61,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  board_ = new BoardWidget(*frm_, [this](const std::function<void()>& f) { dispatch(f); }, central);
+  board_ = new BoardWidget(
+      *frm_, [this](const std::function<void()>& f) { dispatch(f); }, central);
   status_ = new StatusBar(central);
   layout->addWidget(board_, 1);
   layout->addWidget(status_);
   setCentralWidget(central);
 
   timer_.setInterval(kTimerIntervalMs);
-  connect(&timer_, &QTimer::timeout, this, [this] { dispatch([this] { frm_->ZerdoTimer_Timer(); }); });
+  connect(&timer_, &QTimer::timeout, this,
+          [this] { dispatch([this] { frm_->ZerdoTimer_Timer(); }); });
 }
 
 MainWindow::~MainWindow() {
@@ -200,7 +202,8 @@ void MainWindow::sync_menus() {
     const MenuItem& m = items[i];
     QString text = QString::fromStdString(m.caption);
     if (!m.shortcut.empty() && m.children.empty() && m.parent >= 0)
-      text += QLatin1Char('\t') + QKeySequence(QString::fromStdString(m.shortcut)).toString(QKeySequence::NativeText);
+      text += QLatin1Char('\t') +
+              QKeySequence(QString::fromStdString(m.shortcut)).toString(QKeySequence::NativeText);
     if (a->text() != text) a->setText(text);
     if (menus_[i] && menus_[i]->title() != QString::fromStdString(m.caption))
       menus_[i]->setTitle(QString::fromStdString(m.caption));

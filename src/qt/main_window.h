@@ -63,10 +63,10 @@ class MainWindow : public QMainWindow {
   BoardWidget* board_ = nullptr;
   StatusBar* status_ = nullptr;
   QTimer timer_;
-  std::vector<QAction*> actions_;   // by menu item index
-  std::vector<QMenu*> menus_;       // by menu item index, for items with children
-  std::vector<bool> filled_;        // by menu item index: its items are built
-  std::vector<QAction*> shortcuts_; // window actions carrying the shortcut keys
+  std::vector<QAction*> actions_;    // by menu item index
+  std::vector<QMenu*> menus_;        // by menu item index, for items with children
+  std::vector<bool> filled_;         // by menu item index: its items are built
+  std::vector<QAction*> shortcuts_;  // window actions carrying the shortcut keys
   bool busy_ = false;
   bool unloaded_ = false;
   bool applying_geometry_ = false;

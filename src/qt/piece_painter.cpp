@@ -35,7 +35,8 @@ QPainterPath shape_path(int shape, const QRectF& r) {
       break;
     case kShapeSquare: {
       const qreal half = s * 0.39;
-      path.addRoundedRect(QRectF(c.x() - half, c.y() - half, 2 * half, 2 * half), s * 0.05, s * 0.05);
+      path.addRoundedRect(QRectF(c.x() - half, c.y() - half, 2 * half, 2 * half), s * 0.05,
+                          s * 0.05);
       break;
     }
     case kShapePlus: {
@@ -74,8 +75,8 @@ QPainterPath blot_path(const QRectF& r, int seed) {
   } drops[] = {{0.7, 0.44, 0.055}, {2.6, 0.45, 0.045}, {4.3, 0.43, 0.06}, {5.5, 0.46, 0.035}};
   for (const auto& d : drops) {
     const qreal a = d.angle + seed * 0.4;
-    path.addEllipse(QPointF(c.x() + s * d.dist * qCos(a), c.y() + s * d.dist * qSin(a)), s * d.radius,
-                    s * d.radius);
+    path.addEllipse(QPointF(c.x() + s * d.dist * qCos(a), c.y() + s * d.dist * qSin(a)),
+                    s * d.radius, s * d.radius);
   }
   return path.simplified();
 }
@@ -111,7 +112,8 @@ void paint_solid(QPainter& p, const QPainterPath& path, const QColor& base, qrea
 void paint_cross(QPainter& p, const QRectF& r) {
   const qreal s = qMin(r.width(), r.height());
   const qreal m = s * 0.2;
-  const QRectF in = QRectF(r.center().x() - s / 2, r.center().y() - s / 2, s, s).adjusted(m, m, -m, -m);
+  const QRectF in =
+      QRectF(r.center().x() - s / 2, r.center().y() - s / 2, s, s).adjusted(m, m, -m, -m);
   p.save();
   p.setPen(QPen(QColor(255, 255, 255, 120), s * 0.16, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(in.topLeft() + QPointF(0.5, 0.7), in.bottomRight() + QPointF(0.5, 0.7));
@@ -126,11 +128,16 @@ void paint_cross(QPainter& p, const QRectF& r) {
 
 QColor piece_colour(int colour_code) {
   switch (colour_code) {
-    case 1: return QColor(146, 64, 182);   // lila
-    case 2: return QColor(218, 44, 44);    // rood
-    case 3: return QColor(34, 156, 70);    // vert
-    case 4: return QColor(36, 100, 214);   // blau
-    default: return QColor(38, 38, 40);    // the black shapes
+    case 1:
+      return QColor(146, 64, 182);  // lila
+    case 2:
+      return QColor(218, 44, 44);  // rood
+    case 3:
+      return QColor(34, 156, 70);  // vert
+    case 4:
+      return QColor(36, 100, 214);  // blau
+    default:
+      return QColor(38, 38, 40);  // the black shapes
   }
 }
 

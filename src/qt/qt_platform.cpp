@@ -60,10 +60,14 @@ Answer QtPlatform::message_box(const MessageBox& box) {
   mb.setDefaultButton(ask ? QMessageBox::Yes : QMessageBox::Ok);
   mb.setEscapeButton(ask ? QMessageBox::Cancel : QMessageBox::Ok);
   switch (mb.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return ask ? Answer::Cancel : Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    default:
+      return ask ? Answer::Cancel : Answer::Ok;
   }
 }
 
@@ -86,7 +90,8 @@ std::string QtPlatform::file_dialog(FileDialogKind kind, const std::string& titl
   if (kind == FileDialogKind::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without extension gets the first pattern's ("*.zdo").
-    const QString first = qt_file_filter(filter).section(QLatin1Char('('), -1).section(QLatin1Char(')'), 0, 0);
+    const QString first =
+        qt_file_filter(filter).section(QLatin1Char('('), -1).section(QLatin1Char(')'), 0, 0);
     const QString suffix = first.section(QLatin1Char(' '), 0, 0).section(QLatin1String("*."), 1);
     if (!suffix.isEmpty() && !suffix.contains(QLatin1Char('*'))) dialog.setDefaultSuffix(suffix);
   } else {

@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
-#include "services/random_source.h"
 #include "play/platform.h"
-#include "services/file_access.h"
 #include "qt/help_viewer.h"
+#include "services/file_access.h"
+#include "services/random_source.h"
 #include "services/settings_store.h"
 
 class QWidget;

@@ -31,8 +31,10 @@ void StatusBar::set_panels(const std::array<StatusPanel, 5>& panels) {
 QRectF StatusBar::panel_rect(int panel) const {
   qreal x = kGap;
   for (int i = 1; i < panel; ++i)
-    x += qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(i)].width)) / kTwipsPerPixel + kGap;
-  const qreal w = qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(panel)].width)) / kTwipsPerPixel;
+    x += qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(i)].width)) / kTwipsPerPixel +
+         kGap;
+  const qreal w =
+      qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(panel)].width)) / kTwipsPerPixel;
   return QRectF(qRound(x), 2, qRound(w), height() - 3);
 }
 
@@ -77,7 +79,8 @@ bool StatusBar::event(QEvent* event) {
     if (tip.empty())
       QToolTip::hideText();
     else
-      QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this, panel_rect(i).toRect());
+      QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this,
+                         panel_rect(i).toRect());
     return true;
   }
   return QWidget::event(event);

@@ -49,9 +49,12 @@ std::string to_latin1(std::string_view utf8) {
     // Length of the sequence and the bits of its lead byte.
     int len = 0;
     std::uint32_t cp = 0;
-    if ((b & 0xE0) == 0xC0) len = 2, cp = b & 0x1F;
-    else if ((b & 0xF0) == 0xE0) len = 3, cp = b & 0x0F;
-    else if ((b & 0xF8) == 0xF0) len = 4, cp = b & 0x07;
+    if ((b & 0xE0) == 0xC0)
+      len = 2, cp = b & 0x1F;
+    else if ((b & 0xF0) == 0xE0)
+      len = 3, cp = b & 0x0F;
+    else if ((b & 0xF8) == 0xF0)
+      len = 4, cp = b & 0x07;
     bool ok = len > 0 && i + static_cast<std::size_t>(len) <= utf8.size();
     for (int k = 1; ok && k < len; ++k) {
       const auto c = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
@@ -109,9 +112,10 @@ void wipe_records(RangeStats& stats, RecordHolders& holders) {
 }
 
 RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tenths,
-                            const std::string& user_name, int range, int level,
-                            RangeStats& stats, RecordHolders& holders) {
-  if (!solved || range < 1 || range > 2 || level < 1 || level > kLevels) return RecordOutcome::Nothing;
+                            const std::string& user_name, int range, int level, RangeStats& stats,
+                            RecordHolders& holders) {
+  if (!solved || range < 1 || range > 2 || level < 1 || level > kLevels)
+    return RecordOutcome::Nothing;
   if (stopped) return RecordOutcome::StopMessage;
   if (elapsed_tenths < 0) elapsed_tenths = 0;
   if (elapsed_tenths >= stats[range][level]) return RecordOutcome::Nothing;

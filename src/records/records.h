@@ -60,8 +60,8 @@ enum class RecordOutcome { Nothing, NewRecord, StopMessage };
 // Hall-of-fame entry for a finished game of elapsed_tenths at (range, level).
 // A game after a STOP (stopped) never enters; an equal time is no record.
 RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tenths,
-                            const std::string& user_name, int range, int level,
-                            RangeStats& stats, RecordHolders& holders);
+                            const std::string& user_name, int range, int level, RangeStats& stats,
+                            RecordHolders& holders);
 
 // Message boxes of the records, by language code (0 German, 1 English, 2 Flemish;
 // any other code German).

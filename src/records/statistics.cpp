@@ -73,8 +73,8 @@ std::string tenths_text(Int tenths) {
 }
 
 TipMessage tip_of_the_day(const std::array<Int, 21>& stats,
-                          const std::array<std::string, 10>& holders,
-                          std::string_view range_name, Int language_code) {
+                          const std::array<std::string, 10>& holders, std::string_view range_name,
+                          Int language_code) {
   const TipWords& w = kTipWords;
   const Int c = language_code;
   const int won = stats[11], lost = stats[12], records = stats[14];

@@ -17,8 +17,8 @@ struct TipMessage {
 // in tenths of a second, 30000 none; 11 won, 12 lost, 14 new records of this
 // run), holders the range's record holders by level 1..9.
 TipMessage tip_of_the_day(const std::array<Int, 21>& stats,
-                          const std::array<std::string, 10>& holders,
-                          std::string_view range_name, Int language_code);
+                          const std::array<std::string, 10>& holders, std::string_view range_name,
+                          Int language_code);
 
 // A best time in tenths of a second as seconds with one decimal and no
 // leading zero: 834 gives "83.4", 5 gives ".5", 0 gives ".0".

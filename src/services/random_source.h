@@ -41,7 +41,7 @@ class RandomSource {
   // k + 1 steps at once: state * mul + add.
   static constexpr Step kSteps[4] = {
       {kMul, kAdd},
-      {kMul * kMul, kMul * kAdd + kAdd},
+      {kMul * kMul, kMul* kAdd + kAdd},
       {kMul * kMul * kMul, (kMul * kAdd + kAdd) * kMul + kAdd},
       {kMul * kMul * kMul * kMul, ((kMul * kAdd + kAdd) * kMul + kAdd) * kMul + kAdd},
   };

@@ -25,7 +25,8 @@ namespace msg {
 constexpr std::string_view kTitle = "Zerdo";
 
 // Judging a full board.
-constexpr Texts kPraise1{"!! Sehr gut : gewonnen und nur", "!! Very good : you won and you've drawn only",
+constexpr Texts kPraise1{"!! Sehr gut : gewonnen und nur",
+                         "!! Very good : you won and you've drawn only",
                          "!! Zeer goed : je hebt gewonnen en maar"};
 constexpr Texts kPraise2{" mal gezogen!!", " times!!", " keer getrokken!!"};
 constexpr Texts kMore1{"!! Richtig, aber mehr als", "!! OK, but you did draw more then",

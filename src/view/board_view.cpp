@@ -112,7 +112,8 @@ const Layout& BoardView::set_feld_const(int range_code) {
   for (int k = 1; k <= field_count_; ++k) {
     const int r = (k - 1) / side_, c = (k - 1) % side_;
     place(field(k), static_cast<Int>(L.field_frame_left0 + 960 * c),
-          static_cast<Int>(L.field_frame_top0 + 960 * r), L.field_frame_width, L.field_frame_height);
+          static_cast<Int>(L.field_frame_top0 + 960 * r), L.field_frame_width,
+          L.field_frame_height);
     place(card(k - 1), card_left(k), card_top(k), L.card_width, L.card_height);
     for (int j = 1; j <= field_count_; ++j)
       place(cell(j, k - 1), static_cast<Int>(card_left(k) + cell_x(j)),
@@ -138,7 +139,8 @@ void BoardView::frames_visible(bool visible) {
   if (!visible) return;
   for (int id = 1; id <= 24; ++id)
     for (int i = 0; i < pict_used_[static_cast<std::size_t>(id)] && i < kInstances; ++i)
-      controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(i)].visible = true;
+      controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(i)].visible =
+          true;
   for (int i = 0; i < pict_used_[kCrossId] && i < kCrosses; ++i)
     controls_[kreuz_ + static_cast<std::size_t>(i)].visible = true;
   for (int i = 0; i <= 16; ++i) {
@@ -150,7 +152,8 @@ void BoardView::frames_visible(bool visible) {
 void BoardView::reset_all_x_zerdos() {
   for (int id = 1; id <= 24; ++id)
     for (int i = 0; i < kInstances; ++i)
-      controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(i)].visible = false;
+      controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(i)].visible =
+          false;
   for (int k = 1; k <= field_count_; ++k) {
     card(k - 1).caption = std::to_string(k);
     for (int j = 1; j <= 16; ++j) cell(j, k - 1).border = 1;
@@ -161,7 +164,8 @@ void BoardView::reset_all_x_zerdos() {
     g.enabled = false;
   }
   pict_used_ = {};
-  for (int i = 0; i < kCrosses; ++i) controls_[kreuz_ + static_cast<std::size_t>(i)].visible = false;
+  for (int i = 0; i < kCrosses; ++i)
+    controls_[kreuz_ + static_cast<std::size_t>(i)].visible = false;
 }
 
 void BoardView::set_nummer(int nr, const CardRecord& c) {
@@ -200,7 +204,8 @@ void BoardView::set_picture(int id, long left, long top) {
   if (id < 1 || id > 24) return;
   Int& used = pict_used_[static_cast<std::size_t>(id)];
   if (used < kInstances) {
-    Control& p = controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(used)];
+    Control& p =
+        controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(used)];
     p.left = clamp16(left);
     p.top = clamp16(top);
   }

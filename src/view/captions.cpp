@@ -20,7 +20,8 @@ namespace {
 void array_tooltip(ControlSet& set, const std::string& name, int count, std::string_view tip) {
   const auto first = set.id_of(name + "(0)");
   if (!first) return;
-  for (int i = 0; i < count; ++i) set[*first + static_cast<std::size_t>(i)].tooltip = std::string(tip);
+  for (int i = 0; i < count; ++i)
+    set[*first + static_cast<std::size_t>(i)].tooltip = std::string(tip);
 }
 
 }  // namespace

@@ -23,16 +23,16 @@ enum class ControlKind {
 
 struct Control {
   ControlKind kind = ControlKind::Frame;
-  std::string name;    // e.g. "Frame_1_0"
-  int index = -1;      // index within a control array, -1 for a single control
+  std::string name;  // e.g. "Frame_1_0"
+  int index = -1;    // index within a control array, -1 for a single control
   Int left = 0, top = 0, width = 0, height = 0;
   bool visible = true;
   bool enabled = true;
   std::optional<std::string> caption;  // frames, labels, buttons, text boxes
   std::optional<Int> border;           // 0 none, 1 fixed single line
   std::string tooltip;
-  int picture = 0;                     // picture id a picture box shows (1..25)
-  std::uint32_t back_colour = 0;       // 0x00BBGGRR as the window colour is kept; 0 = default
+  int picture = 0;                // picture id a picture box shows (1..25)
+  std::uint32_t back_colour = 0;  // 0x00BBGGRR as the window colour is kept; 0 = default
 
   // "Frame_1_0(3)" for an array element, the plain name otherwise.
   std::string full_name() const;

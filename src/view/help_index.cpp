@@ -1,8 +1,8 @@
 #include "view/help_index.h"
 
-#include "texts/messages.h"
-
 #include <algorithm>
+
+#include "texts/messages.h"
 
 namespace zerdo {
 
@@ -84,8 +84,10 @@ std::vector<IndexEntry> find_keyword(const std::vector<IndexEntry>& index, std::
   std::vector<IndexEntry> starts, contains;
   for (const IndexEntry& e : index) {
     const auto at = folded(e.keyword).find(key);
-    if (at == 0) starts.push_back(e);
-    else if (at != std::string::npos) contains.push_back(e);
+    if (at == 0)
+      starts.push_back(e);
+    else if (at != std::string::npos)
+      contains.push_back(e);
   }
   starts.insert(starts.end(), contains.begin(), contains.end());
   return starts;
@@ -124,7 +126,8 @@ std::optional<CardSketch> parse_card_sketch(std::string_view text) {
     }
     if (tok == ".") tok = {};
     if (!tok.empty()) {
-      if (tok.size() > 2 || !std::all_of(tok.begin(), tok.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      if (tok.size() > 2 ||
+          !std::all_of(tok.begin(), tok.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
       cell.picture = std::stoi(std::string(tok));
       if (cell.picture < 1 || cell.picture > 24) return std::nullopt;

@@ -8,9 +8,9 @@ namespace zerdo {
 
 // One item of the main window's menu bar. Top-level menus have parent -1.
 struct MenuItem {
-  std::string name;       // mnuFileNew
-  std::string caption;    // "&Neu": "&" marks the access key
-  std::string shortcut;   // "F2", "Shift+F4", "Ctrl+N" or ""
+  std::string name;      // mnuFileNew
+  std::string caption;   // "&Neu": "&" marks the access key
+  std::string shortcut;  // "F2", "Shift+F4", "Ctrl+N" or ""
   bool checked = false;
   bool enabled = true;
   bool visible = true;

@@ -1,3 +1,5 @@
+#include "catalogue/puzzle_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "catalogue/builtin.h"
-#include "catalogue/puzzle_file.h"
 
 namespace zerdo {
 namespace {
@@ -16,8 +17,9 @@ CardTable builtin(std::string_view id) {
   CardTable sn;
   for (int r = 1; r <= 9; ++r) {
     const CardRecord c = *decode_card(p, r);
-    const Long values[] = {r, c.field, c.loesung, c.pict, c.vorgabe, c.sperre, c.titel ? kTrue : kFalse,
-                           c.kreuze, c.pict_2, c.field_2, c.pict_3, c.field_3, c.pict_4, c.field_4};
+    const Long values[] = {
+        r,        c.field,  c.loesung, c.pict,   c.vorgabe, c.sperre, c.titel ? kTrue : kFalse,
+        c.kreuze, c.pict_2, c.field_2, c.pict_3, c.field_3, c.pict_4, c.field_4};
     for (int col = sn_nr; col <= sn_field_4; ++col) sn(r, col) = values[col - 1];
   }
   return sn;
@@ -64,7 +66,7 @@ const char* kA1File =
 
 TEST(PuzzleFileWriter, WritesTheBuiltInA1ByteForByte) {
   CardTable sn = a1();
-  sn(1, 0) = 77;    // the work column and rows beyond N stay out of the file
+  sn(1, 0) = 77;  // the work column and rows beyond N stay out of the file
   sn(10, 2) = 5;
   EXPECT_EQ(write_puzzle_file("1.1.6", "3x3", "A1", sn, 9), kA1File);
 }
@@ -82,13 +84,14 @@ TEST(PuzzleFileReader, RoundTripsBothRanges) {
     CardTable sn;
     int n;
   };
-  const Case cases[] = {{"3x3", "A1", a1(), 9}, {"3x3", "G9", g9(), 9},
-                        {"4x4", "Ix", level_i_4x4(), 16}};
+  const Case cases[] = {
+      {"3x3", "A1", a1(), 9}, {"3x3", "G9", g9(), 9}, {"4x4", "Ix", level_i_4x4(), 16}};
   for (const Case& c : cases) {
     CardTable live = c.sn;
     live(c.n == 9 ? 12 : 1, 0) = 3;  // neither the work column nor rows beyond N travel
     StagedPuzzle p;
-    const LoadResult r = read_puzzle_file(write_puzzle_file("1.1.6", c.range, c.name, live, c.n), p);
+    const LoadResult r =
+        read_puzzle_file(write_puzzle_file("1.1.6", c.range, c.name, live, c.n), p);
     ASSERT_TRUE(r.ok()) << c.name << ": error " << static_cast<int>(r.error) << " line " << r.line
                         << " item " << r.item;
     EXPECT_EQ(p.version_line, "Zerdo Version 1.1.6");
@@ -103,7 +106,8 @@ TEST(PuzzleFileReader, RoundTripsBothRanges) {
 TEST(PuzzleFileReader, AcceptsEveryBuiltInPuzzle) {
   for (const BuiltinPuzzle& b : kBuiltinPuzzles) {
     StagedPuzzle p;
-    const LoadResult r = read_puzzle_file(write_puzzle_file("1.1.6", "3x3", b.id, builtin(b.id), 9), p);
+    const LoadResult r =
+        read_puzzle_file(write_puzzle_file("1.1.6", "3x3", b.id, builtin(b.id), 9), p);
     EXPECT_TRUE(r.ok()) << b.id << ": error " << static_cast<int>(r.error) << " line " << r.line
                         << " item " << r.item;
   }
@@ -111,9 +115,13 @@ TEST(PuzzleFileReader, AcceptsEveryBuiltInPuzzle) {
 
 TEST(PuzzleFileReader, ColumnCountComparesTheVersionAsText) {
   const std::pair<const char*, int> cases[] = {
-      {"Zerdo Version 1.1.3", 14}, {"Zerdo Version 1.1.4", 16}, {"Zerdo Version 1.1.6", 16},
+      {"Zerdo Version 1.1.3", 14},
+      {"Zerdo Version 1.1.4", 16},
+      {"Zerdo Version 1.1.6", 16},
       {"Zerdo Version 1.1.10", 14},  // ".1.10" comes before "1.1.4"
-      {"Zerdo Version 2.0.0", 16},   {"", 14}, {"1.1", 14}};
+      {"Zerdo Version 2.0.0", 16},
+      {"", 14},
+      {"1.1", 14}};
   for (auto [version, columns] : cases) EXPECT_EQ(record_columns(version), columns) << version;
   EXPECT_EQ(record_rows("4x4"), 16);
   EXPECT_EQ(record_rows("3x3"), 9);
@@ -283,12 +291,14 @@ TEST(PuzzleFileMessages, KeepTheProgramsTextForAWrongRowAndSpeakTheLanguageOther
   EXPECT_EQ(row.text, "File =\n/tmp/x.zdo\n\nNO file loaded.");
   const LoadMessage de = load_error_message({LoadError::ValueOutOfRange, 3, 2, 10}, "a.zdo", 0);
   EXPECT_EQ(de.title, "KEINE Zerdo-Datei");
-  EXPECT_EQ(de.text, "Datei =\na.zdo\n\nZeile 3, Wert 2: 10 ist nicht erlaubt.\nKEINE Datei geladen.");
+  EXPECT_EQ(de.text,
+            "Datei =\na.zdo\n\nZeile 3, Wert 2: 10 ist nicht erlaubt.\nKEINE Datei geladen.");
   const LoadMessage en = load_error_message({LoadError::CannotOpen, 0, 0, 0}, "a.zdo", 1);
   EXPECT_EQ(en.text, "File =\na.zdo\n\nThe file cannot be opened.\nNO file loaded.");
   const LoadMessage vl = load_error_message({LoadError::TooManyPictures, 11, 13, 17}, "a.zdo", 2);
   EXPECT_EQ(vl.title, "GEEN Zerdo-bestand");
-  EXPECT_EQ(vl.text, "Bestand =\na.zdo\n\nPrent 17 wordt meer dan 4 keer gebruikt.\nGEEN bestand geladen.");
+  EXPECT_EQ(vl.text,
+            "Bestand =\na.zdo\n\nPrent 17 wordt meer dan 4 keer gebruikt.\nGEEN bestand geladen.");
 }
 
 }  // namespace

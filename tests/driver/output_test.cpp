@@ -1,9 +1,10 @@
+#include "output.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "interpreter.h"
-#include "output.h"
 
 namespace zerdo {
 namespace {
@@ -27,11 +28,21 @@ TEST(DriverOutput, SecondsAreParsedToExactMilliseconds) {
     const char* in;
     std::optional<std::int64_t> ms;
   } cases[] = {
-      {"12.3", 12300}, {"0.1", 100}, {".5", 500}, {"5.", 5000}, {"30", 30000},
-      {"0.001", 1},    {"86400", 86400000},
-      {"1.2345", std::nullopt}, {"-1", std::nullopt}, {"+1", std::nullopt},
-      {"1e3", std::nullopt},    {".", std::nullopt},  {"", std::nullopt},
-      {"1.2.3", std::nullopt},  {"9999999999999", std::nullopt},
+      {"12.3", 12300},
+      {"0.1", 100},
+      {".5", 500},
+      {"5.", 5000},
+      {"30", 30000},
+      {"0.001", 1},
+      {"86400", 86400000},
+      {"1.2345", std::nullopt},
+      {"-1", std::nullopt},
+      {"+1", std::nullopt},
+      {"1e3", std::nullopt},
+      {".", std::nullopt},
+      {"", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"9999999999999", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(driver::parse_seconds_ms(c.in), c.ms) << c.in;
 }

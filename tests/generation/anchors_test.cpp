@@ -31,21 +31,24 @@ TEST(AnchorTables, HoldTheComplementOfBoxAnchorAndPath) {
       {true, 1, 4, 65535 - 1 - 2 - 4 - 8},    // path 2, 3
       {true, 1, 11, 65535 - 1 - 1024},        // the path names the anchor cell itself
       {true, 16, 13, 65535 - 32768 - 4096 - 8192 - 16384},
-      {true, 6, 7, 65535 - 32 - 64},          // neighbours: no path
+      {true, 6, 7, 65535 - 32 - 64},  // neighbours: no path
       {true, 13, 16, 65535 - 4096 - 512 - 16384 - 32768},
   };
   for (const AnchorEntry& e : entries) {
-    const Long got = e.big ? t.sperre_4x4[static_cast<std::size_t>(e.a)][static_cast<std::size_t>(e.b)]
-                           : t.sperre_3x3[static_cast<std::size_t>(e.a)][static_cast<std::size_t>(e.b)];
+    const Long got =
+        e.big ? t.sperre_4x4[static_cast<std::size_t>(e.a)][static_cast<std::size_t>(e.b)]
+              : t.sperre_3x3[static_cast<std::size_t>(e.a)][static_cast<std::size_t>(e.b)];
     EXPECT_EQ(e.sperre, got) << (e.big ? "4x4 " : "3x3 ") << e.a << "," << e.b;
   }
   // Every pair keeps its two end cells bordered.
   for (int a = 1; a <= 16; ++a)
     for (int b = 1; b <= 16; ++b) {
       const Long ends = (1 << (a - 1)) | (1 << (b - 1));
-      EXPECT_EQ(0, t.sperre_4x4[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] & ends) << a << "," << b;
+      EXPECT_EQ(0, t.sperre_4x4[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] & ends)
+          << a << "," << b;
       if (a <= 9 && b <= 9) {
-        EXPECT_EQ(0, t.sperre_3x3[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] & ends) << a << "," << b;
+        EXPECT_EQ(0, t.sperre_3x3[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] & ends)
+            << a << "," << b;
       }
     }
 }
@@ -106,15 +109,16 @@ TEST_P(VersatzTest, MovesTowardsAWhollyBorderlessOuterLine) {
   EXPECT_EQ(1, host.draws);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, VersatzTest,
-                         ::testing::Values(VersatzCase{"Up", false, 7, 0.1f, 2, 3},
-                                           VersatzCase{"UpWinsOverDown", false, 7 + 448, 0.1f, 2, 3},
-                                           VersatzCase{"Down", false, 448, 0.1f, 8, 9},
-                                           VersatzCase{"NoChance", false, 7, 0.75f, 5, 6},
-                                           VersatzCase{"NoFreeRow", false, 3 + 448 - 64, 0.1f, 5, 6},
-                                           VersatzCase{"Left", true, 73, 0.1f, 4, 5},
-                                           VersatzCase{"Right", true, 292, 0.1f, 6, 7}),
-                         [](const ::testing::TestParamInfo<VersatzCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VersatzTest,
+    ::testing::Values(VersatzCase{"Up", false, 7, 0.1f, 2, 3},
+                      VersatzCase{"UpWinsOverDown", false, 7 + 448, 0.1f, 2, 3},
+                      VersatzCase{"Down", false, 448, 0.1f, 8, 9},
+                      VersatzCase{"NoChance", false, 7, 0.75f, 5, 6},
+                      VersatzCase{"NoFreeRow", false, 3 + 448 - 64, 0.1f, 5, 6},
+                      VersatzCase{"Left", true, 73, 0.1f, 4, 5},
+                      VersatzCase{"Right", true, 292, 0.1f, 6, 7}),
+    [](const ::testing::TestParamInfo<VersatzCase>& i) { return std::string(i.param.name); });
 
 TEST_F(GeneratorTest, FieldCheckCornerToCornerCannotMove) {
   sn(3, sn_anker) = kTrue;

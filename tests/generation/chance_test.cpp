@@ -25,16 +25,15 @@ TEST_P(ProzentTest, DecidesOnOneNumberAndRepairsThePercentage) {
   EXPECT_EQ(1, host.draws);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, ProzentTest,
-                         ::testing::Values(ProzentCase{0, 0.0f, false, 0},            // 0 never
-                                           ProzentCase{100, kAlmostOne, true, 100},   // 100 always
-                                           ProzentCase{150, 0.49f, true, 50},         // out of range -> 50
-                                           ProzentCase{150, 0.5f, false, 50},
-                                           ProzentCase{-1, 0.2f, true, 50},
-                                           ProzentCase{75, 0.7499f, true, 75},
-                                           ProzentCase{75, 0.75f, false, 75},
-                                           // 0.29f * 100 is just below 29 exactly, but 29 in single precision
-                                           ProzentCase{29, 0.29f, false, 29}));
+INSTANTIATE_TEST_SUITE_P(
+    Edges, ProzentTest,
+    ::testing::Values(ProzentCase{0, 0.0f, false, 0},           // 0 never
+                      ProzentCase{100, kAlmostOne, true, 100},  // 100 always
+                      ProzentCase{150, 0.49f, true, 50},        // out of range -> 50
+                      ProzentCase{150, 0.5f, false, 50}, ProzentCase{-1, 0.2f, true, 50},
+                      ProzentCase{75, 0.7499f, true, 75}, ProzentCase{75, 0.75f, false, 75},
+                      // 0.29f * 100 is just below 29 exactly, but 29 in single precision
+                      ProzentCase{29, 0.29f, false, 29}));
 
 TEST_F(GeneratorTest, FiftyFiftyGivesTheSecondValueOnTheLowerHalf) {
   host.play({0.49f, 0.5f});
@@ -55,7 +54,8 @@ TEST_F(GeneratorTest, RowFollowsTheScriptedNumbersAndLeavesOtherRecordsAlone) {
   for (int r = 1; r <= kRecords; ++r) sn(r, sn_rsv_1) = 99;
   host.play(kRowScript);
   gen.calc_a_row_1_n(sn_rsv_1, 9);
-  for (int r = 1; r <= 9; ++r) EXPECT_EQ(kRowResult[static_cast<std::size_t>(r - 1)], sn(r, sn_rsv_1)) << r;
+  for (int r = 1; r <= 9; ++r)
+    EXPECT_EQ(kRowResult[static_cast<std::size_t>(r - 1)], sn(r, sn_rsv_1)) << r;
   for (int r = 10; r <= kRecords; ++r) EXPECT_EQ(99, sn(r, sn_rsv_1)) << r;
   EXPECT_TRUE(host.script_used_up());
   EXPECT_EQ(9, host.draws);
@@ -81,7 +81,8 @@ TEST_F(GeneratorTest, RowIsAPermutationOnBothBoards) {
       std::vector<Long> values;
       for (int r = 1; r <= s.field_count; ++r) values.push_back(sn(r, sn_rsv_1));
       std::sort(values.begin(), values.end());
-      for (int v = 1; v <= s.field_count; ++v) ASSERT_EQ(v, values[static_cast<std::size_t>(v - 1)]);
+      for (int v = 1; v <= s.field_count; ++v)
+        ASSERT_EQ(v, values[static_cast<std::size_t>(v - 1)]);
       ASSERT_EQ(s.field_count, host.draws);
     }
   }
@@ -96,7 +97,8 @@ TEST(RandomSourceTest, FillGivesTheNumbersNextWouldGive) {
     batch.seed(20261210);
     float filled[17] = {};
     batch.fill(filled, count);
-    for (int i = 0; i < count; ++i) ASSERT_EQ(single.next(), filled[i]) << "count " << count << ", number " << i;
+    for (int i = 0; i < count; ++i)
+      ASSERT_EQ(single.next(), filled[i]) << "count " << count << ", number " << i;
     EXPECT_EQ(single.next(), batch.next()) << "the state after " << count;
   }
 }

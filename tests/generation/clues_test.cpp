@@ -35,16 +35,15 @@ TEST_P(KlexTest, NamesThePieceByItsLastColourOrShape) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, KlexTest,
-    ::testing::Values(
-        KlexCase{"FirstCardNever", false, {}, 1, 0.0f, 0, 0},
-        KlexCase{"OneOtherLilaIsNotEnough", false, {4}, 1, 0.0f, 0, 0},
-        KlexCase{"LastTriangle", false, {2, 3}, 1, 0.0f, 21, 0},
-        KlexCase{"LastLila", false, {4, 7}, 1, 0.0f, 17, 0},
-        KlexCase{"BothLastShapeOnLowerHalf", false, {2, 3, 4, 7}, 1, 0.49f, 21, 1},
-        KlexCase{"BothLastColourOnUpperHalf", false, {2, 3, 4, 7}, 1, 0.5f, 17, 1},
-        KlexCase{"LastBlueOf4x4", true, {13, 14, 15}, 16, 0.0f, 20, 0},
-        KlexCase{"LastPlusOf4x4", true, {10, 11, 12}, 13, 0.0f, 24, 0},
-        KlexCase{"TwoOfFourIsNotEnough", true, {10, 11}, 13, 0.0f, 0, 0}),
+    ::testing::Values(KlexCase{"FirstCardNever", false, {}, 1, 0.0f, 0, 0},
+                      KlexCase{"OneOtherLilaIsNotEnough", false, {4}, 1, 0.0f, 0, 0},
+                      KlexCase{"LastTriangle", false, {2, 3}, 1, 0.0f, 21, 0},
+                      KlexCase{"LastLila", false, {4, 7}, 1, 0.0f, 17, 0},
+                      KlexCase{"BothLastShapeOnLowerHalf", false, {2, 3, 4, 7}, 1, 0.49f, 21, 1},
+                      KlexCase{"BothLastColourOnUpperHalf", false, {2, 3, 4, 7}, 1, 0.5f, 17, 1},
+                      KlexCase{"LastBlueOf4x4", true, {13, 14, 15}, 16, 0.0f, 20, 0},
+                      KlexCase{"LastPlusOf4x4", true, {10, 11, 12}, 13, 0.0f, 24, 0},
+                      KlexCase{"TwoOfFourIsNotEnough", true, {10, 11}, 13, 0.0f, 0, 0}),
     [](const ::testing::TestParamInfo<KlexCase>& i) { return std::string(i.param.name); });
 
 TEST_F(GeneratorTest, BisJetztGespieltCountsOnlyTheEarlierCards) {

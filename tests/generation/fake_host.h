@@ -6,9 +6,9 @@
 
 #include "generation/anchor_tables.h"
 #include "generation/generator.h"
-#include "services/random_source.h"
 #include "model/card_table.h"
 #include "model/tables.h"
+#include "services/random_source.h"
 
 namespace zerdo::gentest {
 
@@ -40,8 +40,8 @@ class FakeHost : public GeneratorHost {
     if (next < script.size()) return script[next++];
     return use_fill ? fill : source.next();
   }
-  void StufeXunchecked(Int level, const std::string& id, bool enable_again, bool regenerate_on_change,
-                       bool force_3x3) override {
+  void StufeXunchecked(Int level, const std::string& id, bool enable_again,
+                       bool regenerate_on_change, bool force_3x3) override {
     stufe_calls.push_back({level, id, enable_again, regenerate_on_change, force_3x3});
   }
   void reset_all_x_zerdos() override { ++x_resets; }
@@ -81,7 +81,8 @@ constexpr float kAlmostOne = 0.99999994f;
 
 // A scripted arrangement worked by hand for N = 9: record 1 takes 5; later
 // records take the first free value from (r mod 9) + 1 on.
-inline const std::vector<float> kRowScript{0.5f, 0.0f, 0.4f, kAlmostOne, 0.1f, 0.3f, 0.45f, 0.85f, 0.2f};
+inline const std::vector<float> kRowScript{0.5f, 0.0f,  0.4f,  kAlmostOne, 0.1f,
+                                           0.3f, 0.45f, 0.85f, 0.2f};
 inline const std::vector<Long> kRowResult{5, 2, 6, 1, 3, 4, 7, 9, 8};
 
 }  // namespace zerdo::gentest

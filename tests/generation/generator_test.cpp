@@ -8,7 +8,9 @@
 namespace zerdo::gentest {
 namespace {
 
-int bits(Long v) { return static_cast<int>(std::bitset<32>(static_cast<unsigned long>(v)).count()); }
+int bits(Long v) {
+  return static_cast<int>(std::bitset<32>(static_cast<unsigned long>(v)).count());
+}
 
 bool is_permutation_1_n(const CardTable& sn, int column, int n) {
   std::vector<Long> v;
@@ -103,7 +105,8 @@ TEST_F(GeneratorTest, LevelGWithAllZeroNumbers) {
 
 // The invariants of every generated puzzle, checked over many puzzles of each
 // level on both boards. Records above N must keep what they held.
-class RecipeTest : public GeneratorTest, public ::testing::WithParamInterface<std::tuple<int, bool>> {
+class RecipeTest : public GeneratorTest,
+                   public ::testing::WithParamInterface<std::tuple<int, bool>> {
  protected:
   void check_puzzle(Int level);
 };
@@ -126,7 +129,8 @@ void RecipeTest::check_puzzle(Int level) {
     const Long field = sn(r, sn_field);
     ASSERT_EQ(r, sn(r, sn_nr));
     ASSERT_EQ(mixed ? kFalse : kTrue, sn(r, sn_titel));
-    for (int c : {int(sn_pict_2), int(sn_field_2), int(sn_pict_3), int(sn_field_3)}) ASSERT_EQ(0, sn(r, c));
+    for (int c : {int(sn_pict_2), int(sn_field_2), int(sn_pict_3), int(sn_field_3)})
+      ASSERT_EQ(0, sn(r, c));
 
     // The piece itself, or its colour or shape alone, never on the first card.
     const Long colour = tables.picture_attr[static_cast<std::size_t>(loesung)][1];
@@ -141,8 +145,9 @@ void RecipeTest::check_puzzle(Int level) {
       for (int i = 1; i <= count; ++i) {
         const int built_i = mixed ? sn(i, sn_rsv_1) : i;
         const Long other = sn(i, sn_Loesung);
-        if (built_i < built && tables.picture_attr[static_cast<std::size_t>(other)][pict <= 20 ? 1 : 2] ==
-                                   (pict <= 20 ? colour : form))
+        if (built_i < built &&
+            tables.picture_attr[static_cast<std::size_t>(other)][pict <= 20 ? 1 : 2] ==
+                (pict <= 20 ? colour : form))
           ++earlier;
       }
       ASSERT_EQ(n - 1, earlier);
@@ -226,9 +231,11 @@ TEST_P(RecipeTest, EveryPuzzleKeepsTheInvariants) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, RecipeTest, ::testing::Combine(::testing::Range(1, 10), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(Levels, RecipeTest,
+                         ::testing::Combine(::testing::Range(1, 10), ::testing::Bool()),
                          [](const ::testing::TestParamInfo<std::tuple<int, bool>>& i) {
-                           return std::string(1, static_cast<char>('A' + std::get<0>(i.param) - 1)) +
+                           return std::string(1,
+                                              static_cast<char>('A' + std::get<0>(i.param) - 1)) +
                                   (std::get<1>(i.param) ? "_4x4" : "_3x3");
                          });
 

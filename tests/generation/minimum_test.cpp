@@ -53,8 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         MinimumCase{"Row4ToRow2", true, {1, 5, 9}, 13, 0, {0.1f, 0.4f, 0.5f}, 65295, 5},
         MinimumCase{"Row4ToRow3", true, {1, 5, 9}, 13, 0, {0.1f, 0.6f, 0.2f}, 61695, 9},
         MinimumCase{"Row4Stays", true, {1, 5, 9}, 13, 0, {0.85f}, 4095, 13},
-        MinimumCase{"Column2ToColumn3", true, {5, 7, 8}, 6, 0, {0.1f, 0.3f, 0.9f}, 4369 + 8738 + 34952, 7},
-        MinimumCase{"Column2ToColumn4", true, {8, 7, 5}, 6, 0, {0.1f, 0.3f, 0.1f}, 4369 + 8738 + 17476, 8}),
+        MinimumCase{
+            "Column2ToColumn3", true, {5, 7, 8}, 6, 0, {0.1f, 0.3f, 0.9f}, 4369 + 8738 + 34952, 7},
+        MinimumCase{
+            "Column2ToColumn4", true, {8, 7, 5}, 6, 0, {0.1f, 0.3f, 0.1f}, 4369 + 8738 + 17476, 8}),
     [](const ::testing::TestParamInfo<MinimumCase>& i) { return std::string(i.param.name); });
 
 TEST_F(GeneratorTest, MinimumLeavesAnchoredCardsAlone) {

@@ -1,7 +1,8 @@
+#include "model/tables.h"
+
 #include <gtest/gtest.h>
 
 #include "model/card_table.h"
-#include "model/tables.h"
 
 namespace zerdo {
 namespace {
@@ -10,8 +11,8 @@ TEST(FixedTables, PieceNumbersOfBothRanges) {
   FixedTables t;
   t.fill();
   for (int k = 10; k <= 16; ++k) EXPECT_EQ(t.piece_of_picture[1][k], 0) << "picture " << k;
-  EXPECT_EQ(t.piece_of_picture[2][15], 4);  // drei_blau
-  EXPECT_EQ(t.piece_of_picture[2][14], 12); // vier_blau
+  EXPECT_EQ(t.piece_of_picture[2][15], 4);   // drei_blau
+  EXPECT_EQ(t.piece_of_picture[2][14], 12);  // vier_blau
   for (int range = 1; range <= 2; ++range) {
     const int n = range == 1 ? 9 : 16;
     for (int p = 1; p <= n; ++p)

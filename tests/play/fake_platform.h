@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "services/random_source.h"
 #include "play/platform.h"
 #include "services/file_access.h"
+#include "services/random_source.h"
 
 namespace zerdo::testing {
 

@@ -1,3 +1,5 @@
+#include "play/frm_main.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 #include "catalogue/builtin.h"
 #include "model/pictures.h"
 #include "play/fake_platform.h"
-#include "play/frm_main.h"
 
 namespace zerdo {
 namespace {
@@ -153,8 +154,8 @@ TEST_F(MainWindow, NextAndPreviousWalkTheBuiltinSequence) {
     const char* from;
     const char* menu;
     const char* to;
-  } cases[] = {{"G10", "mnuFileNext", "A1"},     {"A1", "mnuFilePrevious", "G10"},
-               {"A5", "mnuFileNext", "B1"},      {"G1", "mnuFilePrevious", "F5"},
+  } cases[] = {{"G10", "mnuFileNext", "A1"},       {"A1", "mnuFilePrevious", "G10"},
+               {"A5", "mnuFileNext", "B1"},        {"G1", "mnuFilePrevious", "F5"},
                {"mnuStufeB", "mnuFileNext", "A1"}, {"mnuStufeB", "mnuFilePrevious", "A1"}};
   for (const auto& c : cases) {
     const std::string from = c.from;

@@ -158,9 +158,10 @@ TEST_F(LanguageAndHelp, AboutWindow) {
   const Form* about = w.last_form("frmAbout");
   ASSERT_NE(nullptr, about);
   EXPECT_EQ("Zerdo Info", about->caption);
-  const std::pair<const char*, const char*> labels[] = {
-      {"lblTitle", "Zerdo"}, {"lblVersion", "Version 1.1.6"}, {"cmdOK", "OK"},
-      {"cmdSysInfo", "&System Info..."}};
+  const std::pair<const char*, const char*> labels[] = {{"lblTitle", "Zerdo"},
+                                                        {"lblVersion", "Version 1.1.6"},
+                                                        {"cmdOK", "OK"},
+                                                        {"cmdSysInfo", "&System Info..."}};
   for (const auto& [name, text] : labels) {
     const Control* c = about->controls.find(name);
     ASSERT_NE(nullptr, c) << name;

@@ -52,7 +52,8 @@ std::map<std::string, std::string> written_store() {
       st[min_time_key(r, level)] = std::to_string(stats[r][level]);
       st[bester_key(r, level)] = holders[r][level];
     }
-  st["MainLeft"] = "300", st["MainTop"] = "400", st["MainWidth"] = "11895", st["MainHeight"] = "8040";
+  st["MainLeft"] = "300", st["MainTop"] = "400", st["MainWidth"] = "11895",
+  st["MainHeight"] = "8040";
   st["Stufe"] = "2", st["StufeNr"] = "B3", st["LastUser"] = "Ann";
   st["Mode"] = "stop", st["Check"] = std::to_string(check_value_of(stats, holders));
   st["Language"] = "English", st["Range"] = "3x3", st["Anker"] = "0", st["Version"] = "1.1.6";
@@ -118,8 +119,18 @@ TEST_F(StoreWindow, RecordCheckWipesTamperedRecordsOnly) {
       {"faster time by hand", [](auto& st) { st["MinTime 3"] = "700"; }, true},
       {"other holder by hand", [](auto& st) { st["Bester4x4 9"] = "Eve"; }, true},
       {"time that is no number", [](auto& st) { st["MinTime 3"] = "fast"; }, true},
-      {"Check deleted", [](auto& st) { st.erase("Check"); st["MinTime 3"] = "700"; }, false},
-      {"other version", [](auto& st) { st["Version"] = "1.1.5"; st["MinTime 3"] = "700"; }, false},
+      {"Check deleted",
+       [](auto& st) {
+         st.erase("Check");
+         st["MinTime 3"] = "700";
+       },
+       false},
+      {"other version",
+       [](auto& st) {
+         st["Version"] = "1.1.5";
+         st["MinTime 3"] = "700";
+       },
+       false},
       {"blanks around a holder", [](auto& st) { st["Bester 3"] = "  Ann "; }, false},
   };
   for (const Case& c : cases) {
@@ -354,11 +365,14 @@ TEST_F(FileWindow, RefusedFilesLeaveThePuzzleAsItWas) {
   const Case cases[] = {
       {path("row.zdo"), "NOT a Zerdo-file", "File =\n" + path("row.zdo") + "\n\nNO file loaded."},
       {path("ten.zdo"), "KEINE Zerdo-Datei",
-       "Datei =\n" + path("ten.zdo") + "\n\nZeile 3, Wert 2: 10 ist nicht erlaubt.\nKEINE Datei geladen."},
+       "Datei =\n" + path("ten.zdo") +
+           "\n\nZeile 3, Wert 2: 10 ist nicht erlaubt.\nKEINE Datei geladen."},
       {path("none.zdo"), "KEINE Zerdo-Datei",
-       "Datei =\n" + path("none.zdo") + "\n\nDie Datei lässt sich nicht öffnen.\nKEINE Datei geladen."},
+       "Datei =\n" + path("none.zdo") +
+           "\n\nDie Datei lässt sich nicht öffnen.\nKEINE Datei geladen."},
       {path("big.zdo"), "KEINE Zerdo-Datei",
-       "Datei =\n" + path("big.zdo") + "\n\nDie Datei ist zu groß (mehr als 64 KB).\nKEINE Datei geladen."},
+       "Datei =\n" + path("big.zdo") +
+           "\n\nDie Datei ist zu groß (mehr als 64 KB).\nKEINE Datei geladen."},
   };
   const CardTable before = s().sn;
   const auto solution = s().solution;

@@ -1,8 +1,10 @@
 // The game's main window under Qt: menus, dragging with the mouse, painting
 // and the secondary windows, on the real controller.
+#include "qt/main_window.h"
+
 #include <QAction>
-#include <QMenu>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,7 +19,6 @@
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
 #include "qt/form_dialog.h"
-#include "qt/main_window.h"
 
 using namespace zerdo;
 
@@ -40,7 +41,8 @@ QPoint field_point(int f) {
 // The colour at a point given in logical pixels, whatever the pixel ratio.
 QColor colour_at(const QImage& img, QPointF logical) {
   const qreal dpr = img.devicePixelRatio();
-  return img.pixelColor(QPoint(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr)));
+  return img.pixelColor(
+      QPoint(static_cast<int>(logical.x() * dpr), static_cast<int>(logical.y() * dpr)));
 }
 
 bool purple(const QColor& c) { return c.red() > c.green() + 50 && c.blue() > c.green() + 50; }
@@ -149,7 +151,8 @@ void MainWindowTest::hidden_item_works_through_its_shortcut() {
   // Ctrl+N shows the solution of all but the last two pieces.
   QCOMPARE(window_->frm().state().moves, Int{7});
   int placed = 0;
-  for (int p = 1; p <= 9; ++p) placed += window_->frm().state().placement[static_cast<std::size_t>(p)] != 0;
+  for (int p = 1; p <= 9; ++p)
+    placed += window_->frm().state().placement[static_cast<std::size_t>(p)] != 0;
   QCOMPARE(placed, 7);
 }
 
@@ -228,8 +231,8 @@ void MainWindowTest::painting_is_crisp_at_double_pixel_ratio() {
   QCOMPARE(img.pixelColor(11, y), QColor(255, 255, 255));
   QCOMPARE(img.pixelColor(12, y), QColor(212, 208, 200));
   // A piece in the stock is drawn at twice the size: purple at its middle.
-  QVERIFY(purple(colour_at(img, QRectF(piece(1).left / 15.0, piece(1).top / 15.0, 48, 48).center() +
-                                    QPointF(0, 6))));
+  QVERIFY(purple(colour_at(
+      img, QRectF(piece(1).left / 15.0, piece(1).top / 15.0, 48, 48).center() + QPointF(0, 6))));
 }
 
 void MainWindowTest::looks_are_prepared_for_the_paint_that_needs_them() {
@@ -251,10 +254,12 @@ void MainWindowTest::looks_are_prepared_for_the_paint_that_needs_them() {
     if (key.startsWith(QStringLiteral("card_"))) ++cards;
   }
   QCOMPARE(cards, 1);
-  const auto sheet = std::find_if(looks.begin(), looks.end(),
-                                  [](const auto& l) { return l.first.startsWith(QStringLiteral("card_")); });
+  const auto sheet = std::find_if(looks.begin(), looks.end(), [](const auto& l) {
+    return l.first.startsWith(QStringLiteral("card_"));
+  });
   const Control& card = *controls.find("Frame_1_0(1)");
-  QCOMPARE(sheet->second.width(), static_cast<int>(std::ceil((control_pixel_rect(card).width() + 2) * 3)));
+  QCOMPARE(sheet->second.width(),
+           static_cast<int>(std::ceil((control_pixel_rect(card).width() + 2) * 3)));
 }
 
 void MainWindowTest::exit_closes_the_window() {

@@ -22,15 +22,24 @@ class PlatformTest : public QObject {
 void PlatformTest::settings_round_trip_data() {
   QTest::addColumn<QString>("key");
   QTest::addColumn<QString>("value");
-  QTest::newRow("blank in key") << "MinTime 1" << "123";
-  QTest::newRow("slash in key") << "a/b\\c" << "x";
-  QTest::newRow("percent in key") << "100%" << "x";
-  QTest::newRow("empty value") << "User" << "";
-  QTest::newRow("blanks around") << "User" << "  Anna Maria ";
-  QTest::newRow("comma") << "Holder" << "Smith, John";
-  QTest::newRow("semicolon and equals") << "Holder" << "a;b=c";
-  QTest::newRow("at sign") << "Holder" << "@Variant(x)";
-  QTest::newRow("quotes and backslash") << "Holder" << "say \"hi\" \\o/";
+  QTest::newRow("blank in key") << "MinTime 1"
+                                << "123";
+  QTest::newRow("slash in key") << "a/b\\c"
+                                << "x";
+  QTest::newRow("percent in key") << "100%"
+                                  << "x";
+  QTest::newRow("empty value") << "User"
+                               << "";
+  QTest::newRow("blanks around") << "User"
+                                 << "  Anna Maria ";
+  QTest::newRow("comma") << "Holder"
+                         << "Smith, John";
+  QTest::newRow("semicolon and equals") << "Holder"
+                                        << "a;b=c";
+  QTest::newRow("at sign") << "Holder"
+                           << "@Variant(x)";
+  QTest::newRow("quotes and backslash") << "Holder"
+                                        << "say \"hi\" \\o/";
   QTest::newRow("umlaut") << "Language" << QString::fromUtf8("Lösung ä ß");
 }
 
@@ -66,12 +75,18 @@ void PlatformTest::file_filter_data() {
   QTest::addColumn<QString>("expected");
   QTest::newRow("pattern named") << "Zerdo (*.zdo)|*.zdo|Alle Dateien (*.*)|*.*"
                                  << "Zerdo (*.zdo);;Alle Dateien (*.*)";
-  QTest::newRow("pattern not named") << "Zerdo|*.zdo" << "Zerdo (*.zdo)";
-  QTest::newRow("several patterns") << "Bilder|*.bmp;*.gif" << "Bilder (*.bmp *.gif)";
-  QTest::newRow("no description") << "|*.zdo" << "*.zdo (*.zdo)";
-  QTest::newRow("pattern missing") << "Zerdo|" << "";
-  QTest::newRow("odd count") << "Zerdo|*.zdo|Rest" << "Zerdo (*.zdo)";
-  QTest::newRow("empty") << "" << "";
+  QTest::newRow("pattern not named") << "Zerdo|*.zdo"
+                                     << "Zerdo (*.zdo)";
+  QTest::newRow("several patterns") << "Bilder|*.bmp;*.gif"
+                                    << "Bilder (*.bmp *.gif)";
+  QTest::newRow("no description") << "|*.zdo"
+                                  << "*.zdo (*.zdo)";
+  QTest::newRow("pattern missing") << "Zerdo|"
+                                   << "";
+  QTest::newRow("odd count") << "Zerdo|*.zdo|Rest"
+                             << "Zerdo (*.zdo)";
+  QTest::newRow("empty") << ""
+                         << "";
 }
 
 void PlatformTest::file_filter() {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "records/records.h"
+
+#include <gtest/gtest.h>
 
 namespace zerdo {
 namespace {
@@ -12,13 +12,17 @@ TEST(Hexwert, WeighsEachCharacterByItsPosition) {
   };
   const Case cases[] = {
       {"", "", 0},
-      {"abc", "abc", 590},            // 97*1 + 98*2 + 99*3
-      {"  abc  ", "abc", 590},        // blanks around do not count
+      {"abc", "abc", 590},      // 97*1 + 98*2 + 99*3
+      {"  abc  ", "abc", 590},  // blanks around do not count
       {"   ", "", 0},
-      {"a b", "a b", 97 + 32 * 2 + 98 * 3},  // a blank inside does
-      {"\xC3\xA4", "\xC3\xA4", 0xE4},  // ä is one Latin-1 character, 228
+      {"a b", "a b", 97 + 32 * 2 + 98 * 3},               // a blank inside does
+      {"\xC3\xA4", "\xC3\xA4", 0xE4},                     // ä is one Latin-1 character, 228
       {"x\xE2\x82\xAC", "x\xE2\x82\xAC", 120 + '?' * 2},  // the euro sign is outside Latin-1
-      {"\xFF" "a", "\xFF" "a", '?' + 97 * 2},             // a stray byte
+      {"\xFF"
+       "a",
+       "\xFF"
+       "a",
+       '?' + 97 * 2},  // a stray byte
   };
   for (const Case& c : cases) {
     std::string name = c.name;
@@ -88,11 +92,11 @@ TEST_F(Records, UpdateRecordEntersOnlyFasterUnstoppedWins) {
     Int new_records;
   };
   const Case cases[] = {
-      {false, false, 100, RecordOutcome::Nothing, 834, "Ann", 0},     // lost game
-      {true, false, 834, RecordOutcome::Nothing, 834, "Ann", 0},      // equal time
-      {true, false, 900, RecordOutcome::Nothing, 834, "Ann", 0},      // slower
-      {true, true, 100, RecordOutcome::StopMessage, 834, "Ann", 0},   // faster, but after STOP
-      {true, false, 833, RecordOutcome::NewRecord, 833, "Bob", 1},    // faster
+      {false, false, 100, RecordOutcome::Nothing, 834, "Ann", 0},    // lost game
+      {true, false, 834, RecordOutcome::Nothing, 834, "Ann", 0},     // equal time
+      {true, false, 900, RecordOutcome::Nothing, 834, "Ann", 0},     // slower
+      {true, true, 100, RecordOutcome::StopMessage, 834, "Ann", 0},  // faster, but after STOP
+      {true, false, 833, RecordOutcome::NewRecord, 833, "Bob", 1},   // faster
   };
   for (const Case& c : cases) {
     EXPECT_EQ(update_record(c.solved, c.stopped, c.tenths, "Bob", 1, 4, stats, holders), c.outcome)
@@ -122,10 +126,10 @@ TEST(StoredNumber, AcceptsOnlyWholeNumbersInRange) {
     std::optional<long long> value;
   };
   const Case cases[] = {
-      {"5", 1, 9, 5},         {" 7 ", 1, 9, 7},  {"-120", -200, 0, -120}, {"+3", 1, 9, 3},
-      {"99", 1, 9, {}},       {"0", 1, 9, {}},   {"", 1, 9, {}},          {"abc", 1, 9, {}},
-      {"5x", 1, 9, {}},       {"1.5", 1, 9, {}}, {"-", 1, 9, {}},
-      {"99999999999999999999", 0, 1000, {}},
+      {"5", 1, 9, 5},    {" 7 ", 1, 9, 7},  {"-120", -200, 0, -120},
+      {"+3", 1, 9, 3},   {"99", 1, 9, {}},  {"0", 1, 9, {}},
+      {"", 1, 9, {}},    {"abc", 1, 9, {}}, {"5x", 1, 9, {}},
+      {"1.5", 1, 9, {}}, {"-", 1, 9, {}},   {"99999999999999999999", 0, 1000, {}},
   };
   for (const Case& c : cases)
     EXPECT_EQ(parse_stored_number(c.text, c.lo, c.hi), c.value) << '"' << c.text << '"';

@@ -97,7 +97,8 @@ TEST(TipOfTheDay, VerdictThresholds) {
       {25, 25, "Du bist eine Spielernatur, und gibts nicht schnell auf."},
       {60, 2, "In Dir steckt ein Champion, aber: Du darfst als wahre Champion nie verlieren!"},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.verdict, verdict(c.won, c.lost)) << c.won << "/" << c.lost;
+  for (const Case& c : cases)
+    EXPECT_EQ(c.verdict, verdict(c.won, c.lost)) << c.won << "/" << c.lost;
   EXPECT_EQ("You're not a looser, aren't you?", verdict(3, 0, 1));
   EXPECT_EQ("Je bent een echt kampioen, EN een echte verliest nooit!", verdict(31, 3, 2));
 }

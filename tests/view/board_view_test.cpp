@@ -1,10 +1,11 @@
+#include "view/board_view.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
 #include "model/card_table.h"
 #include "model/pictures.h"
-#include "view/board_view.h"
 
 namespace zerdo {
 namespace {
@@ -17,8 +18,8 @@ TEST(BoardViewTest, RedrawingWithoutResetNeverWrapsTheUseCounts) {
   view.set_feld_const(1);
   CardRecord card;
   card.field = 1;
-  card.pict = 17;     // a clue picture
-  card.kreuze = 2;    // one cross, on cell 2
+  card.pict = 17;   // a clue picture
+  card.kreuze = 2;  // one cross, on cell 2
   for (int i = 0; i < 40000; ++i) view.set_nummer(1, card);
   EXPECT_EQ(INT16_MAX, view.pict_used()[17]);
   EXPECT_EQ(INT16_MAX, view.pict_used()[kCrossId]);

@@ -12,9 +12,9 @@ namespace {
 MenuModel language_menus() {
   MenuModel m;
   m.add("mnuFile", "&Spiel");
-  for (const char* name : {"mnuFileNew", "mnuFileAgain", "mnuFileStop", "mnuFileRun",
-                           "mnuFileNext", "mnuFilePrevious", "mnuFileUser", "mnuFileSetup",
-                           "mnuFileSave", "mnuFileLoad", "mnuFileExit"})
+  for (const char* name :
+       {"mnuFileNew", "mnuFileAgain", "mnuFileStop", "mnuFileRun", "mnuFileNext", "mnuFilePrevious",
+        "mnuFileUser", "mnuFileSetup", "mnuFileSave", "mnuFileLoad", "mnuFileExit"})
     m.add(name, "", "mnuFile");
   m.find("mnuFileUser")->caption = "&User";
   m.find("mnuFileSetup")->caption = "Se&tup";

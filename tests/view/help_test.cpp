@@ -119,9 +119,9 @@ TEST(HelpIndex, SearchFindsTopicsRegardlessOfCase) {
 }
 
 TEST(HelpIndex, RealIndexAnswersCommonWords) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"de", "kreuz"}, {"de", "tip vom"}, {"en", "anchor"}, {"en", "F9"}, {"nl", "rekord"},
-      {"nl", "kruis"}};
+  const std::pair<const char*, const char*> cases[] = {{"de", "kreuz"},  {"de", "tip vom"},
+                                                       {"en", "anchor"}, {"en", "F9"},
+                                                       {"nl", "rekord"}, {"nl", "kruis"}};
   for (const auto& [folder, word] : cases) {
     const auto index = keyword_index(topics_of(folder));
     EXPECT_FALSE(find_keyword(index, word).empty()) << folder << " " << word;
@@ -140,8 +140,9 @@ TEST(CardSketch, ParsesCellsAndRefusesBadOnes) {
   EXPECT_EQ(4, card->cells[6].picture);
   EXPECT_TRUE(card->cells[8].cross);
   EXPECT_EQ(16u, parse_card_sketch("4;0;.,.,.,.,.,.,.,.,.,.,.,.,.,.,.,17")->cells.size());
-  for (const char* bad : {"", "3;2", "5;0;.", "3;0;.,.,.", "3;0;.,.,.,.,.,.,.,.,.,.",
-                          "3;30;.,.,.,.,.,.,.,.,.", "3;0;.,.,.,.,.,.,.,.,25", "3;0;.,.,.,.,.,.,.,.,q"})
+  for (const char* bad :
+       {"", "3;2", "5;0;.", "3;0;.,.,.", "3;0;.,.,.,.,.,.,.,.,.,.", "3;30;.,.,.,.,.,.,.,.,.",
+        "3;0;.,.,.,.,.,.,.,.,25", "3;0;.,.,.,.,.,.,.,.,q"})
     EXPECT_FALSE(parse_card_sketch(bad)) << bad;
 }
 

@@ -111,9 +111,11 @@ void Interpreter::dispatch(std::string_view cmd, std::string_view rest, const Ar
       {"wait", {1, 1, [this](const Args& a) { cmd_wait(a); }}},
       {"random", {1, any, [this](const Args& a) { cmd_random(a); }}},
       {"answer", {1, 1, [this](const Args& a) { cmd_answer(a); }}},
-      {"file", {0, any, [this, rest](const Args& a) {
-         platform_.queue_file(a.empty() ? std::string() : std::string(rest));
-       }}},
+      {"file",
+       {0, any,
+        [this, rest](const Args& a) {
+          platform_.queue_file(a.empty() ? std::string() : std::string(rest));
+        }}},
       {"user", {0, any, [this, rest](const Args&) { platform_.queue_user(std::string(rest)); }}},
       {"user-cancel", {0, 0, [this](const Args&) { platform_.queue_user(std::nullopt); }}},
       {"window-state", {1, 1, [this](const Args& a) { cmd_window_state(a); }}},
@@ -137,8 +139,10 @@ void Interpreter::dispatch(std::string_view cmd, std::string_view rest, const Ar
   const Entry& e = it->second;
   if (args.size() < e.min_args || args.size() > e.max_args) {
     std::string want = std::to_string(e.min_args);
-    if (e.max_args == any) want += " or more";
-    else if (e.max_args != e.min_args) want += " to " + std::to_string(e.max_args);
+    if (e.max_args == any)
+      want += " or more";
+    else if (e.max_args != e.min_args)
+      want += " to " + std::to_string(e.max_args);
     return error(std::string(cmd) + ": expects " + want + " argument(s), got " +
                  std::to_string(args.size()));
   }
@@ -198,7 +202,8 @@ void Interpreter::cmd_mouse(std::string_view cmd, const Args& a) {
 void Interpreter::cmd_click(const Args& a) {
   FrmMain* m = main_window("click");
   if (!m) return;
-  if (a[0] != "FrameTip") return error("click: only FrameTip can be clicked, not " + std::string(a[0]));
+  if (a[0] != "FrameTip")
+    return error("click: only FrameTip can be clicked, not " + std::string(a[0]));
   m->FrameTip_Click();
 }
 
@@ -208,7 +213,8 @@ void Interpreter::cmd_tick(const Args&) {
 
 void Interpreter::cmd_wait(const Args& a) {
   const auto ms = driver::parse_seconds_ms(a[0]);
-  if (!ms) return error("wait: expects seconds with at most three decimals, not " + std::string(a[0]));
+  if (!ms)
+    return error("wait: expects seconds with at most three decimals, not " + std::string(a[0]));
   platform_.wait_ms(*ms);
 }
 
@@ -274,7 +280,9 @@ void Interpreter::cmd_get(const Args& a) {
     return;
   }
   using Getter = std::function<std::string(const MainState&)>;
-  auto num = [](auto f) { return Getter([f](const MainState& s) { return std::to_string(f(s)); }); };
+  auto num = [](auto f) {
+    return Getter([f](const MainState& s) { return std::to_string(f(s)); });
+  };
   auto str = [](auto f) { return Getter([f](const MainState& s) { return quote(f(s)); }); };
   static const std::map<std::string_view, Getter> getters = {
       {"puzzle_id", str([](const MainState& s) { return s.puzzle_id; })},
@@ -290,7 +298,8 @@ void Interpreter::cmd_get(const Args& a) {
       {"language_name", str([](const MainState& s) { return s.language_name; })},
       {"user_name", str([](const MainState& s) { return s.user_name; })},
       {"version_text", str([](const MainState& s) { return s.version_text; })},
-      {"anker_option", Getter([](const MainState& s) { return std::string(boolean(s.anker_option)); })},
+      {"anker_option",
+       Getter([](const MainState& s) { return std::string(boolean(s.anker_option)); })},
       {"check_value", num([](const MainState& s) { return s.check_value; })},
   };
   auto it = getters.find(name);
@@ -299,9 +308,17 @@ void Interpreter::cmd_get(const Args& a) {
 }
 
 void Interpreter::cmd_table(const Args& a) {
-  static const std::string_view names[] = {
-      "sn", "solution", "placement", "field_bit", "pict_used", "range_stats", "record_holder",
-      "picture_of_piece", "piece_of_picture", "anchor_sperre_3x3", "anchor_sperre_4x4"};
+  static const std::string_view names[] = {"sn",
+                                           "solution",
+                                           "placement",
+                                           "field_bit",
+                                           "pict_used",
+                                           "range_stats",
+                                           "record_holder",
+                                           "picture_of_piece",
+                                           "piece_of_picture",
+                                           "anchor_sperre_3x3",
+                                           "anchor_sperre_4x4"};
   const std::string_view name = a[0];
   bool known = false;
   for (std::string_view n : names) known = known || n == name;
@@ -332,7 +349,8 @@ void Interpreter::cmd_table(const Args& a) {
   } else if (name == "record_holder") {
     rows(1, 2, [&](int r) {
       std::string line;
-      for (int l = 1; l <= 9; ++l) line += (l > 1 ? " " : "") + quote(s.record_holder[at(r)][at(l)]);
+      for (int l = 1; l <= 9; ++l)
+        line += (l > 1 ? " " : "") + quote(s.record_holder[at(r)][at(l)]);
       return line;
     });
   } else if (name == "picture_of_piece") {
@@ -387,7 +405,8 @@ void Interpreter::cmd_geometry(const Args&) {
 }
 
 void Interpreter::cmd_pointer(const Args&) {
-  if (FrmMain* m = main_window("pointer")) out_ << (m->window().hourglass ? "hourglass" : "default") << '\n';
+  if (FrmMain* m = main_window("pointer"))
+    out_ << (m->window().hourglass ? "hourglass" : "default") << '\n';
 }
 
 void Interpreter::cmd_messages(const Args&) {
@@ -410,7 +429,8 @@ void Interpreter::cmd_help(const Args&) {
 }
 
 void Interpreter::cmd_store(const Args&) {
-  for (const auto& [key, value] : platform_.stored_settings()) out_ << key << " = " << quote(value) << '\n';
+  for (const auto& [key, value] : platform_.stored_settings())
+    out_ << key << " = " << quote(value) << '\n';
 }
 
 }  // namespace zerdo

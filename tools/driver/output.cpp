@@ -8,12 +8,23 @@ std::string quote(std::string_view s) {
   std::string out = "\"";
   for (char ch : s) {
     switch (ch) {
-      case '\\': out += "\\\\"; break;
-      case '"': out += "\\\""; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      default: out += ch;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += ch;
     }
   }
   return out + "\"";
@@ -31,10 +42,14 @@ std::string control_fields(const Control& c) {
 
 const char* answer_name(Answer a) {
   switch (a) {
-    case Answer::Ok: return "ok";
-    case Answer::Yes: return "yes";
-    case Answer::No: return "no";
-    case Answer::Cancel: return "cancel";
+    case Answer::Ok:
+      return "ok";
+    case Answer::Yes:
+      return "yes";
+    case Answer::No:
+      return "no";
+    case Answer::Cancel:
+      return "cancel";
   }
   return "?";
 }
@@ -43,18 +58,24 @@ const char* buttons_name(Buttons b) { return b == Buttons::Ok ? "ok" : "yesnocan
 
 const char* icon_name(Icon i) {
   switch (i) {
-    case Icon::None: return "none";
-    case Icon::Information: return "information";
-    case Icon::Exclamation: return "exclamation";
+    case Icon::None:
+      return "none";
+    case Icon::Information:
+      return "information";
+    case Icon::Exclamation:
+      return "exclamation";
   }
   return "?";
 }
 
 const char* state_name(WindowState s) {
   switch (s) {
-    case WindowState::Normal: return "normal";
-    case WindowState::Minimized: return "minimized";
-    case WindowState::Maximized: return "maximized";
+    case WindowState::Normal:
+      return "normal";
+    case WindowState::Minimized:
+      return "minimized";
+    case WindowState::Maximized:
+      return "maximized";
   }
   return "?";
 }
@@ -62,7 +83,8 @@ const char* state_name(WindowState s) {
 std::optional<std::int64_t> parse_seconds_ms(std::string_view s) {
   const auto dot = s.find('.');
   const std::string_view whole = s.substr(0, dot);
-  const std::string_view frac = dot == std::string_view::npos ? std::string_view{} : s.substr(dot + 1);
+  const std::string_view frac =
+      dot == std::string_view::npos ? std::string_view{} : s.substr(dot + 1);
   if ((whole.empty() && frac.empty()) || frac.size() > 3 ||
       (dot != std::string_view::npos && frac.empty() && whole.empty()))
     return std::nullopt;

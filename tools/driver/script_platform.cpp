@@ -95,9 +95,9 @@ std::string ScriptPlatform::file_dialog(FileDialogKind kind, const std::string& 
     path = files_.front();
     files_.pop_front();
   }
-  messages_.push_back(std::string("dialog kind=") + (kind == FileDialogKind::Open ? "open" : "save") +
-                      " title=" + quote(title) + " filter=" + quote(filter) +
-                      " answer=" + quote(path));
+  messages_.push_back(std::string("dialog kind=") +
+                      (kind == FileDialogKind::Open ? "open" : "save") + " title=" + quote(title) +
+                      " filter=" + quote(filter) + " answer=" + quote(path));
   return path;
 }
 
