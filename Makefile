@@ -7,6 +7,8 @@ BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := puzzle_file settings
+# WERROR=ON turns every compiler warning into an error (CI does).
+WERROR ?= OFF
 
 .PHONY: all deps configure build run test bench startup asan fuzz clean
 
@@ -16,7 +18,7 @@ deps:
 	@./tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -36,7 +38,8 @@ startup: build
 	BUILD=$(BUILD) ./bench/startup.sh
 
 asan: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_SANITIZE=ON -DZERDO_BUILD_BENCH=OFF >/dev/null
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_SANITIZE=ON -DZERDO_BUILD_BENCH=OFF \
+	  -DZERDO_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 

@@ -136,7 +136,7 @@ bool BoardWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const Control* c = control_at(frm_.controls(), help->pos(),
-                                  [](const Control& c) { return !c.tooltip.empty(); });
+                                  [](const Control& k) { return !k.tooltip.empty(); });
     // A tip only for the control really on top, not one hidden beneath it.
     const Control* top = control_at(frm_.controls(), help->pos());
     if (c && c == top)

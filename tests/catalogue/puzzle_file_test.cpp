@@ -273,14 +273,14 @@ INSTANTIATE_TEST_SUITE_P(Table, PuzzleFileRefusal, ::testing::Values(
     BadFile{"field 17 on 4x4", level_i_with([](CardTable& sn) { sn(16, sn_field) = 17; }),
             LoadError::ValueOutOfRange, 18, 2, 17},
     BadFile{"4x4 range with nine cards", [] {
-              std::string t = kA1; t.replace(t.find("3x3"), 3, "4x4"); return t; },
+              std::string text = kA1; text.replace(text.find("3x3"), 3, "4x4"); return text; },
             LoadError::EndsEarly, 12, 1, 0},
-    BadFile{"zero byte", [] { std::string t = kA1; t[30] = '\0'; return t; }, LoadError::NotText, 0, 0, 0},
+    BadFile{"zero byte", [] { std::string text = kA1; text[30] = '\0'; return text; }, LoadError::NotText, 0, 0, 0},
     BadFile{"over 64 KiB", [] { return kA1 + std::string(kMaxPuzzleFileBytes, ' '); },
             LoadError::TooLarge, 0, 0, static_cast<long long>(kA1.size() + kMaxPuzzleFileBytes)}
-), [](const ::testing::TestParamInfo<BadFile>& info) {
+), [](const ::testing::TestParamInfo<BadFile>& case_info) {
   std::string name;
-  for (char c : std::string(info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  for (char c : std::string(case_info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return name;
 });
 // clang-format on
