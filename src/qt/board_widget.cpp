@@ -1,6 +1,8 @@
 #include "qt/board_widget.h"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -47,6 +49,7 @@ BoardWidget::BoardWidget(FrmMain& frm, Dispatch dispatch, QWidget* parent)
     : QWidget(parent), frm_(frm), dispatch_(std::move(dispatch)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 int BoardWidget::piece_at(const QPointF& point) const {
@@ -72,6 +75,19 @@ void BoardWidget::sync() {
     dirty += paint_area(now[i]);
     shown_[i] = now[i];
   }
+  // The controller let go of the piece the keyboard carries (a new puzzle,
+  // the game stopped): the keyboard lets go too.
+  if (carried_ != 0 && !frm_.state().dragging[static_cast<std::size_t>(carried_)]) {
+    carried_ = 0;
+    carried_stop_.reset();
+  }
+  // The focus frame follows its stop when the board changes beneath it.
+  const std::optional<CursorStop> stop = current_stop();
+  const QRect frame = stop ? focus_area(*stop) : QRect();
+  if (frame != focus_painted_) {
+    dirty += focus_painted_;
+    dirty += frame;
+  }
   if (!dirty.isEmpty()) update(dirty);
 }
 
@@ -90,10 +106,18 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   cache_looks(zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside).get());
   p.fillRect(event->rect(), control_back_colour(Control{}));
   paint_controls(p, frm_.controls(), outside);
+  paint_focus(p);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-  if (drag_ != 0) return;  // a second button while dragging changes nothing
+  // The focus frame is for the keyboard; a click puts it away.
+  if (show_focus_) {
+    show_focus_ = false;
+    update(focus_painted_);
+  }
+  // A second button while dragging changes nothing, nor does the mouse
+  // while the keyboard carries a piece.
+  if (drag_ != 0 || carried_ != 0) return;
   const QPointF pos = event->position();
   const Control* top = control_at(frm_.controls(), pos);
   if (top && is_piece(*top)) {
@@ -130,6 +154,186 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     const Control* top = control_at(frm_.controls(), event->position());
     if (top && is_tip(*top)) dispatch_([this] { frm_.FrameTip_Click(); });
   }
+}
+
+// --- the keyboard -----------------------------------------------------------
+
+std::vector<CursorStop> BoardWidget::stops() const {
+  return cursor_stops(frm_, carried_,
+                      carried_stop_ && carried_stop_->kind == CursorStop::Kind::Piece
+                          ? std::optional<QRectF>(carried_stop_->rect)
+                          : std::nullopt);
+}
+
+std::optional<CursorStop> BoardWidget::current_stop() const {
+  const std::vector<CursorStop> stops = this->stops();
+  if (stops.empty()) return std::nullopt;
+  if (!cursor_) return stops.front();
+  for (const CursorStop& s : stops)
+    if (s.same_place(*cursor_)) return s;
+  // Its stop is gone: the nearest one takes its place.
+  const CursorStop* nearest = &stops.front();
+  qreal best = -1;
+  for (const CursorStop& s : stops) {
+    const QPointF d = s.rect.center() - cursor_->rect.center();
+    const qreal dist = QPointF::dotProduct(d, d);
+    if (best < 0 || dist < best) {
+      best = dist;
+      nearest = &s;
+    }
+  }
+  return *nearest;
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+  // Keys with Ctrl, Alt or Meta are the menus' shortcuts; nothing happens by
+  // keyboard while the mouse holds a piece.
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                             Qt::MetaModifier | Qt::ShiftModifier));
+  if (drag_ != 0 || !plain) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Left:
+      step_cursor(-1, 0);
+      break;
+    case Qt::Key_Right:
+      step_cursor(1, 0);
+      break;
+    case Qt::Key_Up:
+      step_cursor(0, -1);
+      break;
+    case Qt::Key_Down:
+      step_cursor(0, 1);
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      pick_or_put();
+      break;
+    case Qt::Key_Escape:
+      if (carried_ == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+      }
+      put_back();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void BoardWidget::step_cursor(int dx, int dy) {
+  const std::optional<CursorStop> here = current_stop();
+  if (!here) return;
+  // The first key only shows where the cursor stands.
+  if (!show_focus_ || !cursor_ || !cursor_->same_place(*here)) {
+    show_focus_ = true;
+    move_cursor(*here);
+    return;
+  }
+  const std::vector<CursorStop> stops = this->stops();
+  if (const std::optional<CursorStop> next = next_stop(stops, *here, dx, dy)) move_cursor(*next);
+}
+
+void BoardWidget::move_cursor(const CursorStop& stop) {
+  cursor_ = stop;
+  if (carried_ != 0) {
+    // The carried piece moves as under the mouse: the controller moves its
+    // corner by the distance to where it is to go.
+    const Control* piece = piece_control(carried_);
+    if (piece) {
+      const QPointF corner = drop_corner(frm_, carried_, stop);
+      const long x = std::lround(corner.x()) - piece->left;
+      const long y = std::lround(corner.y()) - piece->top;
+      const int k = carried_;
+      if (x != 0 || y != 0) dispatch_([this, k, x, y] { frm_.picture_mouse_move(k, x, y); });
+    }
+  }
+  sync();
+  emit cursor_moved();
+}
+
+void BoardWidget::pick_or_put() {
+  const std::optional<CursorStop> here = current_stop();
+  if (!here) return;
+  show_focus_ = true;
+  cursor_ = here;
+  if (carried_ != 0) {
+    // Put down where the cursor stands: the release judges the field.
+    const int k = carried_;
+    carried_ = 0;
+    carried_stop_.reset();
+    dispatch_([this, k] { frm_.picture_mouse_up(k); });
+    sync();
+    emit cursor_moved();
+    return;
+  }
+  const int k = piece_at_stop(frm_, *here);
+  const Control* piece = k ? piece_control(k) : nullptr;
+  if (!piece) return;
+  const QPointF corner(piece->left, piece->top);
+  dispatch_([this, k] { frm_.picture_mouse_down(k); });
+  // A stopped game, or a box still open, lets no piece be picked up.
+  if (!frm_.state().dragging[static_cast<std::size_t>(k)]) return;
+  carried_ = k;
+  carried_from_ = corner;
+  carried_stop_ = here;
+  sync();
+  emit cursor_moved();
+}
+
+void BoardWidget::put_back() {
+  const int k = carried_;
+  const Control* piece = piece_control(k);
+  if (piece) {
+    // Back to the corner it was picked up at, then let go there: what a
+    // click on the piece does.
+    const long x = std::lround(carried_from_.x()) - piece->left;
+    const long y = std::lround(carried_from_.y()) - piece->top;
+    if (x != 0 || y != 0) dispatch_([this, k, x, y] { frm_.picture_mouse_move(k, x, y); });
+  }
+  if (carried_stop_) cursor_ = carried_stop_;
+  carried_ = 0;
+  carried_stop_.reset();
+  dispatch_([this, k] { frm_.picture_mouse_up(k); });
+  sync();
+  emit cursor_moved();
+}
+
+QRect BoardWidget::focus_area(const CursorStop& stop) const {
+  if (!show_focus_ || !hasFocus()) return QRect();
+  return stop.rect.toAlignedRect().adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin,
+                                            kPaintMargin);
+}
+
+void BoardWidget::paint_focus(QPainter& p) {
+  const std::optional<CursorStop> stop = current_stop();
+  focus_painted_ = stop ? focus_area(*stop) : QRect();
+  if (focus_painted_.isEmpty()) return;
+  // Two rings, dark outside and light inside, seen on any background.
+  const QRectF r = stop->rect.adjusted(-3, -3, 3, 3);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(20, 20, 24), 2.5));
+  p.drawRoundedRect(r, 6, 6);
+  p.setPen(QPen(carried_ != 0 ? QColor(255, 214, 64) : QColor(255, 255, 255), 1.25));
+  p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 4.5, 4.5);
+  p.restore();
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  sync();
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  sync();
 }
 
 bool BoardWidget::event(QEvent* event) {

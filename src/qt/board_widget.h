@@ -2,8 +2,10 @@
 #include <QWidget>
 #include <functional>
 #include <future>
+#include <optional>
 #include <vector>
 
+#include "qt/board_cursor.h"
 #include "qt/control_painter.h"
 #include "view/controls.h"
 
@@ -13,8 +15,11 @@ class FrmMain;
 
 // The client area of the main window: paints the controls of the board
 // model and turns mouse events into the controller's piece and tip events.
-// Every call into the controller goes through dispatch, which runs it as one
-// window event and refreshes the window afterwards.
+// It also takes the keyboard: the arrows move a cursor over the stops of the
+// board (board_cursor.h), Space or Enter picks a piece up and puts it down,
+// Escape puts it back; each is the same press, moves and release the mouse
+// gives. Every call into the controller goes through dispatch, which runs it
+// as one window event and refreshes the window afterwards.
 class BoardWidget : public QWidget {
   Q_OBJECT
  public:
@@ -30,26 +35,58 @@ class BoardWidget : public QWidget {
   // the last call: only the places of the controls that look different, and
   // nothing when none does (the clock's tick changes no control).
   void sync();
+  // The keyboard cursor's stop, nullopt before the first arrow key.
+  const std::optional<CursorStop>& cursor() const { return cursor_; }
+  // The stops the cursor can go to as the board now stands.
+  std::vector<CursorStop> stops() const;
+  // The picture id of the piece carried by the keyboard, 0 when none.
+  int carried_piece() const { return carried_; }
   // Starts drawing the looks of the current controls (pieces, cards, fields)
   // on a worker thread, so that they are ready by the first paint.
   void prepare_looks();
+
+ signals:
+  // The keyboard cursor moved to another stop, or picked up or put down.
+  void cursor_moved();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
   const Control* piece_control(int k) const;
+  // The keyboard: moves the cursor (dx, dy one step), picks up or puts down,
+  // puts a carried piece back.
+  void step_cursor(int dx, int dy);
+  void pick_or_put();
+  void put_back();
+  // Places the cursor on stop and, while a piece is carried, carries it there.
+  void move_cursor(const CursorStop& stop);
+  // The cursor's stop as the board now stands (it may have gone: a piece
+  // placed, a new puzzle); the first stop when it has.
+  std::optional<CursorStop> current_stop() const;
+  // The area the focus frame around stop covers, in widget pixels.
+  QRect focus_area(const CursorStop& stop) const;
+  void paint_focus(QPainter& p);
 
   FrmMain& frm_;
   Dispatch dispatch_;
-  int drag_ = 0;                      // picture id held by the mouse
-  bool tip_pressed_ = false;          // the press went down on the tip frame
-  std::vector<Control> shown_;        // the controls as sync last saw them
-  std::future<RenderedLooks> looks_;  // looks begun by prepare_looks
+  int drag_ = 0;                            // picture id held by the mouse
+  bool tip_pressed_ = false;                // the press went down on the tip frame
+  std::vector<Control> shown_;              // the controls as sync last saw them
+  std::future<RenderedLooks> looks_;        // looks begun by prepare_looks
+  std::optional<CursorStop> cursor_;        // the keyboard cursor
+  bool show_focus_ = false;                 // the keyboard was used since the last click
+  int carried_ = 0;                         // picture id carried by the keyboard
+  QPointF carried_from_;                    // its corner (twips) where it was picked up
+  std::optional<CursorStop> carried_stop_;  // the stop it was picked up at
+  QRect focus_painted_;                     // where the focus frame was painted last
 };
 
 }  // namespace zerdo

@@ -85,6 +85,8 @@ void MainWindow::start() {
   busy_ = false;
   build_menus();
   refresh();
+  // The board takes the keys (arrows, Space, Enter, Escape) from the start.
+  board_->setFocus(Qt::OtherFocusReason);
   // The board's looks are drawn on a worker while the window is shown.
   board_->prepare_looks();
   timer_.start();

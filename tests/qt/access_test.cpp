@@ -1,0 +1,186 @@
+// Play for everyone: the game by keyboard alone, on the real controller and
+// window.
+#include <QAction>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "model/pictures.h"
+#include "play/frm_main.h"
+#include "qt/board_cursor.h"
+#include "qt/board_widget.h"
+#include "qt/main_window.h"
+
+using namespace zerdo;
+
+namespace {
+
+int piece_number(const MainState& s, int k) {
+  return s.tables
+      .piece_of_picture[static_cast<std::size_t>(s.shape.range_code)][static_cast<std::size_t>(k)];
+}
+
+}  // namespace
+
+class AccessTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void keyboard_plays_a1_to_the_praise();
+  void escape_puts_the_piece_back_as_a_click_does();
+  void pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor();
+
+ private:
+  void install(const char* item);
+  void key(Qt::Key k) { QTest::keyClick(window_->board(), k); }
+  // Walks the cursor by arrow keys to the stop (kind, index).
+  void walk_to(CursorStop::Kind kind, int index);
+
+  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<MainWindow> window_;
+  std::vector<MessageBox> boxes_;
+};
+
+void AccessTest::init() {
+  config_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(config_->isValid());
+  qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+  boxes_.clear();
+  window_ = std::make_unique<MainWindow>();
+  window_->platform().message_hook = [this](const MessageBox& b) {
+    boxes_.push_back(b);
+    return b.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+  };
+  window_->start();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void AccessTest::cleanup() {
+  window_.reset();
+  config_.reset();
+}
+
+void AccessTest::install(const char* item) {
+  QAction* a = window_->menu_action(item);
+  QVERIFY(a);
+  a->trigger();
+  QCOMPARE(window_->frm().state().moves, Int{0});
+}
+
+void AccessTest::walk_to(CursorStop::Kind kind, int index) {
+  BoardWidget* board = window_->board();
+  key(Qt::Key_Right);  // shows the cursor where it stands, or moves it
+  // The shortest way by arrows, searched over the stops as the board stands.
+  struct Way {
+    CursorStop at;
+    std::vector<Qt::Key> keys;
+  };
+  const std::vector<CursorStop> stops = board->stops();
+  std::vector<Way> todo{{*board->cursor(), {}}};
+  std::vector<CursorStop> seen{*board->cursor()};
+  const struct {
+    Qt::Key key;
+    int dx, dy;
+  } arrows[] = {
+      {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+  for (std::size_t i = 0; i < todo.size(); ++i) {
+    const Way way = todo[i];
+    if (way.at.kind == kind && way.at.index == index) {
+      for (const Qt::Key k : way.keys) key(k);
+      QVERIFY(board->cursor()->same_place(way.at));
+      return;
+    }
+    for (const auto& a : arrows) {
+      const std::optional<CursorStop> next = next_stop(stops, way.at, a.dx, a.dy);
+      if (!next || std::any_of(seen.begin(), seen.end(),
+                               [&](const CursorStop& s) { return s.same_place(*next); }))
+        continue;
+      seen.push_back(*next);
+      Way further = way;
+      further.at = *next;
+      further.keys.push_back(a.key);
+      todo.push_back(further);
+    }
+  }
+  QFAIL("no way to the stop by arrows");
+}
+
+void AccessTest::keyboard_plays_a1_to_the_praise() {
+  install("mnuFileZerdoA1");
+  const MainState& s = window_->frm().state();
+  BoardWidget* board = window_->board();
+  QVERIFY(board->hasFocus());
+  for (int f = 1; f <= 9; ++f) {
+    const int k = s.solution[static_cast<std::size_t>(f)];
+    walk_to(CursorStop::Kind::Piece, k);
+    key(Qt::Key_Space);
+    QCOMPARE(board->carried_piece(), k);
+    QVERIFY(s.dragging[static_cast<std::size_t>(k)]);
+    walk_to(CursorStop::Kind::Field, f);
+    key(f % 2 ? Qt::Key_Return : Qt::Key_Enter);
+    QCOMPARE(board->carried_piece(), 0);
+    QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, k))], static_cast<Int>(f));
+  }
+  QCOMPARE(s.moves, Int{9});
+  QCOMPARE(boxes_.size(), std::size_t{1});
+  QCOMPARE(boxes_.back().text, std::string("!! Sehr gut : gewonnen und nur 9 mal gezogen!!"));
+}
+
+void AccessTest::escape_puts_the_piece_back_as_a_click_does() {
+  install("mnuFileZerdoA1");
+  const MainState& s = window_->frm().state();
+  BoardWidget* board = window_->board();
+  const Control& first = *window_->frm().controls().find("Picture_" + std::string(picture_name(1)));
+  const Int home_left = first.left, home_top = first.top;
+  // From the stock: carried over two fields, then back home.
+  walk_to(CursorStop::Kind::Piece, 1);
+  key(Qt::Key_Space);
+  walk_to(CursorStop::Kind::Field, 5);
+  QVERIFY(first.left != home_left);
+  key(Qt::Key_Escape);
+  QCOMPARE(board->carried_piece(), 0);
+  QCOMPARE(first.left, home_left);
+  QCOMPARE(first.top, home_top);
+  QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, 1))], Int{0});
+  QCOMPARE(s.moves, Int{1});  // a click on a piece counts as a move too
+  QVERIFY(board->cursor()->same_place({CursorStop::Kind::Piece, 1, {}}));
+  // From a field: back onto that field.
+  key(Qt::Key_Space);
+  walk_to(CursorStop::Kind::Field, 2);
+  key(Qt::Key_Space);
+  key(Qt::Key_Space);
+  walk_to(CursorStop::Kind::Field, 9);
+  key(Qt::Key_Escape);
+  QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, 1))], Int{2});
+  QCOMPARE(s.moves, Int{3});
+  // Escape with nothing carried changes nothing.
+  key(Qt::Key_Escape);
+  QCOMPARE(s.moves, Int{3});
+}
+
+void AccessTest::pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor() {
+  for (const char* range : {"mnuFileSetupRange3x3", "mnuFileSetupRange4x4"}) {
+    window_->frm().choose_menu(range);
+    window_->refresh();
+    FrmMain& frm = window_->frm();
+    int fields = 0;
+    for (const CursorStop& stop : cursor_stops(frm)) {
+      if (stop.kind != CursorStop::Kind::Field) continue;
+      ++fields;
+      for (const int k : {1, 9}) {
+        const QPointF corner = drop_corner(frm, k, stop);
+        QCOMPARE(int{frm.welches_feld(static_cast<Int>(corner.x()), static_cast<Int>(corner.y()))},
+                 stop.index);
+      }
+    }
+    QCOMPARE(fields, int{frm.state().shape.field_count});
+  }
+}
+
+QTEST_MAIN(AccessTest)
+#include "access_test.moc"
