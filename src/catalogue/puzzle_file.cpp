@@ -7,7 +7,6 @@
 
 #include "model/number_text.h"
 #include "model/pictures.h"
-#include "texts/messages.h"
 
 namespace zerdo {
 namespace {
@@ -248,68 +247,6 @@ LoadResult read_puzzle_file(std::string_view bytes, StagedPuzzle& p) {
       return fail(LoadError::ExtraValue, k, p.columns + 1);
   }
   return check_cards(p);
-}
-
-LoadMessage load_error_message(const LoadResult& result, std::string_view file_name,
-                               int language_code) {
-  // The program's own message for a wrong row number, in every language.
-  if (result.error == LoadError::WrongRowNumber)
-    return {"NOT a Zerdo-file", "File =\n" + std::string(file_name) + "\n\nNO file loaded."};
-
-  struct Frame {
-    std::string_view title, file, not_loaded;
-  };
-  // clang-format off
-  constexpr std::array<Frame, 3> kFrames{{
-      {"KEINE Zerdo-Datei",  "Datei =",   "KEINE Datei geladen."},
-      {"NOT a Zerdo-file",   "File =",    "NO file loaded."},
-      {"GEEN Zerdo-bestand", "Bestand =", "GEEN bestand geladen."},
-  }};
-  // {L} line, {I} item, {V} value; by LoadError, German, English, Flemish.
-  constexpr std::array<std::array<std::string_view, 3>, 13> kReasons{{
-      {"", "", ""},
-      {"Die Datei lässt sich nicht öffnen.", "The file cannot be opened.", "Het bestand kan niet geopend worden."},
-      {"Die Datei ist zu groß (mehr als 64 KB).", "The file is too large (more than 64 KB).", "Het bestand is te groot (meer dan 64 KB)."},
-      {"Die Datei ist keine Textdatei.", "The file is not a text file.", "Het bestand is geen tekstbestand."},
-      {"", "", ""},
-      {"Die Datei endet zu früh (Zeile {L}, Wert {I}).", "The file ends too early (line {L}, value {I}).", "Het bestand eindigt te vroeg (lijn {L}, waarde {I})."},
-      {"Zeile {L}, Wert {I} ist keine Zahl.", "Line {L}, value {I} is not a number.", "Lijn {L}, waarde {I} is geen getal."},
-      {"Zeile {L} hat zu viele Werte.", "Line {L} has too many values.", "Lijn {L} heeft te veel waarden."},
-      {"Der Name des Zerdos muss mit A bis I beginnen.", "The puzzle name must begin with A to I.", "De naam van de Zerdo moet met A tot I beginnen."},
-      {"Zeile {L}, Wert {I}: {V} ist nicht erlaubt.", "Line {L}, value {I}: {V} is not allowed.", "Lijn {L}, waarde {I}: {V} is niet toegelaten."},
-      {"Zeile {L}, Wert {I}: {V} kommt zweimal vor.", "Line {L}, value {I}: {V} occurs twice.", "Lijn {L}, waarde {I}: {V} komt twee keer voor."},
-      {"Bild {V} wird öfter als 4-mal gebraucht.", "Picture {V} is used more than 4 times.", "Prent {V} wordt meer dan 4 keer gebruikt."},
-      {"Mehr als 123 Kreuze.", "More than 123 crosses.", "Meer dan 123 kruisjes."},
-  }};
-  // clang-format on
-  static_assert(static_cast<std::size_t>(LoadError::TooManyCrosses) + 1 == kReasons.size());
-  const std::size_t lang = language_index(language_code);
-  std::string reason(kReasons[static_cast<std::size_t>(result.error)][lang]);
-  for (auto [mark, value] : {std::pair<std::string_view, long long>{"{L}", result.line},
-                             {"{I}", result.item},
-                             {"{V}", result.value}}) {
-    const std::size_t at = reason.find(mark);
-    if (at != std::string::npos) reason.replace(at, mark.size(), std::to_string(value));
-  }
-  const Frame& f = kFrames[lang];
-  return {std::string(f.title), std::string(f.file) + "\n" + std::string(file_name) + "\n\n" +
-                                    reason + "\n" + std::string(f.not_loaded)};
-}
-
-LoadMessage save_error_message(std::string_view file_name, int language_code) {
-  struct Text {
-    std::string_view title, file, reason;
-  };
-  // clang-format off
-  constexpr std::array<Text, 3> kTexts{{
-      {"Zerdo Speichern", "Datei =",   "Die Datei lässt sich nicht schreiben; eine vorhandene Datei bleibt unverändert."},
-      {"Zerdo Save",      "File =",    "The file cannot be written; an existing file stays unchanged."},
-      {"Zerdo Schrijven", "Bestand =", "Het bestand kan niet geschreven worden; een bestaand bestand blijft ongewijzigd."},
-  }};
-  // clang-format on
-  const Text& t = kTexts[language_index(language_code)];
-  return {std::string(t.title),
-          std::string(t.file) + "\n" + std::string(file_name) + "\n\n" + std::string(t.reason)};
 }
 
 }  // namespace zerdo

@@ -31,7 +31,7 @@ int record_columns(std::string_view version_line);
 int record_rows(std::string_view range_name);
 
 // Why a file was refused. The reader gives the code and where it stopped;
-// the window that shows the message picks the language.
+// the message box takes its words from kLoadReasons, in the order of this list.
 enum class LoadError {
   None,
   CannotOpen,       // the file could not be opened or read
@@ -76,16 +76,5 @@ constexpr int kCrossInstances = 123;
 // that whatever it accepts can be installed and drawn. On refusal staged may
 // be partly filled; the live table is never touched.
 LoadResult read_puzzle_file(std::string_view bytes, StagedPuzzle& staged);
-
-// The message box for a refused file in the language (0 German, 1 English,
-// 2 Flemish). A wrong row number keeps the program's own English message.
-struct LoadMessage {
-  std::string title;
-  std::string text;
-};
-LoadMessage load_error_message(const LoadResult& result, std::string_view file_name,
-                               int language_code);
-// The message box for a save that failed (the existing file is kept).
-LoadMessage save_error_message(std::string_view file_name, int language_code);
 
 }  // namespace zerdo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/builtin.h"
+#include "texts/captions.h"
 #include "texts/messages.h"
 
 namespace zerdo {
@@ -21,12 +22,18 @@ FrmMain::~FrmMain() = default;
 
 void FrmMain::build_menus() {
   MenuModel& m = menus_;
-  m.add("mnuFile", "&Spiel");
-  m.add("mnuFileNew", "&Neu", "mnuFile", "F2");
-  m.add("mnuFileAgain", "&Erneut", "mnuFile", "F3");
-  m.add("mnuFileStop", "&Anhalten", "mnuFile", "F5", true);
-  m.add("mnuFileRun", "&Weiter", "mnuFile", "F6");
-  m.add("mnuFileZerdo", "&Zerdo", "mnuFile", {}, true);
+  // An item with its German caption from the caption tables.
+  const auto add = [&m](std::string name, std::string_view parent = {}, std::string shortcut = {},
+                        bool separator_before = false) {
+    const std::string caption(menu_caption(name, 0));
+    return m.add(std::move(name), caption, parent, std::move(shortcut), separator_before);
+  };
+  add("mnuFile");
+  add("mnuFileNew", "mnuFile", "F2");
+  add("mnuFileAgain", "mnuFile", "F3");
+  add("mnuFileStop", "mnuFile", "F5", true);
+  add("mnuFileRun", "mnuFile", "F6");
+  add("mnuFileZerdo", "mnuFile", {}, true);
   for (char letter = 'A'; letter <= 'G'; ++letter) {
     const std::string sub = std::string("mnuFileZerdo") + letter;
     m.add(sub, std::string("&") + letter, "mnuFileZerdo");
@@ -34,27 +41,27 @@ void FrmMain::build_menus() {
     for (int i = 1; i <= count; ++i)
       m.add(sub + std::to_string(i), i == 10 ? "1&0" : "&" + std::to_string(i), sub);
   }
-  m.add("mnuFileNext", "&Folgende", "mnuFile", "F4", true);
-  m.add("mnuFilePrevious", "&Vorherige", "mnuFile", "Shift+F4");
-  m.add("mnuFileUser", "&User", "mnuFile", {}, true);
-  m.add("mnuFileSetup", "Se&tup", "mnuFile", {}, true);
+  add("mnuFileNext", "mnuFile", "F4", true);
+  add("mnuFilePrevious", "mnuFile", "Shift+F4");
+  add("mnuFileUser", "mnuFile", {}, true);
+  add("mnuFileSetup", "mnuFile", {}, true);
   add_language_menu();
-  m.add("mnuFileSetupRange", "&Bereich", "mnuFileSetup");
-  m.add("mnuFileSetupRange3x3", "&3x3", "mnuFileSetupRange");
-  m.add("mnuFileSetupRange4x4", "&4x4", "mnuFileSetupRange");
-  m.add("mnuFileSetupAnker", "&Anker", "mnuFileSetup");
-  m.add("mnuFileSonst", "S&onst", "mnuFile", "Ctrl+N");
-  m.add("mnuFileSave", "&Speichern", "mnuFile", {}, true);
-  m.add("mnuFileLoad", "&Laden", "mnuFile");
-  m.add("mnuFileExit", "&Beenden", "mnuFile", {}, true);
-  m.add("mnuStufe", "St&ufe");
+  add("mnuFileSetupRange", "mnuFileSetup");
+  add("mnuFileSetupRange3x3", "mnuFileSetupRange");
+  add("mnuFileSetupRange4x4", "mnuFileSetupRange");
+  add("mnuFileSetupAnker", "mnuFileSetup");
+  add("mnuFileSonst", "mnuFile", "Ctrl+N");
+  add("mnuFileSave", "mnuFile", {}, true);
+  add("mnuFileLoad", "mnuFile");
+  add("mnuFileExit", "mnuFile", {}, true);
+  add("mnuStufe");
   for (char letter = 'A'; letter <= 'I'; ++letter)
     m.add(std::string("mnuStufe") + letter, std::string("&") + letter, "mnuStufe");
-  m.add("mnuHelp", "&Info");
-  m.add("mnuHelpContents", "&Hilfe", "mnuHelp");
-  m.add("mnuHelpSearchForHelpOn", "&Suche nach Hilfe über", "mnuHelp");
-  m.add("mnuHelpResultEnable", "&Lösung angeben", "mnuHelp", "F9", true);
-  m.add("mnuHelpAbout", "&Info", "mnuHelp", {}, true);
+  add("mnuHelp");
+  add("mnuHelpContents", "mnuHelp");
+  add("mnuHelpSearchForHelpOn", "mnuHelp");
+  add("mnuHelpResultEnable", "mnuHelp", "F9", true);
+  add("mnuHelpAbout", "mnuHelp", {}, true);
 
   m.find("mnuFileAgain")->enabled = false;
   m.find("mnuFileRun")->enabled = false;

@@ -1,7 +1,8 @@
 // The help menu and the About window.
 #include "play/frm_main.h"
-#include "texts/help_texts.h"
+#include "texts/help.h"
 #include "texts/messages.h"
+#include "texts/windows.h"
 
 namespace zerdo {
 
@@ -47,28 +48,29 @@ void FrmMain::mnuHelpAbout_Click() {
   // Each opening fills the window afresh.
   Form form;
   form.name = "frmAbout";
-  form.caption = std::string(kAbout.caption);
+  form.caption = std::string(about_window::kCaption);
   form.width = kAboutWidth;
   form.height = kAboutHeight;
   ControlSet& c = form.controls;
   // The program icon; the toolkit paints the application's icon into it.
   c.add(about_control(ControlKind::Picture, "picIcon", {}, 240, 240, 540, 540));
-  c.add(about_control(ControlKind::Label, "lblTitle", kAbout.title, 1050, 240, 3885, 480));
+  c.add(about_control(ControlKind::Label, "lblTitle", about_window::kTitle, 1050, 240, 3885, 480));
   c.add(about_control(ControlKind::Label, "lblVersion",
-                      std::string(kAbout.version) + s_.version_text, 1050, 780, 3885, 225));
-  c.add(about_control(ControlKind::Label, "lblDescription", kAbout.description, 1050, 1125, 3885,
-                      570));
-  c.add(
-      about_control(ControlKind::Label, "lblDisclaimer", kAbout.disclaimer, 255, 2625, 3870, 625));
-  c.add(about_control(ControlKind::Button, "cmdOK", kAbout.ok, 4245, 2625, 1260, 345));
-  c.add(about_control(ControlKind::Button, "cmdSysInfo", kAbout.sys_info, 4260, 3075, 1245, 345));
+                      std::string(about_window::kVersion) + s_.version_text, 1050, 780, 3885, 225));
+  c.add(about_control(ControlKind::Label, "lblDescription", about_window::kDescription, 1050, 1125,
+                      3885, 570));
+  c.add(about_control(ControlKind::Label, "lblDisclaimer", about_window::kDisclaimer, 255, 2625,
+                      3870, 625));
+  c.add(about_control(ControlKind::Button, "cmdOK", kOkCaption, 4245, 2625, 1260, 345));
+  c.add(about_control(ControlKind::Button, "cmdSysInfo", about_window::kSysInfo, 4260, 3075, 1245,
+                      345));
   show_form(form);
 }
 
 void FrmMain::cmdSysInfo_Click() {
   const std::optional<std::string> program = platform_.system_info_program();
   if (program && !program->empty() && platform_.launch(*program)) return;
-  box(std::string(msg::kTitle), std::string(kAbout.sys_info_missing));
+  box(std::string(msg::kTitle), std::string(about_window::kSysInfoMissing));
 }
 
 }  // namespace zerdo

@@ -1,15 +1,11 @@
 // Judging a full board and the solution window.
+#include "model/number_text.h"
+#include "model/pictures.h"
 #include "play/frm_main.h"
 #include "texts/messages.h"
+#include "texts/windows.h"
 
 namespace zerdo {
-
-namespace {
-constexpr char kPieceNames[17][10] = {
-    "",          "drei_lila", "drei_rood", "drei_vert", "rund_lila", "rund_rood",
-    "rund_vert", "vier_lila", "vier_rood", "vier_vert", "plus_lila", "plus_rood",
-    "plus_vert", "plus_blau", "vier_blau", "drei_blau", "rund_blau"};
-}  // namespace
 
 bool FrmMain::field_ok(int f) const {
   const int k = s_.solution[static_cast<std::size_t>(f)];
@@ -38,7 +34,8 @@ void FrmMain::gewinnaussage() {
     return;
   }
   if (!menus_.find("mnuHelpResultEnable")->checked) return;
-  const std::string question = std::string(in(msg::kWrong1, lang)) + str_num(n - good) + ")";
+  const std::string question =
+      std::string(in(msg::kWrong1, lang)) + str_num(n - good) + std::string(msg::kWrong2);
   if (box(std::string(in(msg::kWrongTitle, lang)), question, Buttons::YesNoCancel,
           Icon::Exclamation) == Answer::Yes)
     show_solution_window();
@@ -57,14 +54,14 @@ void FrmMain::show_solution_window() {
   const int grow = four ? 960 : 0;
   Form form;
   form.name = "frmLoesung";
-  form.caption = std::string(in(msg::kSolutionCaption, lang)) + " " + s_.range_name;
+  form.caption = std::string(in(solution_window::kCaption, lang)) + " " + s_.range_name;
   form.width = static_cast<Int>(3255 + grow);
   form.height = static_cast<Int>(3990 + grow);
 
   Control frame;
   frame.kind = ControlKind::Frame;
   frame.name = "Frame10";
-  frame.caption = std::string(in(msg::kSolutionFrame, lang));
+  frame.caption = std::string(in(solution_window::kFrame, lang));
   frame.border = 1;
   frame.back_colour = kWindowColour;
   frame.left = 60;
@@ -85,14 +82,14 @@ void FrmMain::show_solution_window() {
     c.left = static_cast<Int>(180 + 960 * col);
     c.top = static_cast<Int>(360 + 960 * r);
     c.visible = four || i < 9;
-    c.tooltip = "Lösung Feld " + std::to_string(i + 1);
+    c.tooltip = std::string(solution_window::kFieldTip) + std::to_string(i + 1);
   }
 
   const auto first_picture = form.controls.size();
   for (int k = 1; k <= 16; ++k) {
     Control p;
     p.kind = ControlKind::Picture;
-    p.name = std::string("Picture_") + kPieceNames[k];
+    p.name = "Picture_" + std::string(picture_name(k));
     p.picture = k;
     p.border = 0;
     p.width = p.height = 720;
@@ -103,7 +100,7 @@ void FrmMain::show_solution_window() {
   Control ok;
   ok.kind = ControlKind::Button;
   ok.name = "cmdOK";
-  ok.caption = "OK";
+  ok.caption = std::string(kOkCaption);
   ok.left = static_cast<Int>(1620 + grow);
   ok.top = static_cast<Int>(3480 + grow);
   ok.width = 1467;
@@ -113,7 +110,7 @@ void FrmMain::show_solution_window() {
 
   const int n = s_.shape.side;
   const int dx = four ? 80 : 64, dy = four ? 200 : 192;
-  const std::string wrong(in(msg::kSolutionWrong, lang));
+  const std::string wrong(in(solution_window::kWrong, lang));
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c) {
       const int f = n * r + c + 1;

@@ -6,10 +6,11 @@
 namespace zerdo {
 
 void FrmMain::add_language_menu() {
-  menus_.add("mnuFileSetupLanguage", "&Sprache", "mnuFileSetup");
-  menus_.add("mnuFileSetupLanguageDeutsch", "&Deutsch", "mnuFileSetupLanguage");
-  menus_.add("mnuFileSetupLanguageEnglish", "&Englisch", "mnuFileSetupLanguage");
-  menus_.add("mnuFileSetupLanguageVlaams", "&Flämisch", "mnuFileSetupLanguage");
+  // German captions until a language is applied.
+  menus_.add("mnuFileSetupLanguage", std::string(menu_caption("mnuFileSetupLanguage", 0)),
+             "mnuFileSetup");
+  for (const std::string_view item : kLanguageItems)
+    menus_.add(std::string(item), std::string(menu_caption(item, 0)), "mnuFileSetupLanguage");
 }
 
 void FrmMain::apply_language_name(const std::string& name) {

@@ -1,20 +1,17 @@
 // Saving the current puzzle to a file and loading one from a file.
 #include "catalogue/puzzle_file.h"
 #include "play/frm_main.h"
-#include "texts/messages.h"
+#include "texts/files.h"
 
 namespace zerdo {
 namespace {
 
-constexpr Texts kSaveTitle{"Speichern", "Save", "Schrijven"};
-constexpr Texts kLoadTitle{"Laden", "Load", "Lesen"};
-constexpr Texts kFilter{"Alle Dateien (*.*)|*.*|Zerdo Dateien (*.zdo)|*.zdo",
-                        "All Files (*.*)|*.*|Zerdo Files (*.zdo)|*.zdo",
-                        "Alle bestanden (*.*)|*.*|Zerdo Bestand (*.zdo)|*.zdo"};
+static_assert(static_cast<std::size_t>(LoadError::TooManyCrosses) + 1 == kLoadReasons.size(),
+              "a reason for every LoadError");
 
 // The dialog's title and filter in the language; none for an unknown code.
 std::pair<std::string, std::string> dialog_texts(const Texts& title, int lang) {
-  if (lang < 0 || lang > 2) return {};
+  if (lang < 0 || lang >= kLanguages) return {};
   return {std::string(in(title, lang)), std::string(in(kFilter, lang))};
 }
 
@@ -30,7 +27,7 @@ void FrmMain::mnuFileSave_Click() {
   // The platform replaces the file whole or not at all, so a failed save
   // leaves the existing file as it was.
   if (!platform_.write_file(name, text)) {
-    const LoadMessage m = save_error_message(name, s_.language_code);
+    const MessageText m = save_error_message(name, s_.language_code);
     box(m.title, m.text);
   }
 }
@@ -52,7 +49,8 @@ void FrmMain::mnuFileLoad_Click() {
   if (result.ok()) {
     install_puzzle(staged);
   } else {
-    const LoadMessage m = load_error_message(result, name, s_.language_code);
+    const MessageText m = load_error_message(static_cast<int>(result.error), result.line,
+                                             result.item, result.value, name, s_.language_code);
     box(m.title, m.text);
   }
   reset_all_x_zerdos();

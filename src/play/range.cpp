@@ -1,5 +1,6 @@
 // The board range (3x3 or 4x4), the anchor option and the window caption.
 #include "play/frm_main.h"
+#include "texts/captions.h"
 
 namespace zerdo {
 
@@ -61,7 +62,8 @@ void FrmMain::set_feld_const() {
 
 void FrmMain::set_form_caption() {
   window_.caption =
-      "Zerdo " + s_.range_name + (s_.user_name.empty() ? "  No User" : "  User = " + s_.user_name);
+      std::string(kWindowCaptionLead) + s_.range_name +
+      (s_.user_name.empty() ? std::string(kNoUser) : std::string(kUserIs) + s_.user_name);
 }
 
 }  // namespace zerdo

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "catalogue/builtin.h"
+#include "model/number_text.h"
 #include "play/frm_main.h"
 #include "texts/messages.h"
 
@@ -122,8 +123,9 @@ void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_agai
     set_range_3x3_neu();
   }
   if (level > 9)
-    box(std::string(msg::kTitle), "Interner Fehler : Anzahl Stufen (" + str_num(level) +
-                                      ") zu gross (max=" + str_num(9) + ")");
+    box(std::string(msg::kTitle), std::string(msg::kLevelsLead) + str_num(level) +
+                                      std::string(msg::kLevelsMiddle) + str_num(9) +
+                                      std::string(msg::kLevelsEnd));
   if (regenerate_on_change && level != s_.level) regenerate = true;
   s_.level = level;
   s_.puzzle_id = id;

@@ -2,6 +2,8 @@
 // the player name.
 #include "play/frm_main.h"
 #include "records/records.h"
+#include "texts/records.h"
+#include "texts/windows.h"
 
 namespace zerdo {
 std::string FrmMain::get_setting(const std::string& key, const std::string& def) {
@@ -56,8 +58,8 @@ void FrmMain::load_settings() {
   const std::string stored_version = get_setting("Version", "1.1.x");
 
   if (records_tampered(stored_version, s_.version_text, stored_check, s_.check_value)) {
-    const RecordMessage m = record_check_message(s_.language_code);
-    box(std::string(m.title), m.text);
+    const MessageText m = record_check_message(s_.language_code);
+    box(m.title, m.text);
     wipe_records(s_.range_stats, s_.record_holder);
   }
 
@@ -100,8 +102,8 @@ void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
       zerdo::update_record(solved, s_.stop_time != 0, elapsed_tenths, s_.user_name,
                            s_.shape.range_code, s_.level, s_.range_stats, s_.record_holder);
   if (outcome == RecordOutcome::StopMessage) {
-    const RecordMessage m = intermediate_stop_message(s_.language_code);
-    box(std::string(m.title), m.text, Buttons::Ok, Icon::Exclamation);
+    const MessageText m = intermediate_stop_message(s_.language_code);
+    box(m.title, m.text, Buttons::Ok, Icon::Exclamation);
   }
 }
 
@@ -110,13 +112,13 @@ void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
 void FrmMain::mnuFileUser_Click() {
   Form form;
   form.name = "DialogUser";
-  form.caption = "Zerdo User";
+  form.caption = std::string(user_dialog::kCaption);
   form.width = 4800;
   form.height = 2160;
   Control frame;
   frame.kind = ControlKind::Frame;
   frame.name = "Frame1";
-  frame.caption = "User";
+  frame.caption = std::string(user_dialog::kFrame);
   frame.left = 120, frame.top = 120, frame.width = 3000, frame.height = 1335;
   form.controls.add(frame);
   Control name;
@@ -128,12 +130,12 @@ void FrmMain::mnuFileUser_Click() {
   Control ok;
   ok.kind = ControlKind::Button;
   ok.name = "OKButton";
-  ok.caption = "OK";
+  ok.caption = std::string(kOkCaption);
   ok.left = 3360, ok.top = 240, ok.width = 1215, ok.height = 375;
   form.controls.add(ok);
   Control cancel = ok;
   cancel.name = "CancelButton";
-  cancel.caption = "Cancel";
+  cancel.caption = std::string(user_dialog::kCancel);
   cancel.top = 720;
   form.controls.add(cancel);
   show_form(form);

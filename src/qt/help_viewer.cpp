@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "qt/piece_painter.h"
+#include "texts/captions.h"
+#include "texts/help.h"
 
 // The help resources live in the static Qt binding; registering them by hand
 // keeps the linker from dropping them. Q_INIT_RESOURCE must stand outside any
@@ -23,6 +25,10 @@ namespace zerdo {
 namespace {
 
 constexpr int kCluePixels = 24;  // a clue picture on a card, as the game shows it
+
+QString qt_text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The browser of the help: pictures of the game are painted on request, so
 // the topics show them exactly as the cards do.
@@ -103,7 +109,7 @@ void HelpViewer::ensure_window() {
   if (window_) return;
   init_help_resources();
   window_ = new QWidget(nullptr, Qt::Window);
-  window_->setWindowTitle(QStringLiteral("Zerdo Hilfe"));
+  window_->setWindowTitle(qt_text(kHelpWindowTitle));
   window_->resize(820, 560);
   auto* layout = new QVBoxLayout(window_);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -113,8 +119,7 @@ void HelpViewer::ensure_window() {
   search_pane_ = new QWidget(splitter);
   auto* pane = new QVBoxLayout(search_pane_);
   language_box_ = new QComboBox(search_pane_);
-  language_box_->addItems(
-      {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Vlaams")});
+  for (const std::string_view name : kLanguageNames) language_box_->addItem(qt_text(name));
   search_field_ = new QLineEdit(search_pane_);
   search_field_->setClearButtonEnabled(true);
   results_ = new QListWidget(search_pane_);
@@ -186,7 +191,7 @@ void HelpViewer::open(const std::string& /*file*/, int context) {
   // The program's help file name stands for the help resources as a whole.
   ensure_window();
   const std::string topic = help_contents_topic(context);
-  set_language(topic.rfind("en/", 0) == 0 ? 1 : topic.rfind("nl/", 0) == 0 ? 2 : 0);
+  set_language(help_language_of(context));
   search_pane_->hide();
   show_topic(topic);
 }

@@ -1,31 +1,7 @@
 #include "records/records.h"
 
-#include "texts/messages.h"
-
 namespace zerdo {
 namespace {
-
-// Record check message: title, line 1, line 2 by language.
-struct CheckText {
-  std::string_view title, line1, line2;
-};
-// clang-format off
-constexpr std::array<CheckText, 3> kCheckTexts{{
-    {"Zerdo Registry geändert",  "Alle 'Sieger'-Daten werden gelöscht",          "Wir fangen wieder ganz vorne an!"},
-    {"Zerdo Registry changed",   "All 'winners' data will be lost",              "You start from scratch over again!"},
-    {"Zerdo Registry verandert", "Alle gegevens over 'winnaars' gaan verloren",  "Je begint weer helemaal van voor!"},
-}};
-
-// Intermediate-STOP message: title, text by language.
-struct StopText {
-  std::string_view title, text;
-};
-constexpr std::array<StopText, 3> kStopTexts{{
-    {"Zerdo Gewinner Register", "Leider ist mit Zwischen-STOP kein Eintrag ins Gewinnerrigister möglich!"},
-    {"Zerdo Winner Registry",   "Sorry, but with an intermediate STOP an entry in the hall of fame is not possible!"},
-    {"Zerdo winnaars register", "Spijtig genoeg is met een stopje tussendoor geen registrering mogelijk!"},
-}};
-// clang-format on
 
 std::string key(std::string_view prefix, int level) {
   return std::string(prefix) + ' ' + std::to_string(level);
@@ -123,16 +99,6 @@ RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tent
   holders[range][level] = user_name;
   stats[range][kRowNewRecords] = clamp16(stats[range][kRowNewRecords] + 1);
   return RecordOutcome::NewRecord;
-}
-
-RecordMessage record_check_message(int language_code) {
-  const CheckText& t = kCheckTexts[language_index(language_code)];
-  return {t.title, std::string(t.line1) + "\n" + std::string(t.line2)};
-}
-
-RecordMessage intermediate_stop_message(int language_code) {
-  const StopText& t = kStopTexts[language_index(language_code)];
-  return {t.title, std::string(t.text)};
 }
 
 }  // namespace zerdo

@@ -63,13 +63,4 @@ RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tent
                             const std::string& user_name, int range, int level, RangeStats& stats,
                             RecordHolders& holders);
 
-// Message boxes of the records, by language code (0 German, 1 English, 2 Flemish;
-// any other code German).
-struct RecordMessage {
-  std::string_view title;
-  std::string text;
-};
-RecordMessage record_check_message(int language_code);
-RecordMessage intermediate_stop_message(int language_code);
-
 }  // namespace zerdo

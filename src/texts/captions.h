@@ -3,12 +3,9 @@
 #include <string_view>
 
 #include "model/types.h"
-#include "texts/messages.h"
+#include "texts/texts.h"
 
 namespace zerdo {
-
-// The three languages of the game: language_code 0 German, 1 English, 2 Flemish.
-constexpr int kLanguages = 3;
 
 // The stored names of the languages (setting "Language"), by language_code.
 constexpr Texts kLanguageNames{"Deutsch", "English", "Vlaams"};
@@ -47,11 +44,39 @@ constexpr std::array<CaptionRow, 19> kMenuCaptions{{
     {"mnuHelpResultEnable",         {"&Lösung angeben",         "&Result",          "&Resultat"}},
 }};
 
+// Menu captions that read the same in every language.
+struct FixedCaptionRow {
+  std::string_view control;
+  std::string_view text;
+};
+constexpr std::array<FixedCaptionRow, 9> kFixedMenuCaptions{{
+    {"mnuFileZerdo",         "&Zerdo"},
+    {"mnuFileUser",          "&User"},
+    {"mnuFileSetup",         "Se&tup"},
+    {"mnuFileSetupRange3x3", "&3x3"},
+    {"mnuFileSetupRange4x4", "&4x4"},
+    {"mnuFileSetupAnker",    "&Anker"},
+    {"mnuFileSonst",         "S&onst"},
+    {"mnuHelp",              "&Info"},
+    {"mnuHelpAbout",         "&Info"},
+}};
+// clang-format on
+
+// The caption of the menu item control in language code lang, from either
+// table; "" for an item in neither.
+std::string_view menu_caption(std::string_view control, int lang);
+
 // The language items, by language_code: the one of the current language
 // carries the check mark.
 constexpr std::array<std::string_view, kLanguages> kLanguageItems{
     "mnuFileSetupLanguageDeutsch", "mnuFileSetupLanguageEnglish", "mnuFileSetupLanguageVlaams"};
 
+// The main window's caption: lead, range name, then the player.
+constexpr std::string_view kWindowCaptionLead = "Zerdo ";
+constexpr std::string_view kNoUser = "  No User";
+constexpr std::string_view kUserIs = "  User = ";  // followed by the player's name
+
+// clang-format off
 // Tool tips of the status bar panels 1..4 (index 0 unused).
 constexpr std::array<Texts, 5> kPanelTips{{
     {},
@@ -61,24 +86,26 @@ constexpr std::array<Texts, 5> kPanelTips{{
     {"Zeit",          "Time",            "Uur"},           // 4 clock
 }};
 
-// Board and clue-card tool tips.
-struct BoardWords {
-  Texts kreuz;  // every cross kreuz(0..122)
-  Texts grau;   // every must-field box Text_grau(0..16)
-  Texts board;  // spielfeld(0), caption and tool tip
-  Texts field;  // spielfeld(i): field word, a blank, i
-  Texts card;   // Frame_1_0(i): card word, a blank, i + 1
-  Texts cell;   // cell k of card i: the card's tool tip, this suffix, k
-};
-constexpr BoardWords kBoardWords{
-    //  German            English            Flemish
-    {"Feld gesperrt",  "Field forbidden", "Veld verboden"},
-    {"Pflicht-Feld",   "Must-field",      "Moet-veld"},
-    {"Spielfeld",      "Field",           "veld"},
-    {"Feld",           "Field",           "veld"},
-    {"Vorgabe",        "Preset",          "Nr"},
-    {" Feld ",         " field ",         ", veld "},
-};
+// Captions of the board's frames.
+constexpr std::string_view kStockFrameCaption = "\"Zerdos\"";
+constexpr std::string_view kTipFrameCaption = "Tip";
+
+// Board and clue-card tool tips: kKreuz on every cross kreuz(0..122), kGrau on
+// every must-field box Text_grau(0..16), kBoard caption and tool tip of
+// spielfeld(0); spielfeld(i) reads kField, a blank, i; card Frame_1_0(i) reads
+// kCard, a blank, i + 1; cell k of card i the card's tool tip, kCell, k.
+namespace board_words {
+//                      German            English            Flemish
+constexpr Texts kKreuz{"Feld gesperrt",  "Field forbidden", "Veld verboden"};
+constexpr Texts kGrau{ "Pflicht-Feld",   "Must-field",      "Moet-veld"};
+constexpr Texts kBoard{"Spielfeld",      "Field",           "veld"};
+constexpr Texts kField{"Feld",           "Field",           "veld"};
+constexpr Texts kCard{ "Vorgabe",        "Preset",          "Nr"};
+constexpr Texts kCell{ " Feld ",         " field ",         ", veld "};
+}  // namespace board_words
+
+// A piece's tool tip: this lead, its shape word, a blank, its colour word.
+constexpr std::string_view kPieceTipLead = "Zerdo : ";
 
 // Shape words by shape code 1 drei, 2 rund, 3 vier, 4 plus (index 0 unused).
 constexpr std::array<Texts, 5> kShapeWords{{
@@ -90,17 +117,21 @@ constexpr std::array<Texts, 5> kShapeWords{{
 }};
 
 // Colour words by colour code 1 lila, 2 rood, 3 vert, 4 blau (index 0 unused),
-// as they follow a shape word and, capitalised, alone on a blot.
-struct ColourWords {
-  Texts plain;
-  Texts capital;
-};
-constexpr std::array<ColourWords, 5> kColourWords{{
+// as they follow a shape word ...
+constexpr std::array<Texts, 5> kColourWords{{
     {},
-    {{"lila",  "lila",  "lila"},  {"Lila",  "Lila",  "Lila"}},   // lila
-    {{"rot",   "red",   "rood"},  {"Rot",   "Red",   "Rood"}},   // rood
-    {{"grün",  "green", "groen"}, {"Grün",  "Green", "Groen"}},  // vert
-    {{"blau",  "blue",  "blauw"}, {"Blau",  "Blue",  "Blauw"}},  // blau
+    {"lila",  "lila",  "lila"},   // lila
+    {"rot",   "red",   "rood"},   // rood
+    {"grün",  "green", "groen"},  // vert
+    {"blau",  "blue",  "blauw"},  // blau
+}};
+// ... and capitalised, alone on a colour blot.
+constexpr std::array<Texts, 5> kColourCapitals{{
+    {},
+    {"Lila",  "Lila",  "Lila"},   // lila
+    {"Rot",   "Red",   "Rood"},   // rood
+    {"Grün",  "Green", "Groen"},  // vert
+    {"Blau",  "Blue",  "Blauw"},  // blau
 }};
 // clang-format on
 

@@ -1,27 +1,21 @@
 #pragma once
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "model/number_text.h"
+#include "texts/texts.h"
 
 namespace zerdo {
 
-// A text in the three languages, indexed by language_code: 0 German,
-// 1 English, 2 Flemish.
-using Texts = std::array<std::string_view, 3>;
+// The words of a message box: its title and its text.
+struct MessageText {
+  std::string title;
+  std::string text;
+};
 
-// The table index of language code lang: 0..2, German for any other code.
-constexpr std::size_t language_index(int lang) {
-  return lang >= 0 && lang <= 2 ? static_cast<std::size_t>(lang) : 0;
-}
-
-// The text of language code lang; German for a code outside 0..2.
-inline std::string_view in(const Texts& t, int lang) { return t[language_index(lang)]; }
-
+// Message boxes and the status line.
 namespace msg {
 
+// The title of the game's own message boxes.
 constexpr std::string_view kTitle = "Zerdo";
 
 // Judging a full board.
@@ -35,14 +29,18 @@ constexpr Texts kMore2{" mal gezogen !! (", " times!! (", " keer getrokken!! ("}
 constexpr Texts kMore3{" mal)", " times)", " keren)"};
 constexpr Texts kWrong1{"Soll angezeigt werden welche verkehrt sind? (", "Show the wrong ones? (",
                         "De verkeerde laten zien? ("};
+constexpr std::string_view kWrong2 = ")";  // after the number of wrong fields
 constexpr Texts kWrongTitle{"Leider nicht richtig.", "Sorry", "Spijtig"};
 
-// The solution window.
-constexpr Texts kSolutionWrong{" Fehler", " Wrong", " Vals"};
-constexpr Texts kSolutionCaption{"Zerdo Lösung", "Zerdo Solution", "Zerdo Oplossing"};
-constexpr Texts kSolutionFrame{"Spielfeld", "Field", "Veld"};
+// A level beyond the last one, the same in every language: kLevelsLead, the
+// level, kLevelsMiddle, the number of levels, kLevelsEnd.
+constexpr std::string_view kLevelsLead = "Interner Fehler : Anzahl Stufen (";
+constexpr std::string_view kLevelsMiddle = ") zu gross (max=";
+constexpr std::string_view kLevelsEnd = ")";
 
-// The status line.
+// The status line: kStatusLead, the puzzle, the move word and the moves; after
+// the first move the time word, the seconds, the unit word and the info.
+constexpr std::string_view kStatusLead = "Zerdo : ";
 constexpr Texts kMoveWord{"        Zug ", "        move ", "        trek "};
 constexpr Texts kTimeWord{"        Spielzeit: ", "        runtime: ", "        speeltijd: "};
 constexpr Texts kUnitWord{" Sekunden  ", " Seconds  ", " Sekonden  "};

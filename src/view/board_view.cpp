@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/pictures.h"
+#include "texts/captions.h"
 
 namespace zerdo {
 
@@ -25,7 +26,7 @@ Control frame(std::string name, std::string caption = {}) {
 }  // namespace
 
 BoardView::BoardView() {
-  stock_frame_ = controls_.add(frame("Frame_Zerdos", "\"Zerdos\""));
+  stock_frame_ = controls_.add(frame("Frame_Zerdos", std::string(kStockFrameCaption)));
   spielfeld_ = controls_.add_array(frame("spielfeld"), 17);
   card_ = controls_.add_array(frame("Frame_1_0"), 16);
   for (int j = 1; j <= 16; ++j) {
@@ -62,7 +63,7 @@ BoardView::BoardView() {
   cross.visible = false;
   cross.width = cross.height = kClueSize;
   kreuz_ = controls_.add_array(cross, kCrosses);
-  Control tip = frame("FrameTip", "Tip");
+  Control tip = frame("FrameTip", std::string(kTipFrameCaption));
   tip.width = kTipWidth;
   tip.height = kTipHeight;
   tip_ = controls_.add(tip);

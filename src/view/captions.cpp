@@ -27,18 +27,18 @@ void array_tooltip(ControlSet& set, const std::string& name, int count, std::str
 }  // namespace
 
 void apply_board_tooltips(BoardView& view, Int code) {
-  const BoardWords& w = kBoardWords;
+  namespace w = board_words;
   ControlSet& set = view.controls();
 
-  array_tooltip(set, "kreuz", BoardView::kCrosses, in(w.kreuz, code));
-  array_tooltip(set, "Text_grau", 17, in(w.grau, code));
+  array_tooltip(set, "kreuz", BoardView::kCrosses, in(w::kKreuz, code));
+  array_tooltip(set, "Text_grau", 17, in(w::kGrau, code));
 
   Control& board = view.field(0);
-  board.caption = std::string(in(w.board, code));
+  board.caption = std::string(in(w::kBoard, code));
   board.tooltip = *board.caption;
-  const std::string field_word = std::string(in(w.field, code)) + " ";
-  const std::string card_word = std::string(in(w.card, code)) + " ";
-  const std::string cell_word(in(w.cell, code));
+  const std::string field_word = std::string(in(w::kField, code)) + " ";
+  const std::string card_word = std::string(in(w::kCard, code)) + " ";
+  const std::string cell_word(in(w::kCell, code));
   for (int i = 1; i <= 16; ++i) view.field(i).tooltip = field_word + std::to_string(i);
   for (int i = 0; i < 16; ++i) {
     const std::string card = card_word + std::to_string(i + 1);
@@ -49,13 +49,13 @@ void apply_board_tooltips(BoardView& view, Int code) {
   for (int id = 1; id <= 24; ++id) {
     const PictureInfo& p = kPictures[static_cast<std::size_t>(id)];
     const std::string_view shape = in(kShapeWords[static_cast<std::size_t>(p.shape)], code);
-    const ColourWords& colour = kColourWords[static_cast<std::size_t>(p.colour)];
+    const auto colour = static_cast<std::size_t>(p.colour);
     std::string tip;
     if (id <= kPieceIds) {
-      tip = std::string(shape) + " " + std::string(in(colour.plain, code));
-      view.piece(id).tooltip = "Zerdo : " + tip;
+      tip = std::string(shape) + " " + std::string(in(kColourWords[colour], code));
+      view.piece(id).tooltip = std::string(kPieceTipLead) + tip;
     } else if (p.shape == 0) {
-      tip = std::string(in(colour.capital, code));  // a colour blot
+      tip = std::string(in(kColourCapitals[colour], code));  // a colour blot
     } else {
       tip = std::string(shape);  // a black shape
     }

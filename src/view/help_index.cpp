@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "texts/messages.h"
+#include "texts/help.h"
 
 namespace zerdo {
 
@@ -43,14 +43,16 @@ std::string_view between(std::string_view s, std::string_view open, std::string_
 
 }  // namespace
 
-std::string_view help_folder(int language_code) {
-  constexpr std::string_view kFolders[] = {"de", "en", "nl"};
-  return kFolders[language_index(language_code)];
+std::string_view help_folder(int language_code) { return in(kHelpFolders, language_code); }
+
+int help_language_of(int context) {
+  for (std::size_t code = 0; code < kHelpContentsContext.size(); ++code)
+    if (kHelpContentsContext[code] == context) return static_cast<int>(code);
+  return 0;
 }
 
 std::string help_contents_topic(int context) {
-  const int code = context == 1210 ? 1 : context == 1220 ? 2 : 0;
-  return std::string(help_folder(code)) + "/index.html";
+  return std::string(help_folder(help_language_of(context))) + "/index.html";
 }
 
 HelpTopic parse_help_topic(std::string file, std::string_view html) {

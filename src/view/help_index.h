@@ -12,6 +12,9 @@ namespace zerdo {
 // The contents topic for a help context number: 1200 German, 1210 English,
 // 1220 Flemish; any other number opens the German contents.
 std::string help_contents_topic(int context);
+// The language_code of a help context number: that of the contents topic
+// opened for it.
+int help_language_of(int context);
 // The language folder ("de", "en", "nl") of language_code 0, 1, 2.
 std::string_view help_folder(int language_code);
 

@@ -285,21 +285,5 @@ INSTANTIATE_TEST_SUITE_P(Table, PuzzleFileRefusal, ::testing::Values(
 });
 // clang-format on
 
-TEST(PuzzleFileMessages, KeepTheProgramsTextForAWrongRowAndSpeakTheLanguageOtherwise) {
-  const LoadMessage row = load_error_message({LoadError::WrongRowNumber, 4, 1, 3}, "/tmp/x.zdo", 0);
-  EXPECT_EQ(row.title, "NOT a Zerdo-file");
-  EXPECT_EQ(row.text, "File =\n/tmp/x.zdo\n\nNO file loaded.");
-  const LoadMessage de = load_error_message({LoadError::ValueOutOfRange, 3, 2, 10}, "a.zdo", 0);
-  EXPECT_EQ(de.title, "KEINE Zerdo-Datei");
-  EXPECT_EQ(de.text,
-            "Datei =\na.zdo\n\nZeile 3, Wert 2: 10 ist nicht erlaubt.\nKEINE Datei geladen.");
-  const LoadMessage en = load_error_message({LoadError::CannotOpen, 0, 0, 0}, "a.zdo", 1);
-  EXPECT_EQ(en.text, "File =\na.zdo\n\nThe file cannot be opened.\nNO file loaded.");
-  const LoadMessage vl = load_error_message({LoadError::TooManyPictures, 11, 13, 17}, "a.zdo", 2);
-  EXPECT_EQ(vl.title, "GEEN Zerdo-bestand");
-  EXPECT_EQ(vl.text,
-            "Bestand =\na.zdo\n\nPrent 17 wordt meer dan 4 keer gebruikt.\nGEEN bestand geladen.");
-}
-
 }  // namespace
 }  // namespace zerdo

@@ -26,7 +26,7 @@ const std::string kNoTimes =
 
 TEST(TipOfTheDay, FreshStartGerman) {
   const RangeRecords r;
-  const TipMessage m = tip_of_the_day(r.stats, r.holders, "3x3", 0);
+  const MessageText m = tip_of_the_day(r.stats, r.holders, "3x3", 0);
   EXPECT_EQ("Zerdo : Tip vom Tage und Statistik", m.title);
   EXPECT_EQ("Bereich = 3x3\rLeider kein Tip\r" + kNoTimes + "\r\r 0x gespielt", m.text);
 }
@@ -59,7 +59,7 @@ TEST(TipOfTheDay, WholeMessagesPerLanguage) {
   for (const Case& c : cases) {
     RangeRecords r;
     r.games(c.won, c.lost, c.records);
-    const TipMessage m = tip_of_the_day(r.stats, r.holders, c.range, c.language);
+    const MessageText m = tip_of_the_day(r.stats, r.holders, c.range, c.language);
     EXPECT_EQ(c.text, m.text) << c.won << "/" << c.lost;
     EXPECT_EQ(c.title, m.title);
   }
