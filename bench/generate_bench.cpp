@@ -21,7 +21,7 @@ class QuietHost : public GeneratorHost {
   void reset_all_x_zerdos() override {}
   void set_all_nummer() override {}
   void set_anchor_check(bool) override {}
-  void alert(const std::string&) override {}
+  void alert(Int, Int) override {}
 
   RandomSource source;
 };

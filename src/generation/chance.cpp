@@ -2,7 +2,6 @@
 #include <string>
 
 #include "generation/generator.h"
-#include "model/number_text.h"
 
 namespace zerdo {
 
@@ -58,7 +57,7 @@ void Generator::calc_a_row_1_n(int column, Int n) {
 
 void Generator::ask_for(bool condition, Int a, Int b) {
   if (!condition) return;
-  host_.alert("!! Internal error" + str_num(a) + " bei" + str_num(b) + "!!");
+  host_.alert(a, b);
 }
 
 }  // namespace zerdo

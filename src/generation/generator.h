@@ -29,8 +29,9 @@ class GeneratorHost {
   virtual void set_all_nummer() = 0;
   // Check mark of the anchor item (mnuFileSetupAnker).
   virtual void set_anchor_check(bool checked) = 0;
-  // The internal-error alert: a box with one OK button and the application title.
-  virtual void alert(const std::string& text) = 0;
+  // The internal-error alert of ask_for: a box with one OK button and the
+  // application title that tells the numbers a and b.
+  virtual void alert(Int a, Int b) = 0;
 };
 
 // The random puzzle generator with its chance primitives and clue operations.

@@ -123,7 +123,7 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void draw_uniforms(float* out, int count) override;
   void reset_all_x_zerdos() override { view_.reset_all_x_zerdos(); }
   void set_anchor_check(bool checked) override;
-  void alert(const std::string& text) override;
+  void alert(Int a, Int b) override;
   // FormHandler
   bool click(Form& form, const std::string& control) override;
 

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "catalogue/builtin.h"
-#include "model/number_text.h"
 #include "play/frm_main.h"
 #include "texts/messages.h"
 
@@ -122,10 +121,7 @@ void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_agai
     regenerate = true;
     set_range_3x3_neu();
   }
-  if (level > 9)
-    box(std::string(msg::kTitle), std::string(msg::kLevelsLead) + str_num(level) +
-                                      std::string(msg::kLevelsMiddle) + str_num(9) +
-                                      std::string(msg::kLevelsEnd));
+  if (level > 9) box(std::string(msg::kTitle), levels_error_text(level, 9));
   if (regenerate_on_change && level != s_.level) regenerate = true;
   s_.level = level;
   s_.puzzle_id = id;
@@ -159,7 +155,7 @@ void FrmMain::set_anchor_check(bool checked) {
   menus_.find("mnuFileSetupAnker")->checked = checked;
 }
 
-void FrmMain::alert(const std::string& text) { box(std::string(msg::kTitle), text); }
+void FrmMain::alert(Int a, Int b) { box(std::string(msg::kTitle), internal_error_text(a, b)); }
 
 // --- cards ------------------------------------------------------------------
 

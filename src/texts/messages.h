@@ -32,8 +32,13 @@ constexpr Texts kWrong1{"Soll angezeigt werden welche verkehrt sind? (", "Show t
 constexpr std::string_view kWrong2 = ")";  // after the number of wrong fields
 constexpr Texts kWrongTitle{"Leider nicht richtig.", "Sorry", "Spijtig"};
 
-// A level beyond the last one, the same in every language: kLevelsLead, the
-// level, kLevelsMiddle, the number of levels, kLevelsEnd.
+// Internal errors, the same in every language. A failed consistency check of
+// the generator: kInternalError, a, kInternalErrorAt, b, kInternalErrorEnd.
+constexpr std::string_view kInternalError = "!! Internal error";
+constexpr std::string_view kInternalErrorAt = " bei";
+constexpr std::string_view kInternalErrorEnd = "!!";
+// A level beyond the last one: kLevelsLead, the level, kLevelsMiddle, the
+// number of levels, kLevelsEnd.
 constexpr std::string_view kLevelsLead = "Interner Fehler : Anzahl Stufen (";
 constexpr std::string_view kLevelsMiddle = ") zu gross (max=";
 constexpr std::string_view kLevelsEnd = ")";
@@ -46,6 +51,11 @@ constexpr Texts kTimeWord{"        Spielzeit: ", "        runtime: ", "        s
 constexpr Texts kUnitWord{" Sekunden  ", " Seconds  ", " Sekonden  "};
 
 }  // namespace msg
+
+// The texts of the internal errors, each number written by str_num: a failed
+// check (a, b) of the generator, and a level beyond the last of levels.
+std::string internal_error_text(long a, long b);
+std::string levels_error_text(long level, long levels);
 
 // The status line of panel 1 for a game at label with moves moves, elapsed
 // tenths of a second of play time and info appended.

@@ -9,6 +9,7 @@
 #include "model/card_table.h"
 #include "model/tables.h"
 #include "services/random_source.h"
+#include "texts/messages.h"
 
 namespace zerdo::gentest {
 
@@ -47,7 +48,7 @@ class FakeHost : public GeneratorHost {
   void reset_all_x_zerdos() override { ++x_resets; }
   void set_all_nummer() override { ++redraws; }
   void set_anchor_check(bool checked) override { anchor_checks.push_back(checked); }
-  void alert(const std::string& text) override { alerts.push_back(text); }
+  void alert(Int a, Int b) override { alerts.push_back(internal_error_text(a, b)); }
 
   void play(std::vector<float> s) {
     script = std::move(s);
