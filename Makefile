@@ -3,14 +3,17 @@
 # make bench builds and runs the benchmarks and the start-up measurement
 # make asan  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # make fuzz  builds the libFuzzer targets (clang) and runs each FUZZ_SECONDS
+# make install  builds and installs below PREFIX (/usr/local), DESTDIR honoured
+# make package  builds the Debian package zerdo_<version>_<arch>.deb in BUILD
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := puzzle_file settings
 # WERROR=ON turns every compiler warning into an error (CI does).
 WERROR ?= OFF
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench startup asan fuzz clean
+.PHONY: all deps configure build run test bench startup asan fuzz install package clean
 
 all: build
 
@@ -33,6 +36,12 @@ bench: build
 	./$(BUILD)/zerdo-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
 	  --benchmark_out=$(BUILD)/bench.json --benchmark_out_format=json
 	BUILD=$(BUILD) ./bench/startup.sh
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 startup: build
 	BUILD=$(BUILD) ./bench/startup.sh

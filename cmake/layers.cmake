@@ -18,9 +18,11 @@ set(ZERDO_LAYERS
   "fuzz:play,services"
   "bench:play,services"
   "tests:play,services"
-  # ... except the tests of the real window and the window benchmarks.
+  # ... except the tests of the real window, the window benchmarks and the
+  # icon files, drawn at build time by the window's own painter.
   "tests/qt:qt,services"
-  "bench/window_bench.cpp:qt")
+  "bench/window_bench.cpp:qt"
+  "tools/icon:qt")
 
 # Sets out_var to the rooms that room may use directly.
 function(zerdo_layer_uses room out_var)

@@ -8,6 +8,12 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   time
+  # install and package: the icons' SVG, the desktop files' validators, the
+  # MIME database, the man page's formatter, the Debian package's tools
+  qt6-svg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  dpkg-dev file
+  # Qt's own strings in German and Dutch
+  qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

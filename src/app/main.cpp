@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "qt/board_widget.h"
+#include "qt/command_line.h"
 #include "qt/game_style.h"
 #include "qt/main_window.h"
 
@@ -37,6 +38,16 @@ class FirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // --help, --version and a refused command line are answered before the
+  // QApplication exists: they need no display.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  const zerdo::CommandLine command_line =
+      zerdo::read_command_line(args, zerdo::stored_language_code);
+  std::fputs(command_line.out.toLocal8Bit().constData(), stdout);
+  std::fputs(command_line.err.toLocal8Bit().constData(), stderr);
+  if (!command_line.run) return command_line.exit_code;
+
   QApplication app(argc, argv);
   // Reading the system's fonts (every font file, through fontconfig) is the
   // longest single step before the first paint: it runs on a worker while
@@ -44,6 +55,8 @@ int main(int argc, char* argv[]) {
   QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
   QApplication::setOrganizationName(QStringLiteral("Zerdo"));
   QApplication::setApplicationName(QStringLiteral("Zerdo"));
+  // The desktop entry (org.zerdo.Zerdo.desktop) that names this window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zerdo.Zerdo"));
   QApplication::setStyle(new zerdo::GameStyle);
   zerdo::MainWindow window;
   FirstPaint first_paint;
@@ -52,5 +65,6 @@ int main(int argc, char* argv[]) {
   // The controller's start-up places and sizes the window (twips) first.
   window.start();
   window.show();
+  if (!command_line.file.isEmpty()) window.load_puzzle_file(command_line.file);
   return QApplication::exec();
 }

@@ -91,6 +91,10 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void picture_mouse_up(int k);
   void FrameTip_Click();
   void ZerdoTimer_Timer();
+  // Loads the puzzle file at path as the Load menu does once its dialog
+  // named it: the same checks, messages and status line. The game's command
+  // line (`zerdo FILE`) comes this way.
+  void load_puzzle_file(const std::string& path);
   // The player moved or resized the main window (twips).
   void window_moved(long left, long top, long width, long height);
 

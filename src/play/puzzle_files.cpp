@@ -36,6 +36,10 @@ void FrmMain::mnuFileLoad_Click() {
   const auto [title, filter] = dialog_texts(kLoadTitle, s_.language_code);
   const std::string name = platform_.file_dialog(FileDialogKind::Open, title, filter);
   if (name.empty()) return;
+  load_puzzle_file(name);
+}
+
+void FrmMain::load_puzzle_file(const std::string& name) {
   file_name_ = name;
   work_start();
   // The file goes into a staging copy and is checked whole; only a file that

@@ -92,6 +92,11 @@ void MainWindow::start() {
   timer_.start();
 }
 
+void MainWindow::load_puzzle_file(const QString& path) {
+  const std::string name = path.toStdString();
+  dispatch([this, name] { frm_->load_puzzle_file(name); });
+}
+
 QAction* MainWindow::menu_action(const std::string& name) {
   const auto& items = frm_->menus().items();
   for (std::size_t i = 0; i < items.size() && i < actions_.size(); ++i) {
@@ -217,6 +222,8 @@ void MainWindow::sync_menus() {
 }
 
 void MainWindow::refresh() {
+  // Qt's own strings follow the game's language.
+  translations_.apply(frm_->state().language_code);
   sync_menus();
   status_->set_panels(frm_->panels());
   const WindowModel& w = frm_->window();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "qt/qt_platform.h"
+#include "qt/qt_translations.h"
 
 class QAction;
 class QMenu;
@@ -28,6 +29,8 @@ class MainWindow : public QMainWindow {
 
   // Runs the controller's start-up and shows its first state.
   void start();
+  // Loads the puzzle file at path as the Load menu does (`zerdo FILE`).
+  void load_puzzle_file(const QString& path);
 
   FrmMain& frm() { return *frm_; }
   QtPlatform& platform() { return platform_; }
@@ -59,6 +62,7 @@ class MainWindow : public QMainWindow {
   void choose(const std::string& name);
 
   QtPlatform platform_;
+  QtTranslations translations_;
   std::unique_ptr<FrmMain> frm_;
   BoardWidget* board_ = nullptr;
   StatusBar* status_ = nullptr;

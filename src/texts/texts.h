@@ -11,7 +11,8 @@ namespace zerdo {
 //    or rows keyed by a control name;
 //  - a text that is the same in every language is a plain std::string_view.
 // The files are by subject: the main window's captions, message boxes,
-// secondary windows, help, records, statistics and puzzle files.
+// secondary windows, help, records, statistics, puzzle files and the command
+// line.
 
 // The three languages of the game: language_code 0 German, 1 English, 2 Flemish.
 constexpr int kLanguages = 3;

@@ -1,0 +1,26 @@
+# make package: a Debian package of the installed game (cpack -G DEB). The
+# shared libraries it needs are found by dpkg-shlibdeps; the Qt pieces that
+# are plugins or data, not linked, are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zerdo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Zerdo developers")
+set(CPACK_PACKAGE_CONTACT "The Zerdo developers <zerdo@zerdo.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logic puzzle: place the pieces as the clue cards tell")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zerdo is a logic puzzle for one player. Every field of a 3x3 or 4x4 board\n\
+has a clue card, a miniature of the board that tells something about one piece\n\
+and where it belongs. Forty built-in puzzles, a generator with nine levels,\n\
+puzzle files, a hall of fame; in German, English and Flemish.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window needs Qt's platform plugins (xcb, wayland) at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own strings (Yes, No, Cancel, the file dialog) in German and Dutch.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+include(CPack)

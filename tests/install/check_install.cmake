@@ -1,0 +1,85 @@
+cmake_minimum_required(VERSION 3.21)
+# Installs the build into a DESTDIR and checks what lands there, file by file;
+# validates the desktop entry, the metainfo and the MIME type with the
+# desktop's own tools; and asks the installed game its version with no display.
+#   cmake -DBUILD=<build dir> -DWORK=<scratch dir> -DVERSION=<x.y.z> -P check_install.cmake
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    string(REPLACE ";" " " cmd "${ARGN}")
+    message(FATAL_ERROR "${cmd} failed (${rc}):\n${out}${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+set(root ${WORK}/root)
+set(ENV{DESTDIR} ${root})
+run(${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
+
+set(id org.zerdo.Zerdo)
+set(expected
+  usr/bin/zerdo
+  usr/share/applications/${id}.desktop
+  usr/share/doc/zerdo/LICENSE
+  usr/share/doc/zerdo/copyright
+  usr/share/icons/hicolor/scalable/apps/${id}.svg
+  usr/share/man/man6/zerdo.6
+  usr/share/metainfo/${id}.metainfo.xml
+  usr/share/mime/packages/${id}.xml)
+foreach(size 16 22 24 32 48 64 128 256)
+  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${id}.png)
+endforeach()
+list(SORT expected)
+file(GLOB_RECURSE installed RELATIVE ${root} LIST_DIRECTORIES false ${root}/*)
+list(SORT installed)
+if(NOT installed STREQUAL expected)
+  string(REPLACE ";" "\n  " a "${installed}")
+  string(REPLACE ";" "\n  " b "${expected}")
+  message(FATAL_ERROR "installed:\n  ${a}\nexpected:\n  ${b}")
+endif()
+
+# Each PNG is the size its folder names (the PNG header holds width and height).
+foreach(size 16 22 24 32 48 64 128 256)
+  file(READ ${root}/usr/share/icons/hicolor/${size}x${size}/apps/${id}.png head
+       OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${head}" 0 8 width_hex)
+  math(EXPR width "0x${width_hex}")
+  if(NOT width EQUAL size)
+    message(FATAL_ERROR "the ${size} px icon is ${width} px wide")
+  endif()
+endforeach()
+
+set(share ${root}/usr/share)
+run(desktop-file-validate ${share}/applications/${id}.desktop)
+run(appstreamcli validate --no-net ${share}/metainfo/${id}.metainfo.xml)
+file(READ ${share}/metainfo/${id}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
+  message(FATAL_ERROR "the metainfo has no release ${VERSION}")
+endif()
+run(xmllint --noout ${share}/mime/packages/${id}.xml)
+# The MIME database built from the package knows the glob and the magic.
+run(update-mime-database ${share}/mime)
+file(READ ${share}/mime/globs2 globs)
+file(STRINGS ${share}/mime/magic magic)  # binary: its printable runs
+if(NOT globs MATCHES "application/x-zerdo-puzzle:\\*\\.zdo" OR
+   NOT magic MATCHES "application/x-zerdo-puzzle")
+  message(FATAL_ERROR "the MIME database lacks the glob or the magic:\n${globs}")
+endif()
+run(xmllint --noout ${share}/icons/hicolor/scalable/apps/${id}.svg)
+# The man page reads without a single warning of the formatter.
+run(groff -man -Tutf8 -ww -z ${share}/man/man6/zerdo.6)
+if(NOT err STREQUAL "")
+  message(FATAL_ERROR "the man page:\n${err}")
+endif()
+
+# The installed game answers --version from any folder, with no display.
+run(${CMAKE_COMMAND} -E chdir ${WORK}
+    ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+    ${root}/usr/bin/zerdo --version)
+if(NOT out STREQUAL "Zerdo ${VERSION}\n")
+  message(FATAL_ERROR "zerdo --version printed \"${out}\"")
+endif()
+message(STATUS "install into DESTDIR checked: ${installed}")

@@ -1,0 +1,216 @@
+// The game as a citizen of the desktop: its command line, a puzzle file named
+// on it, and Qt's own strings in the player's language.
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "model/pictures.h"
+#include "play/frm_main.h"
+#include "qt/command_line.h"
+#include "qt/main_window.h"
+
+using namespace zerdo;
+
+namespace {
+
+constexpr long kBoardLeft = 180, kBoardTop = 4020, kField = 960;  // 3x3, twips
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void command_line_data();
+  void command_line();
+  void file_argument_loads_as_the_load_menu_does();
+  void bad_file_argument_is_refused_and_the_default_puzzle_stays();
+  void wrong_board_question_has_qt_buttons_in_german();
+
+ private:
+  std::unique_ptr<MainWindow> new_window();
+  // Saves built-in puzzle A1 through the Save menu into path.
+  void save_a1(MainWindow& w, const QString& path);
+  // Places piece k with its corner in field f (3x3), as one drag.
+  void place(int k, int f);
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<MainWindow> window_;
+  std::vector<MessageBox> boxes_;
+};
+
+void DesktopTest::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(dir_->isValid());
+  // A fresh store: the game starts as on its first run, in German.
+  qputenv("XDG_CONFIG_HOME", dir_->filePath(QStringLiteral("config")).toUtf8());
+  boxes_.clear();
+}
+
+void DesktopTest::cleanup() {
+  window_.reset();
+  dir_.reset();
+}
+
+std::unique_ptr<MainWindow> DesktopTest::new_window() {
+  auto w = std::make_unique<MainWindow>();
+  w->platform().message_hook = [this](const MessageBox& b) {
+    boxes_.push_back(b);
+    return Answer::Ok;
+  };
+  w->start();
+  w->show();
+  return w;
+}
+
+void DesktopTest::save_a1(MainWindow& w, const QString& path) {
+  w.menu_action("mnuFileZerdoA1")->trigger();
+  w.platform().file_hook = [path](FileDialogKind, const std::string&, const std::string&) {
+    return path.toStdString();
+  };
+  w.menu_action("mnuFileSave")->trigger();
+  QVERIFY(QFileInfo::exists(path));
+}
+
+void DesktopTest::command_line_data() {
+  QTest::addColumn<QStringList>("args");
+  QTest::addColumn<bool>("run");
+  QTest::addColumn<int>("exit_code");
+  QTest::addColumn<QString>("printed");  // a piece of what goes to stdout or stderr
+  QTest::addColumn<QString>("file");     // the file to load, relative to the current folder
+
+  QTest::newRow("nothing") << QStringList{} << true << 0 << QString() << QString();
+  QTest::newRow("a file") << QStringList{"a.zdo"} << true << 0 << QString() << "a.zdo";
+  QTest::newRow("--help") << QStringList{"--help"} << false << 0 << "Usage: zerdo [options] [FILE]"
+                          << QString();
+  QTest::newRow("-h before a file")
+      << QStringList{"-h", "a.zdo"} << false << 0 << "--version" << QString();
+  QTest::newRow("--version") << QStringList{"--version"} << false << 0 << "Zerdo 1.1.6\n"
+                             << QString();
+  QTest::newRow("-v") << QStringList{"-v"} << false << 0 << "Zerdo 1.1.6\n" << QString();
+  QTest::newRow("unknown option") << QStringList{"--bogus"} << false << 2
+                                  << "Unknown option: --bogus" << QString();
+  QTest::newRow("unknown short option")
+      << QStringList{"-x", "a.zdo"} << false << 2 << "Unknown option: -x" << QString();
+  QTest::newRow("two files") << QStringList{"a.zdo", "b.zdo"} << false << 2
+                             << "Only one file can be loaded." << QString();
+  // Qt's own options pass on to the QApplication.
+  QTest::newRow("Qt's options") << QStringList{"-platform", "offscreen", "-reverse", "a.zdo"}
+                                << true << 0 << QString() << "a.zdo";
+  QTest::newRow("Qt's option without its value")
+      << QStringList{"-style"} << false << 2 << "-style" << QString();
+}
+
+void DesktopTest::command_line() {
+  QFETCH(QStringList, args);
+  QFETCH(bool, run);
+  QFETCH(int, exit_code);
+  QFETCH(QString, printed);
+  QFETCH(QString, file);
+  args.prepend(QStringLiteral("zerdo"));
+  int asked = 0;
+  const CommandLine cl = read_command_line(args, [&] {
+    ++asked;
+    return 1;  // English
+  });
+  QCOMPARE(cl.run, run);
+  QCOMPARE(cl.exit_code, exit_code);
+  QVERIFY2((cl.out + cl.err).contains(printed), qPrintable(cl.out + cl.err));
+  QCOMPARE(cl.file, file.isEmpty() ? QString() : QDir::current().absoluteFilePath(file));
+  // Only a refusal writes to standard error; the store is read only to print.
+  QCOMPARE(cl.err.isEmpty(), exit_code == 0);
+  QVERIFY(asked <= 1);
+  if (run) QCOMPARE(asked, 0);
+}
+
+void DesktopTest::file_argument_loads_as_the_load_menu_does() {
+  const QString path = dir_->filePath(QStringLiteral("puzzle.zdo"));
+  {
+    auto w = new_window();
+    save_a1(*w, path);
+    // A second level on screen, so that loading has something to replace.
+    w->menu_action("mnuStufeD")->trigger();
+  }
+  // Loaded through the Load menu ...
+  auto by_menu = new_window();
+  by_menu->platform().file_hook = [path](FileDialogKind, const std::string&, const std::string&) {
+    return path.toStdString();
+  };
+  by_menu->menu_action("mnuFileLoad")->trigger();
+  // ... and named on the command line: the same cards, status and caption.
+  window_ = new_window();
+  window_->load_puzzle_file(path);
+  const FrmMain& a = by_menu->frm();
+  const FrmMain& b = window_->frm();
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 16; ++c) QCOMPARE(b.state().sn(r, c), a.state().sn(r, c));
+  QCOMPARE(b.state().puzzle_id, a.state().puzzle_id);
+  QCOMPARE(b.panels()[1].text, a.panels()[1].text);
+  QCOMPARE(b.window().caption, a.window().caption);
+  QVERIFY(boxes_.empty());
+  // A1's first card: piece 2 (red triangle) belongs on field 9.
+  QCOMPARE(b.state().sn(1, 2), Long{2});
+  QCOMPARE(b.state().sn(1, 3), Long{9});
+}
+
+void DesktopTest::bad_file_argument_is_refused_and_the_default_puzzle_stays() {
+  const QString path = dir_->filePath(QStringLiteral("bad.zdo"));
+  QFile bad(path);
+  QVERIFY(bad.open(QIODevice::WriteOnly));
+  bad.write("\"Zerdo Version 1.1.6\"\r\n\"3x3\",\"A1\"\r\n2,2,9,9,0,0,-1,0,0,0,0,0,0,0,0,0,\r\n");
+  bad.close();
+  window_ = new_window();
+  const CardTable before = window_->frm().state().sn;
+  window_->load_puzzle_file(path);
+  QCOMPARE(boxes_.size(), std::size_t{1});
+  QCOMPARE(boxes_[0].title, std::string("NOT a Zerdo-file"));
+  QCOMPARE(boxes_[0].text, "File =\n" + path.toStdString() + "\n\nNO file loaded.");
+  QCOMPARE(window_->frm().state().puzzle_id, std::string("A1"));
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 16; ++c) QCOMPARE(window_->frm().state().sn(r, c), before(r, c));
+}
+
+void DesktopTest::place(int k, int f) {
+  const Control& c = *window_->frm().controls().find("Picture_" + std::string(picture_name(k)));
+  const long left = kBoardLeft + kField * ((f - 1) % 3) + 200;
+  const long top = kBoardTop + kField * ((f - 1) / 3) + 150;
+  const long dx = left - c.left, dy = top - c.top;
+  window_->dispatch([this, k, dx, dy] {
+    FrmMain& m = window_->frm();
+    m.picture_mouse_down(k);
+    m.picture_mouse_move(k, dx, dy);
+    m.picture_mouse_up(k);
+  });
+}
+
+void DesktopTest::wrong_board_question_has_qt_buttons_in_german() {
+  window_ = new_window();
+  window_->platform().message_hook = nullptr;  // the real box
+  window_->platform().form_hook = [](Form&, FormHandler&) {};
+  QCOMPARE(window_->frm().state().language_code, Int{0});
+  window_->menu_action("mnuFileZerdoA1")->trigger();
+  QStringList buttons;
+  QString title;
+  // Pieces of fields 1 and 2 change places; the last release asks.
+  const auto& solution = window_->frm().state().solution;
+  for (int f = 1; f <= 8; ++f)
+    place(solution[static_cast<std::size_t>(f == 1 ? 2 : f == 2 ? 1 : f)], f);
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    title = box->windowTitle();
+    for (QAbstractButton* b : box->buttons()) buttons << b->text().remove(QLatin1Char('&'));
+    box->button(QMessageBox::Cancel)->click();
+  });
+  place(solution[9], 9);
+  QCOMPARE(title, QStringLiteral("Leider nicht richtig."));
+  buttons.sort();
+  QCOMPARE(buttons, (QStringList{"Abbrechen", "Ja", "Nein"}));
+}
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
