@@ -14,9 +14,8 @@ namespace zerdo::fuzz {
 
 // A platform without windows for the fuzz targets: every box is answered at
 // once, secondary windows close on their first button, the file dialog names
-// one fixed file, the clock stands still. Settings are read from the real
-// store (an INI file) when one is given; what the game saves is kept in
-// memory, since writing the file for every key slows fuzzing a hundredfold.
+// one fixed file, the clock stands still. Settings are read from and written
+// to the real store (an INI file) when one is given, else kept in memory.
 class FuzzPlatform : public Platform {
  public:
   std::string file;                          // what the file dialog answers
@@ -32,15 +31,30 @@ class FuzzPlatform : public Platform {
   }
   std::string get_setting(const std::string&, const std::string& section, const std::string& key,
                           const std::string& def) override {
+    if (store) return store->get(section, key, def);
     const auto it = saved.find(section + "/" + key);
-    if (it != saved.end()) return it->second;
-    return store ? store->get(section, key, def) : def;
+    return it != saved.end() ? it->second : def;
   }
   void save_setting(const std::string&, const std::string& section, const std::string& key,
                     const std::string& value) override {
-    saved[section + "/" + key] = value;
+    if (store)
+      store->save(section, key, value);
+    else
+      saved[section + "/" + key] = value;
+  }
+  void begin_settings_write() override {
+    if (store) store->begin_write();
+  }
+  std::optional<std::string> stored_setting(const std::string&, const std::string& section,
+                                            const std::string& key) override {
+    return store ? store->stored(section, key) : std::nullopt;
+  }
+  std::optional<StoreFailure> flush_settings() override {
+    if (!store || store->sync()) return std::nullopt;
+    return StoreFailure{store->file_name().toStdString(), store->error()};
   }
   std::int64_t now_ms() override { return 43200000; }
+  std::int64_t time_of_day_ms() override { return 43200000; }
   std::string time_of_day_text() override { return "12:00:00"; }
   void seed_random(std::uint64_t seed) override { random.seed(seed); }
   float draw_uniform() override { return random.next(); }

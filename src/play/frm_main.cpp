@@ -180,7 +180,9 @@ void FrmMain::Form_Load() {
   }
   set_feld_const();
 
-  platform_.seed_random(static_cast<std::uint64_t>(platform_.now_ms()));
+  // From the time of day, so that every launch draws other puzzles (the
+  // numbers drawn before this point repeat from start to start).
+  platform_.seed_random(static_cast<std::uint64_t>(platform_.time_of_day_ms()));
 
   s_.moves = 0;
   s_.range_stats[1][14] = 0;

@@ -185,6 +185,8 @@ class FrmMain : private GeneratorHost, private FormHandler {
   // What the game keeps between runs
   void load_settings();
   void save_settings();
+  void write_store(bool everything);
+  void keep_stored_records();
   void update_record(bool solved, std::int64_t elapsed_tenths);
 
   // Settings store, player dialog and puzzle files (settings.cpp, puzzle_files.cpp)

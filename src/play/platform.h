@@ -14,6 +14,13 @@ enum class Answer { Ok, Yes, No, Cancel };
 enum class FileDialogKind { Open, Save };
 enum class WindowState { Normal, Minimized, Maximized };
 
+// Why the settings store could not be written: the file and the system's
+// words for the failure ("No space left on device").
+struct StoreFailure {
+  std::string path;
+  std::string reason;
+};
+
 struct MessageBox {
   std::string title;
   std::string text;
@@ -59,12 +66,28 @@ class Platform {
                                   const std::string& key, const std::string& def) = 0;
   virtual void save_setting(const std::string& app, const std::string& section,
                             const std::string& key, const std::string& value) = 0;
-  // Puts what was saved on disk, in one write; called once all keys are saved.
-  virtual void flush_settings() {}
+  // A write of the store runs from begin_settings_write to flush_settings.
+  // begin_settings_write keeps other copies of the game from writing the store
+  // meanwhile (for at most a second) and reads it as it is on disk now;
+  // stored_setting answers from that reading (nullopt: the key is missing),
+  // so that records another copy wrote since start-up can be kept.
+  virtual void begin_settings_write() {}
+  virtual std::optional<std::string> stored_setting(const std::string& /*app*/,
+                                                    const std::string& /*section*/,
+                                                    const std::string& /*key*/) {
+    return std::nullopt;
+  }
+  // Puts what was saved since the last flush on disk in one checked, atomic
+  // write over what the store holds there. nullopt when it was written; on a
+  // failure the store on disk stays as it was and the values are kept for the
+  // next flush.
+  virtual std::optional<StoreFailure> flush_settings() { return std::nullopt; }
 
-  // Clock: milliseconds that never run backwards and are never 0; and the
-  // time of day as the status bar shows it.
+  // Clock: milliseconds that never run backwards and are never 0; the time
+  // of day in milliseconds since midnight (0..86399999), which seeds the
+  // random source; and the time of day as the status bar shows it.
   virtual std::int64_t now_ms() = 0;
+  virtual std::int64_t time_of_day_ms() = 0;
   virtual std::string time_of_day_text() = 0;
 
   // The uniform random source.

@@ -69,38 +69,89 @@ void FrmMain::load_settings() {
   if (s_.range_name != "4x4") s_.range_name = "3x3";
 }
 
-void FrmMain::save_settings() {
+void FrmMain::save_settings() { write_store(true); }
+
+// Records another copy of the game wrote to the store since start-up (their
+// check value must hold) are kept: for every range and level the better best
+// time wins, with its holder.
+void FrmMain::keep_stored_records() {
+  auto stored = [&](const std::string& key) {
+    return platform_.stored_setting(std::string(kStoreApp), std::string(kStoreSection), key);
+  };
+  RangeStats stats{};
+  RecordHolders holders{};
+  for (int r = 1; r <= 2; ++r)
+    for (int level = 1; level <= kLevels; ++level) {
+      const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
+      const auto time = stored(min_time_key(r, level));
+      const std::optional<long long> parsed =
+          time ? parse_stored_number(*time, 0, kNoRecord) : kNoRecord;
+      if (!parsed) return;
+      stats[R][L] = static_cast<Int>(*parsed);
+      holders[R][L] = stored(bester_key(r, level)).value_or("");
+    }
+  const auto check = stored("Check");
+  const auto stored_check =
+      check ? parse_stored_number(*check, INT32_MIN, INT32_MAX) : std::nullopt;
+  if (!stored_check || static_cast<Long>(*stored_check) != check_value_of(stats, holders)) return;
+  keep_better_records(stats, holders, s_.range_stats, s_.record_holder);
+}
+
+// Writes the store: everything when the window closes, the hall of fame
+// alone (best times, holders, check value) the moment a record is made, so
+// that a crash, a kill or a logout keeps it. Other keys stay on disk as they
+// are until the exit writes them.
+void FrmMain::write_store(bool everything) {
+  platform_.begin_settings_write();
+  keep_stored_records();
   // A minimized window reports no useful geometry: the stored one stays, and
   // everything else (records of this run included) is written as usual.
-  if (platform_.window_state() != WindowState::Minimized) {
+  if (everything && platform_.window_state() != WindowState::Minimized) {
     save_setting("MainLeft", std::to_string(window_.left));
     save_setting("MainTop", std::to_string(window_.top));
     save_setting("MainWidth", std::to_string(window_.width));
     save_setting("MainHeight", std::to_string(window_.height));
   }
-  save_setting("Stufe", std::to_string(s_.level));
-  save_setting("StufeNr", s_.puzzle_id);
-  save_setting("LastUser", s_.user_name);
+  if (everything) {
+    save_setting("Stufe", std::to_string(s_.level));
+    save_setting("StufeNr", s_.puzzle_id);
+    save_setting("LastUser", s_.user_name);
+  }
   for (int r = 1; r <= 2; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
       save_setting(min_time_key(r, level), std::to_string(s_.range_stats[R][L]));
       save_setting(bester_key(r, level), s_.record_holder[R][L]);  // as entered
     }
-  s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // over the trimmed names
-  save_setting("Mode", s_.mode_text);
+  if (everything) {
+    s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // over the trimmed names
+  } else {
+    // The holders stay as entered until the exit writes them.
+    RangeStats stats = s_.range_stats;
+    RecordHolders holders = s_.record_holder;
+    s_.check_value = check_value_of(stats, holders);
+  }
+  if (everything) save_setting("Mode", s_.mode_text);
   save_setting("Check", std::to_string(s_.check_value));
-  save_setting("Language", s_.language_name);
-  save_setting("Range", s_.range_name);
-  save_setting("Anker", s_.anker_option ? "1" : "0");
+  if (everything) {
+    save_setting("Language", s_.language_name);
+    save_setting("Range", s_.range_name);
+    save_setting("Anker", s_.anker_option ? "1" : "0");
+  }
+  // The check value is this version's.
   save_setting("Version", s_.version_text);
-  platform_.flush_settings();
+  if (const auto failure = platform_.flush_settings()) {
+    const MessageText m =
+        records_not_saved_message(s_.language_code, failure->path, failure->reason);
+    box(m.title, m.text, Buttons::Ok, Icon::Exclamation);
+  }
 }
 
 void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
   const RecordOutcome outcome =
       zerdo::update_record(solved, s_.stop_time != 0, elapsed_tenths, s_.user_name,
                            s_.shape.range_code, s_.level, s_.range_stats, s_.record_holder);
+  if (outcome == RecordOutcome::NewRecord) write_store(false);
   if (outcome == RecordOutcome::StopMessage) {
     const MessageText m = intermediate_stop_message(s_.language_code);
     box(m.title, m.text, Buttons::Ok, Icon::Exclamation);

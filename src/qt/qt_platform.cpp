@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -112,13 +113,24 @@ void QtPlatform::save_setting(const std::string&, const std::string& section,
   store_.save(section, key, value);
 }
 
-void QtPlatform::flush_settings() { store_.sync(); }
+std::optional<std::string> QtPlatform::stored_setting(const std::string&,
+                                                      const std::string& section,
+                                                      const std::string& key) {
+  return store_.stored(section, key);
+}
+
+std::optional<StoreFailure> QtPlatform::flush_settings() {
+  if (store_.sync()) return std::nullopt;
+  return StoreFailure{QDir::toNativeSeparators(store_.file_name()).toStdString(), store_.error()};
+}
 
 std::int64_t QtPlatform::now_ms() {
   // Monotonic, so midnight or a clock change never runs the game clock back;
   // offset by 1 because 0 means "not set".
   return clock_.elapsed() + 1;
 }
+
+std::int64_t QtPlatform::time_of_day_ms() { return QTime::currentTime().msecsSinceStartOfDay(); }
 
 std::string QtPlatform::time_of_day_text() {
   return QTime::currentTime().toString(QStringLiteral("hh:mm:ss")).toStdString();

@@ -49,8 +49,12 @@ class QtPlatform : public Platform {
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& value) override;
-  void flush_settings() override;
+  void begin_settings_write() override { store_.begin_write(); }
+  std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
+                                            const std::string& key) override;
+  std::optional<StoreFailure> flush_settings() override;
   std::int64_t now_ms() override;
+  std::int64_t time_of_day_ms() override;
   std::string time_of_day_text() override;
   void seed_random(std::uint64_t seed) override;
   float draw_uniform() override;

@@ -87,6 +87,16 @@ void wipe_records(RangeStats& stats, RecordHolders& holders) {
     }
 }
 
+void keep_better_records(const RangeStats& other_stats, const RecordHolders& other_holders,
+                         RangeStats& stats, RecordHolders& holders) {
+  for (int r = 1; r <= 2; ++r)
+    for (int level = 1; level <= kLevels; ++level)
+      if (other_stats[r][level] < stats[r][level]) {
+        stats[r][level] = other_stats[r][level];
+        holders[r][level] = other_holders[r][level];
+      }
+}
+
 RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tenths,
                             const std::string& user_name, int range, int level, RangeStats& stats,
                             RecordHolders& holders) {

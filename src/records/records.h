@@ -55,6 +55,12 @@ bool records_tampered(std::string_view stored_version, std::string_view version_
 // All 18 best times back to kNoRecord, all holders to "".
 void wipe_records(RangeStats& stats, RecordHolders& holders);
 
+// Two copies of the game keep each other's records: for every range and
+// level the better best time of the two tables, with its holder, goes into
+// stats and holders (an equal time keeps theirs).
+void keep_better_records(const RangeStats& other_stats, const RecordHolders& other_holders,
+                         RangeStats& stats, RecordHolders& holders);
+
 enum class RecordOutcome { Nothing, NewRecord, StopMessage };
 
 // Hall-of-fame entry for a finished game of elapsed_tenths at (range, level).

@@ -16,4 +16,10 @@ MessageText intermediate_stop_message(int language_code) {
   return {std::string(in(t::kTitle, language_code)), std::string(in(t::kText, language_code))};
 }
 
+MessageText records_not_saved_message(int language_code, std::string_view path,
+                                      std::string_view reason) {
+  return {std::string(msg::kTitle), std::string(in(kRecordsNotSaved, language_code)) + "\n" +
+                                        std::string(path) + "\n\n" + std::string(reason)};
+}
+
 }  // namespace zerdo

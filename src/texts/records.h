@@ -27,11 +27,20 @@ constexpr Texts kText{
     "Sorry, but with an intermediate STOP an entry in the hall of fame is not possible!",
     "Spijtig genoeg is met een stopje tussendoor geen registrering mogelijk!"};
 }  // namespace intermediate_stop
+
+// The settings store could not be written; the file and the system's reason
+// follow the text.
+constexpr Texts kRecordsNotSaved{
+    "Die Rekorde konnten nicht gespeichert werden.",
+    "The records could not be saved.",
+    "De records konden niet bewaard worden."};
 // clang-format on
 
 // The message boxes of the records in a language (0 German, 1 English,
 // 2 Flemish; any other code German).
 MessageText record_check_message(int language_code);
 MessageText intermediate_stop_message(int language_code);
+MessageText records_not_saved_message(int language_code, std::string_view path,
+                                      std::string_view reason);
 
 }  // namespace zerdo

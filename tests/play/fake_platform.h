@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace zerdo::testing {
 
 // A platform for tests: a virtual clock, scripted random numbers and answers,
 // an in-memory settings store, and a record of every box and help call.
+// store is the store "on disk": saved values reach it at flush_settings,
+// unless store_failure says that the write fails.
 class FakePlatform : public Platform {
  public:
   std::vector<MessageBox> boxes;
@@ -21,9 +24,14 @@ class FakePlatform : public Platform {
   std::deque<std::string> file_names;
   std::vector<std::string> help_calls;
   std::map<std::string, std::string> store;
+  std::map<std::string, std::string> unwritten;  // saved, not yet flushed
+  std::optional<StoreFailure> store_failure;
+  int store_writes = 0;  // flushes that reached the store
   std::deque<float> uniforms;
   long draws = 0;
-  std::int64_t now = 43200000;  // 12:00:00.0
+  std::int64_t now = 43200000;          // 12:00:00.0
+  std::int64_t time_of_day = 43200000;  // the wall clock, ms since midnight
+  std::vector<std::uint64_t> seeds;     // every seed_random
   WindowState state = WindowState::Normal;
   Int screen_w = 28800, screen_h = 16200;
 
@@ -58,11 +66,28 @@ class FakePlatform : public Platform {
   }
   void save_setting(const std::string&, const std::string&, const std::string& key,
                     const std::string& value) override {
-    store[key] = value;
+    unwritten[key] = value;
+  }
+  std::optional<std::string> stored_setting(const std::string&, const std::string&,
+                                            const std::string& key) override {
+    auto it = store.find(key);
+    if (it == store.end()) return std::nullopt;
+    return it->second;
+  }
+  std::optional<StoreFailure> flush_settings() override {
+    if (store_failure) return store_failure;
+    for (auto& [key, value] : unwritten) store[key] = value;
+    unwritten.clear();
+    ++store_writes;
+    return std::nullopt;
   }
   std::int64_t now_ms() override { return now; }
+  std::int64_t time_of_day_ms() override { return time_of_day; }
   std::string time_of_day_text() override { return "12:00:00"; }
-  void seed_random(std::uint64_t seed) override { source.seed(seed); }
+  void seed_random(std::uint64_t seed) override {
+    seeds.push_back(seed);
+    source.seed(seed);
+  }
   float draw_uniform() override {
     ++draws;
     if (!uniforms.empty()) {

@@ -1,10 +1,15 @@
 // The main window with the settings store, the hall of fame, the player
 // dialog and puzzle files, on the fake platform.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "catalogue/puzzle_file.h"
 #include "play/fake_platform.h"
@@ -245,6 +250,139 @@ TEST_F(StoreWindow, SolvedGameEntersTheHallOfFameUnlessStopped) {
   EXPECT_EQ(platform.store["Check"], std::to_string(2700000 - 30000 + 834 + hexwert(bob)));
 }
 
+// Solves the current game in the given time (ms), as setStatusBarZerdo sees it.
+void solve_in(FrmMain& w, testing::FakePlatform& p, std::int64_t ms) {
+  w.setStatusBarZerdo(w.state().puzzle_id, 1, "", false);
+  p.now += ms;
+  w.setStatusBarZerdo(w.state().puzzle_id, 9, "", true);
+}
+
+TEST_F(StoreWindow, RecordIsWrittenTheMomentItIsMade) {
+  platform.store = written_store();
+  start();
+  w->choose_menu("mnuFileZerdoA2");  // level 1: no record yet
+  solve_in(*w, platform, 83470);
+  ASSERT_EQ(platform.store_writes, 1);
+  EXPECT_EQ(platform.store["MinTime 1"], "834");
+  EXPECT_EQ(platform.store["Bester 1"], "Ann");
+  std::string ann = "Ann";
+  EXPECT_EQ(platform.store["Check"],
+            std::to_string(std::stol(written_store()["Check"]) - 30000 + 834 + hexwert(ann)));
+  EXPECT_EQ(platform.store["StufeNr"], "B3");  // the rest waits for the exit
+  solve_in(*w, platform, 90000);               // slower: nothing to write
+  EXPECT_EQ(platform.store_writes, 1);
+  w->Form_Unload();
+  EXPECT_EQ(platform.store["StufeNr"], "A2");
+  EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(StoreWindow, FailedStoreWriteSaysSoInTheLanguageAndPlayGoesOn) {
+  const struct {
+    const char* language;
+    std::string text;
+  } cases[] = {
+      {"Deutsch", "Die Rekorde konnten nicht gespeichert werden."},
+      {"English", "The records could not be saved."},
+      {"Vlaams", "De records konden niet bewaard worden."},
+  };
+  for (const auto& c : cases) {
+    platform = StorePlatform();
+    platform.store = {{"Language", c.language}};
+    platform.store_failure = StoreFailure{"/home/ann/.config/Zerdo/Zerdo.conf", "Disk full"};
+    start();
+    solve_in(*w, platform, 5000);
+    ASSERT_EQ(platform.boxes.size(), 1u) << c.language;
+    EXPECT_EQ(platform.boxes[0].title, "Zerdo");
+    EXPECT_EQ(platform.boxes[0].text, c.text + "\n/home/ann/.config/Zerdo/Zerdo.conf\n\nDisk full");
+    EXPECT_EQ(platform.boxes[0].icon, Icon::Exclamation);
+    EXPECT_EQ(best(1, 1), 50);  // the record stands in memory
+    w->choose_menu("mnuFileNew");
+    EXPECT_TRUE(w->is_loaded());
+    w->Form_Unload();  // the exit tries again, and says so again
+    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.store, (std::map<std::string, std::string>{{"Language", c.language}}));
+  }
+}
+
+TEST_F(StoreWindow, RecordsOfAnotherCopyAreKeptWhenTheirCheckHolds) {
+  // Another copy, started after this one, wrote its records meanwhile: a
+  // faster A (3x3), a slower B (3x3) and an H on the large board.
+  auto other = written_store();
+  RangeStats stats{};
+  RecordHolders holders{};
+  wipe_records(stats, holders);
+  stats[1][1] = 700, holders[1][1] = "Eve";
+  stats[1][2] = 900, holders[1][2] = "Eve";
+  stats[2][8] = 4000, holders[2][8] = "Eve";
+  for (int r = 1; r <= 2; ++r)
+    for (int level = 1; level <= 9; ++level) {
+      other[min_time_key(r, level)] = std::to_string(stats[r][level]);
+      other[bester_key(r, level)] = holders[r][level];
+    }
+  other["Check"] = std::to_string(check_value_of(stats, holders));
+  auto tampered = other;
+  tampered["MinTime 2"] = "100";
+
+  for (const bool holds : {true, false}) {
+    platform = StorePlatform();
+    start();  // an empty store
+    platform.typed.push_back("Max");
+    platform.form_clicks.push_back("OKButton");
+    w->choose_menu("mnuFileUser");
+    w->choose_menu("mnuFileZerdoB1");
+    solve_in(*w, platform, 80000);  // B: 800 beats Eve's 900
+    platform.store = holds ? other : tampered;
+    w->Form_Unload();
+    const auto& st = platform.store;
+    EXPECT_EQ(st.at("MinTime 2"), "800") << holds;
+    EXPECT_EQ(st.at("Bester 2"), "Max") << holds;
+    EXPECT_EQ(st.at("MinTime 1"), holds ? "700" : "30000") << holds;
+    EXPECT_EQ(st.at("Bester 1"), holds ? "Eve" : "") << holds;
+    EXPECT_EQ(st.at("MinTime4x4 8"), holds ? "4000" : "30000") << holds;
+    EXPECT_EQ(st.at("StufeNr"), "B1") << holds;  // the other settings: the last copy wins
+    RangeStats merged = w->state().range_stats;
+    RecordHolders merged_holders = w->state().record_holder;
+    EXPECT_EQ(st.at("Check"), std::to_string(check_value_of(merged, merged_holders)));
+    EXPECT_TRUE(platform.boxes.empty());
+    // The next start finds the merged records matching their check.
+    start();
+    EXPECT_TRUE(platform.boxes.empty()) << holds;
+    EXPECT_EQ(best(1, 1), holds ? 700 : kNoRecord) << holds;
+  }
+}
+
+TEST_F(StoreWindow, RandomSourceIsSeededFromTheWallClock) {
+  // Draws by position: the first puzzle is generated before the seeding, so
+  // its numbers repeat from start to start; after it they follow the clock.
+  struct Recording : StorePlatform {
+    std::vector<float> drawn;
+    std::size_t seeded_at = 0;
+    void seed_random(std::uint64_t seed) override {
+      seeded_at = drawn.size();
+      StorePlatform::seed_random(seed);
+    }
+    float draw_uniform() override { return drawn.emplace_back(StorePlatform::draw_uniform()); }
+  };
+  std::vector<Recording> runs(2);
+  const std::int64_t clocks[] = {45296789, 45296790};  // 12:34:56.789 and a millisecond later
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    runs[i].time_of_day = clocks[i];
+    runs[i].now = 1000;  // the monotonic clock: the same in both runs
+    FrmMain frm(runs[i]);
+    frm.Form_Load();
+    frm.choose_menu("mnuFileNew");
+    ASSERT_EQ(runs[i].seeds, std::vector<std::uint64_t>{static_cast<std::uint64_t>(clocks[i])});
+    ASSERT_GT(runs[i].seeded_at, 0u);
+    ASSERT_GT(runs[i].drawn.size(), runs[i].seeded_at);
+  }
+  EXPECT_EQ(runs[0].seeded_at, runs[1].seeded_at);
+  const auto split = static_cast<std::ptrdiff_t>(runs[0].seeded_at);
+  EXPECT_TRUE(
+      std::equal(runs[0].drawn.begin(), runs[0].drawn.begin() + split, runs[1].drawn.begin()));
+  EXPECT_FALSE(std::equal(runs[0].drawn.begin() + split, runs[0].drawn.begin() + split + 8,
+                          runs[1].drawn.begin() + split));
+}
+
 TEST_F(StoreWindow, PlayerDialogSetsTheNameOnlyOnOk) {
   start();
   platform.typed = {"Ann", "Eve", ""};
@@ -391,6 +529,32 @@ TEST_F(FileWindow, RefusedFilesLeaveThePuzzleAsItWas) {
     EXPECT_FALSE(w->window().hourglass) << c.file;
     EXPECT_EQ(w->panels()[1].text, "Zerdo : B2        Zug 0") << c.file;
   }
+}
+
+TEST_F(FileWindow, OnlyRegularFilesAreOpenedAndAFifoReturnsAtOnce) {
+  w->choose_menu("mnuFileZerdoB2");
+  const CardTable before = s().sn;
+  ASSERT_EQ(::mkfifo(path("fifo.zdo").c_str(), 0600), 0);  // no writer: open() would wait
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  const std::string sock_path = path("sock.zdo");
+  ASSERT_LT(sock_path.size(), sizeof addr.sun_path);
+  std::copy(sock_path.begin(), sock_path.end(), addr.sun_path);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&addr), sizeof addr), 0);
+  QDir(dir.path()).mkdir("folder.zdo");
+  for (const std::string& file :
+       {path("fifo.zdo"), sock_path, path("folder.zdo"), std::string("/dev/zero")}) {
+    platform.boxes.clear();
+    load(file);
+    ASSERT_EQ(platform.boxes.size(), 1u) << file;
+    EXPECT_EQ(platform.boxes[0].text, "Datei =\n" + file +
+                                          "\n\nDie Datei lässt sich nicht öffnen.\nKEINE "
+                                          "Datei geladen.");
+    EXPECT_TRUE(s().sn == before) << file;
+    EXPECT_EQ(s().puzzle_id, "B2") << file;
+  }
+  ::close(sock);
 }
 
 TEST_F(FileWindow, CancelledDialogsChangeNothing) {

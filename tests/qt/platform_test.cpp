@@ -48,7 +48,11 @@ void PlatformTest::settings_round_trip() {
   QFETCH(QString, value);
   QTemporaryDir dir;
   const QString file = dir.filePath("Zerdo.conf");
-  SettingsStore(file).save("Settings", key.toStdString(), value.toStdString());
+  {
+    SettingsStore writer(file);
+    writer.save("Settings", key.toStdString(), value.toStdString());
+    QVERIFY(writer.sync());
+  }
   // Read back by a fresh store, so the text really went through the file.
   const SettingsStore reader(file);
   QCOMPARE(QString::fromStdString(reader.get("Settings", key.toStdString(), "default")), value);

@@ -1,8 +1,6 @@
 #include "script_platform.h"
 
-#include <QSettings>
 #include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 
@@ -18,16 +16,6 @@ namespace {
 constexpr std::int64_t kStartMs = 12LL * 3600 * 1000;
 constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 
-// The game's store writes "%", "/" and "\" in keys as %25, %2F and %5C.
-QString unescape_key(QString k) {
-  return k.replace("%2F", "/").replace("%5C", "\\").replace("%25", "%");
-}
-
-std::string text_of(const QVariant& v) {
-  // A value written by hand with commas reads back as a list; join it again.
-  if (v.userType() == QMetaType::QStringList) return v.toStringList().join(',').toStdString();
-  return v.toString().toStdString();
-}
 }  // namespace
 
 ScriptPlatform::ScriptPlatform() = default;
@@ -117,20 +105,26 @@ void ScriptPlatform::save_setting(const std::string& /*app*/, const std::string&
   store().save(section, key, value);
 }
 
-void ScriptPlatform::flush_settings() { store().sync(); }
+void ScriptPlatform::begin_settings_write() { store().begin_write(); }
+
+std::optional<std::string> ScriptPlatform::stored_setting(const std::string& /*app*/,
+                                                          const std::string& section,
+                                                          const std::string& key) {
+  return store().stored(section, key);
+}
+
+std::optional<StoreFailure> ScriptPlatform::flush_settings() {
+  if (store().sync()) return std::nullopt;
+  return StoreFailure{store().file_name().toStdString(), store().error()};
+}
 
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
-  store().sync();
-  QSettings disk(store().file_name(), QSettings::IniFormat);
-  disk.beginGroup("Settings");
-  std::vector<std::pair<std::string, std::string>> out;
-  for (const QString& key : disk.childKeys())
-    out.emplace_back(unescape_key(key).toStdString(), text_of(disk.value(key)));
-  std::sort(out.begin(), out.end());
-  return out;
+  return store().read_section("Settings");
 }
 
 std::int64_t ScriptPlatform::now_ms() { return kStartMs + waited_ms_; }
+
+std::int64_t ScriptPlatform::time_of_day_ms() { return now_ms() % kDayMs; }
 
 std::string ScriptPlatform::time_of_day_text() {
   const std::int64_t s = (now_ms() % kDayMs) / 1000;

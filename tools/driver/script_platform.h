@@ -55,8 +55,13 @@ class ScriptPlatform : public Platform {
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,
                     const std::string& value) override;
-  void flush_settings() override;
+  void begin_settings_write() override;
+  std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
+                                            const std::string& key) override;
+  std::optional<StoreFailure> flush_settings() override;
   std::int64_t now_ms() override;
+  // The virtual clock is a time of day.
+  std::int64_t time_of_day_ms() override;
   std::string time_of_day_text() override;
   void seed_random(std::uint64_t seed) override { random_.seed(seed); }
   float draw_uniform() override;
