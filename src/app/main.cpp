@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFontDatabase>
+#include <QSessionManager>
 #include <QThreadPool>
 #include <QTimer>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "qt/command_line.h"
 #include "qt/game_style.h"
 #include "qt/main_window.h"
+#include "qt/shutdown_signals.h"
 
 namespace {
 
@@ -59,6 +61,14 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zerdo.Zerdo"));
   QApplication::setStyle(new zerdo::GameStyle);
   zerdo::MainWindow window;
+  // A signal, the end of the session or a quit from elsewhere closes the
+  // game as its window's close button does: the store is written and the
+  // help viewer closed.
+  const zerdo::ShutdownSignals shutdown_signals([&window] { window.shut_down(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window](QSessionManager&) { window.shut_down_now(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                   [&window] { window.shut_down_now(); });
   FirstPaint first_paint;
   if (qEnvironmentVariableIsSet("ZERDO_QUIT_AFTER_PAINT"))
     window.board()->installEventFilter(&first_paint);

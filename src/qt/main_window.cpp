@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -282,6 +283,23 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   report_geometry();
+}
+
+void MainWindow::shut_down() {
+  if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  QTimer::singleShot(0, this, [this] {
+    if (busy_)
+      QTimer::singleShot(20, this, [this] { shut_down(); });  // a box opened next, or is closing
+    else
+      close();
+  });
+}
+
+void MainWindow::shut_down_now() {
+  if (busy_ || QApplication::activeModalWidget())
+    shut_down();
+  else
+    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,14 @@ class MainWindow : public QMainWindow {
   void start();
   // Loads the puzzle file at path as the Load menu does (`zerdo FILE`).
   void load_puzzle_file(const QString& path);
+  // The system ends the game (a signal, the end of the session, the
+  // application quitting): the same shutdown as closing the window. A box or
+  // dialog open at that moment is closed first, as Escape would; the window
+  // then closes from the event loop.
+  void shut_down();
+  // The same, at once when no event is being handled: the session manager
+  // expects the store written before this returns.
+  void shut_down_now();
 
   FrmMain& frm() { return *frm_; }
   QtPlatform& platform() { return platform_; }

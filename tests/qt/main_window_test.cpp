@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -19,6 +21,8 @@
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
 #include "qt/form_dialog.h"
+#include "qt/shutdown_signals.h"
+#include "services/settings_store.h"
 
 using namespace zerdo;
 
@@ -63,6 +67,9 @@ class MainWindowTest : public QObject {
   void painting_is_crisp_at_double_pixel_ratio();
   void looks_are_prepared_for_the_paint_that_needs_them();
   void exit_closes_the_window();
+  void signal_closes_the_game_as_the_window_does();
+  void the_real_game_writes_its_store_on_sigterm();
+  void new_puzzles_differ_from_launch_to_launch();
 
  private:
   const Control& piece(int k) const {
@@ -268,6 +275,81 @@ void MainWindowTest::exit_closes_the_window() {
   exit->trigger();
   QVERIFY(!window_->frm().is_loaded());
   QVERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::signal_closes_the_game_as_the_window_does() {
+  install_a1();
+  const MainState& s = window_->frm().state();
+  for (int f = 1; f <= 9; ++f) drag(s.solution[static_cast<std::size_t>(f)], field_point(f));
+  const Int record = s.range_stats[1][1];
+  QVERIFY(record < 30000);
+  window_->menu_action("mnuFileZerdoB2")->trigger();  // written at exit only
+  const ShutdownSignals handlers([this] { window_->shut_down(); });
+  QVERIFY(handlers.installed());
+  QCOMPARE(::raise(SIGTERM), 0);
+  QTRY_VERIFY(!window_->isVisible());
+  QVERIFY(!window_->frm().is_loaded());
+  const SettingsStore store(config_->filePath("Zerdo/Zerdo.conf"));
+  QCOMPARE(store.get("Settings", "MinTime 1", "-"), std::to_string(record));
+  QCOMPARE(store.get("Settings", "StufeNr", "-"), std::string("B2"));
+  QCOMPARE(boxes_.size(), std::size_t{1});  // the praise, and no store message
+}
+
+// The game itself, started offscreen on a store an older version wrote: a
+// SIGTERM ends it normally, and the exit writes the store as this version
+// does (check value, version, window).
+void MainWindowTest::the_real_game_writes_its_store_on_sigterm() {
+  QTemporaryDir config;
+  QVERIFY(QDir(config.path()).mkpath("Zerdo"));
+  {
+    QFile old(config.filePath("Zerdo/Zerdo.conf"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("[Settings]\nVersion=1.1.5\nStufeNr=B3\nMinTime%201=500\nBester%201=Ann\n");
+  }
+  QProcess game;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", config.path());
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  game.setProcessEnvironment(env);
+  game.start(QStringLiteral(ZERDO_GAME), {});
+  QVERIFY(game.waitForStarted());
+  // Sent once the game handles SIGTERM (bit 15 of SigCgt), so that the
+  // signal does not meet the default action of a process still starting.
+  const QString status = QStringLiteral("/proc/%1/status").arg(game.processId());
+  auto catches_sigterm = [&] {
+    QFile f(status);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray& line : f.readAll().split('\n'))
+      if (line.startsWith("SigCgt:"))
+        return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1) != 0;
+    return false;
+  };
+  QTRY_VERIFY_WITH_TIMEOUT(catches_sigterm(), 30000);
+  QCOMPARE(::kill(static_cast<pid_t>(game.processId()), SIGTERM), 0);
+  QVERIFY(game.waitForFinished(30000));
+  QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(game.exitCode(), 0);
+  const SettingsStore store(config.filePath("Zerdo/Zerdo.conf"));
+  QCOMPARE(store.get("Settings", "Version", "-"), std::string("1.1.6"));
+  QCOMPARE(store.get("Settings", "StufeNr", "-"), std::string("B3"));
+  QCOMPARE(store.get("Settings", "MinTime 1", "-"), std::string("500"));
+  QCOMPARE(store.get("Settings", "MainWidth", "-"), std::string("11895"));
+  QCOMPARE(store.get("Settings", "Check", "-"),
+           std::to_string(2700000 - 30000 + 500 + 65 + 110 * 2 + 110 * 3));
+}
+
+void MainWindowTest::new_puzzles_differ_from_launch_to_launch() {
+  std::vector<CardTable> first_new;
+  for (int launch = 0; launch < 3; ++launch) {
+    window_->menu_action("mnuFileNew")->trigger();
+    first_new.push_back(window_->frm().state().sn);
+    window_->menu_action("mnuFileExit")->trigger();
+    QTest::qWait(3);  // the seed is the time of day in milliseconds
+    window_ = std::make_unique<MainWindow>();
+    window_->start();
+  }
+  QVERIFY(!(first_new[0] == first_new[1]));
+  QVERIFY(!(first_new[1] == first_new[2]));
 }
 
 QTEST_MAIN(MainWindowTest)
