@@ -33,10 +33,10 @@ void Generator::calc_anker(Int r, int /*column*/) {
 void Generator::min_anker(Int first) {
   for (int r = first < 1 ? 1 : first; r <= shape_.field_count && r <= kRecords; ++r) {
     if (sn_(r, sn_anker) == 0) continue;
-    if (shape_.range_code == 1)
-      sn_field_check_3x3(static_cast<Int>(r));
-    else if (shape_.range_code == 2)
+    if (shape_.is_4x4())
       sn_field_check_4x4(static_cast<Int>(r));
+    else
+      sn_field_check_3x3(static_cast<Int>(r));
   }
 }
 
@@ -45,7 +45,7 @@ void Generator::sn_field_check_4x4(Int r) { sn_field_check(r, kBoard4x4, 4); }
 
 Long Generator::anchor_sperre(Long box, Long anchor) const {
   // A cell pair off the board has no entry: no borderless cells.
-  if (shape_.range_code == 1) {
+  if (!shape_.is_4x4()) {
     if (box < 1 || box > 9 || anchor < 1 || anchor > 9) return 0;
     return anchors_.sperre_3x3[static_cast<std::size_t>(box)][static_cast<std::size_t>(anchor)];
   }

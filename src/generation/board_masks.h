@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/board_shape.h"
 #include "model/types.h"
 
 namespace zerdo {
@@ -35,8 +36,8 @@ constexpr BoardMasks kBoard4x4{
 // clang-format on
 
 // The masks of the board in force: range code 1 is the 3x3 board, any other the 4x4.
-inline const BoardMasks& board_masks(Int range_code) {
-  return range_code == 1 ? kBoard3x3 : kBoard4x4;
+inline const BoardMasks& board_masks(const BoardShape& shape) {
+  return shape.is_4x4() ? kBoard4x4 : kBoard3x3;
 }
 
 }  // namespace zerdo

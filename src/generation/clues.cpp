@@ -107,7 +107,7 @@ void Generator::calc_disabled(Int r, int column) {
   const int count = shape_.field_count;
   const int n = shape_.side;
   const Long f0 = sn_(r, sn_field);
-  const BoardMasks& m = board_masks(shape_.range_code);
+  const BoardMasks& m = board_masks(shape_);
 
   if (chance(25)) {
     // Only the row and the column through the card's own field keep borders.

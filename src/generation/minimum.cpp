@@ -24,7 +24,7 @@ void Generator::minimum_with(Int r, Long taken_before_r) {
   if (f < 1 || f > n * n || n < 1 || n > 4) return;
   // Anchored cards keep their clue.
   if (sn_(r, sn_anker) != 0) return;
-  const BoardMasks& m = board_masks(shape_.range_code);
+  const BoardMasks& m = board_masks(shape_);
   const auto cell = static_cast<std::size_t>(f);
   const int row = m.row_of[cell];
   const int col = m.col_of[cell];
@@ -46,7 +46,7 @@ void Generator::minimum_with(Int r, Long taken_before_r) {
 void Generator::verschiebe(Int r, bool rows, int own) {
   if (!chance(80)) return;  // one time in five the strip stays on its own line
   const int n = shape_.side;
-  const BoardMasks& m = board_masks(shape_.range_code);
+  const BoardMasks& m = board_masks(shape_);
   const auto& lines = rows ? m.row : m.col;
 
   // The lines other than the own one, in order (the third only on 4x4).

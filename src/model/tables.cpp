@@ -11,8 +11,9 @@ void FixedTables::fill() {
   }
   picture_of_piece = kPictureOfPiece;
   for (int k = 1; k <= kPieceIds; ++k) {
-    piece_of_picture[1][static_cast<std::size_t>(k)] = k >= 10 ? Int{0} : getplatz(*this, 1, k);
-    piece_of_picture[2][static_cast<std::size_t>(k)] = getplatz(*this, 2, k);
+    const auto K = static_cast<std::size_t>(k);
+    piece_of_picture[kRange3x3][K] = k >= 10 ? Int{0} : getplatz(*this, kRange3x3, k);
+    piece_of_picture[kRange4x4][K] = getplatz(*this, kRange4x4, k);
   }
 }
 

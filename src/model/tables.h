@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "model/board_shape.h"
 #include "model/pictures.h"
 #include "model/types.h"
 

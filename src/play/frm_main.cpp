@@ -12,10 +12,10 @@ FrmMain::FrmMain(Platform& platform) : platform_(platform) {
   generator_ = std::make_unique<Generator>(s_.sn, s_.shape, s_.tables, s_.anchors,
                                            static_cast<GeneratorHost&>(*this));
   build_menus();
-  panels_[1].width = static_cast<Int>(window_.width - 3250);
-  panels_[2].width = 800;
-  panels_[3].width = 550;
-  panels_[4].width = 1200;
+  panels_[1].width = status_panel1_width(window_.width);
+  panels_[2].width = kStatusPanel2Width;
+  panels_[3].width = kStatusPanel3Width;
+  panels_[4].width = kStatusPanel4Width;
 }
 
 FrmMain::~FrmMain() = default;
@@ -161,7 +161,7 @@ void FrmMain::Form_Load() {
   if (loaded_) return;
   loaded_ = true;
   work_start();
-  s_.shape.range_code = 1;
+  s_.shape.range_code = kRange3x3;
   panels_[2].text = "run";
   panels_[3].text = s_.version_text;
   setStatusBarZerdo("??", 0, "", false);
@@ -185,8 +185,8 @@ void FrmMain::Form_Load() {
   platform_.seed_random(static_cast<std::uint64_t>(platform_.time_of_day_ms()));
 
   s_.moves = 0;
-  s_.range_stats[1][14] = 0;
-  s_.range_stats[2][14] = 0;
+  s_.range_stats[kRange3x3][kRowNewRecords] = 0;
+  s_.range_stats[kRange4x4][kRowNewRecords] = 0;
   s_.anchors.build();
 
   s_.puzzle_id = stored_puzzle_id;
@@ -211,7 +211,7 @@ void FrmMain::mnuFileExit_Click() { Form_Unload(); }
 void FrmMain::ZerdoTimer_Timer() {
   if (!loaded_) return;
   panels_[4].text = platform_.time_of_day_text();
-  panels_[1].width = clamp16(long{window_.width} - 3250);
+  panels_[1].width = status_panel1_width(window_.width);
   if (platform_.window_state() != WindowState::Normal) return;
   const long sw = platform_.screen_width(), sh = platform_.screen_height();
   if (long{window_.left} + window_.width > sw) window_.left = 0;

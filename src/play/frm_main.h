@@ -8,9 +8,12 @@
 #include "generation/anchor_tables.h"
 #include "generation/generator.h"
 #include "model/card_table.h"
+#include "model/main_window.h"
 #include "model/tables.h"
 #include "model/types.h"
+#include "model/version.h"
 #include "play/platform.h"
+#include "records/records.h"
 #include "view/board_view.h"
 #include "view/controls.h"
 #include "view/menus.h"
@@ -18,6 +21,7 @@
 namespace zerdo {
 
 struct StagedPuzzle;
+enum class Setting;  // records/settings_table.h
 
 struct StatusPanel {
   Int width = 0;
@@ -28,7 +32,7 @@ struct StatusPanel {
 // The main window itself: caption, geometry (twips) and mouse pointer.
 struct WindowModel {
   std::string caption;
-  Int left = 0, top = 0, width = 11895, height = 8040;
+  Int left = 0, top = 0, width = kDefaultWindowWidth, height = kDefaultWindowHeight;
   bool hourglass = false;
 };
 
@@ -50,16 +54,16 @@ struct MainState {
   Int language_code = 0;
   std::string language_name = "Deutsch";
   std::string user_name;
-  std::string version_text = "1.1.6";
+  std::string version_text{kVersion};
   bool anker_option = true;
   Long check_value = 0;
   // Game clock in milliseconds of the platform clock; 0 = not set.
   std::int64_t stop_time = 0;
   std::int64_t clock_base = 0;
-  // range_stats[range][row]: rows 1..9 best time in tenths (30000 none),
-  // 11 won, 12 lost, 14 new records of this run.
-  std::array<std::array<Int, 21>, 3> range_stats{};
-  std::array<std::array<std::string, 10>, 3> record_holder{};
+  // range_stats[range][row]: rows 1..kLevels best time in tenths (kNoRecord
+  // none), kRowWon, kRowLost, kRowNewRecords of this run.
+  RangeStats range_stats{};
+  RecordHolders record_holder{};
   // Scratch of the drag: the last release point, then the snap position.
   Int target_left = 0, target_top = 0;
 };
@@ -190,9 +194,10 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void update_record(bool solved, std::int64_t elapsed_tenths);
 
   // Settings store, player dialog and puzzle files (settings.cpp, puzzle_files.cpp)
-  std::string get_setting(const std::string& key, const std::string& def);
-  void save_setting(const std::string& key, const std::string& value);
-  long long get_number(const std::string& key, long long def, long long lo, long long hi);
+  // The values of kSettings; range and level pick a hall-of-fame key.
+  std::string get_setting(Setting id, int range = 0, int level = 0);
+  long long get_number(Setting id, int range = 0, int level = 0);
+  void save_setting(Setting id, const std::string& value, int range = 0, int level = 0);
   void mnuFileUser_Click();
   bool DialogUser_Click(Form& form, const std::string& control);
   void mnuFileSave_Click();

@@ -21,7 +21,8 @@ void FrmMain::gewinnaussage() {
   const bool right = good == n;
   setStatusBarZerdo(s_.puzzle_id, s_.moves, "", right);
   const int lang = s_.language_code;
-  Int& counter = s_.range_stats[static_cast<std::size_t>(s_.shape.range_code)][right ? 11 : 12];
+  Int& counter =
+      s_.range_stats[static_cast<std::size_t>(s_.shape.range_code)][right ? kRowWon : kRowLost];
   counter = clamp16(long{counter} + 1);
   if (right) {
     const std::string text = s_.moves == n
@@ -50,7 +51,7 @@ void FrmMain::mnuHelpResultEnable_Click() {
 // field whose current piece is wrong.
 void FrmMain::show_solution_window() {
   const int lang = s_.language_code;
-  const bool four = s_.shape.range_code == 2;
+  const bool four = s_.shape.is_4x4();
   const int grow = four ? 960 : 0;
   Form form;
   form.name = "frmLoesung";

@@ -61,7 +61,7 @@ Int FrmMain::welches_feld(Int x, Int y) {
   // twips inside it.
   if (!(y <= y0 + n * h && y + 50L >= y0 && x + 50L >= x0 && x <= x0 + n * w)) return 0;
   const long dx = x + 50L - x0, dy = y + 50L - y0;
-  const bool four = s_.shape.range_code == 2;
+  const bool four = s_.shape.is_4x4();
   const long column = 1 + (dx > w) + (dx > 2 * w) + (four && dx > 3 * w);
   const long row = 1 + (dy > h) + (dy > 2 * h) + (four && dy > 3 * h);
   return static_cast<Int>(column + n * (row - 1));
@@ -75,7 +75,7 @@ void FrmMain::set_left_top_for_field(Int f) {
   const int n = s_.shape.side;
   const int row = (f - 1) / n;
   const int column = f - n * row - 1;
-  const bool four = s_.shape.range_code == 2;
+  const bool four = s_.shape.is_4x4();
   s_.target_left = clamp16(long{L.board_left} + long{L.field_width} * column + (four ? 70 : 80));
   s_.target_top = clamp16(long{L.board_top} + long{L.field_height} * row + (four ? 170 : 100));
 }

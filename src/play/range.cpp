@@ -6,7 +6,7 @@ namespace zerdo {
 
 void FrmMain::set_range_3x3() {
   s_.range_name = "3x3";
-  s_.shape.range_code = 1;
+  s_.shape.range_code = kRange3x3;
   menus_.find("mnuFileSetupRange3x3")->checked = true;
   menus_.find("mnuFileSetupRange4x4")->checked = false;
   set_feld_const();
@@ -15,7 +15,7 @@ void FrmMain::set_range_3x3() {
 
 void FrmMain::set_range_4x4() {
   s_.range_name = "4x4";
-  s_.shape.range_code = 2;
+  s_.shape.range_code = kRange4x4;
   menus_.find("mnuFileSetupRange3x3")->checked = false;
   menus_.find("mnuFileSetupRange4x4")->checked = true;
   set_feld_const();
@@ -56,8 +56,7 @@ void FrmMain::set_feld_const() {
   s_.shape.side = static_cast<Int>(view_.side());
   if (window_.width != L.window_width) window_.width = L.window_width;
   if (window_.height != L.window_height) window_.height = L.window_height;
-  panels_[1].width = static_cast<Int>(
-      L.window_width - (panels_[2].width + panels_[3].width + panels_[4].width + 700));
+  panels_[1].width = status_panel1_width(L.window_width);
 }
 
 void FrmMain::set_form_caption() {

@@ -117,7 +117,7 @@ void FrmMain::mnuFileSonst_Click() {
 void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_again,
                               bool regenerate_on_change, bool force_3x3) {
   bool regenerate = false;
-  if (force_3x3 && s_.shape.range_code != 1) {
+  if (force_3x3 && s_.shape.is_4x4()) {
     regenerate = true;
     set_range_3x3_neu();
   }

@@ -1,33 +1,43 @@
 // Reading and writing what the game keeps between runs, the hall of fame and
 // the player name.
+#include "model/board_shape.h"
 #include "play/frm_main.h"
 #include "records/records.h"
+#include "records/settings_table.h"
 #include "texts/records.h"
 #include "texts/windows.h"
 
 namespace zerdo {
-std::string FrmMain::get_setting(const std::string& key, const std::string& def) {
-  return platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection), key, def);
+// A stored text; a missing key gives the default of kSettings.
+std::string FrmMain::get_setting(Setting id, int range, int level) {
+  return platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection),
+                               setting_key(id, range, level),
+                               std::string(setting_row(id).text_default));
 }
 
-void FrmMain::save_setting(const std::string& key, const std::string& value) {
-  platform_.save_setting(std::string(kStoreApp), std::string(kStoreSection), key, value);
+// A stored number within the range of kSettings; a missing key, text that is
+// no number and a number out of range all give the default.
+long long FrmMain::get_number(Setting id, int range, int level) {
+  const SettingRow& row = setting_row(id);
+  const std::string text =
+      platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection),
+                            setting_key(id, range, level), std::to_string(row.number_default));
+  return parse_stored_number(text, row.lo, row.hi).value_or(row.number_default);
 }
 
-// A stored number within lo..hi; a missing key, text that is no number and a
-// number out of range all give def.
-long long FrmMain::get_number(const std::string& key, long long def, long long lo, long long hi) {
-  return parse_stored_number(get_setting(key, std::to_string(def)), lo, hi).value_or(def);
+void FrmMain::save_setting(Setting id, const std::string& value, int range, int level) {
+  platform_.save_setting(std::string(kStoreApp), std::string(kStoreSection),
+                         setting_key(id, range, level), value);
 }
 
 void FrmMain::load_settings() {
   // Window geometry (twips). A size that is not positive, or a position that
   // would leave no part of the window on the screen, counts as missing.
   const Int sw = platform_.screen_width(), sh = platform_.screen_height();
-  const long long left = get_number("MainLeft", 0, -32768, 32767);
-  const long long top = get_number("MainTop", 0, -32768, 32767);
-  const long long width = get_number("MainWidth", 11895, 1, 32767);
-  const long long height = get_number("MainHeight", 8040, 1, 32767);
+  const long long left = get_number(Setting::MainLeft);
+  const long long top = get_number(Setting::MainTop);
+  const long long width = get_number(Setting::MainWidth);
+  const long long height = get_number(Setting::MainHeight);
   auto on_screen = [](long long pos, long long size, Int screen) {
     return screen <= 0 || (pos < screen && pos + size > 0);
   };
@@ -36,26 +46,25 @@ void FrmMain::load_settings() {
   window_.left = on_screen(left, width, sw) ? static_cast<Int>(left) : Int{0};
   window_.top = on_screen(top, height, sh) ? static_cast<Int>(top) : Int{0};
 
-  s_.level = static_cast<Int>(get_number("Stufe", 1, 1, kLevels));
-  s_.puzzle_id = get_setting("StufeNr", "A1");
-  s_.user_name = get_setting("LastUser", "");
+  s_.level = static_cast<Int>(get_number(Setting::Stufe));
+  s_.puzzle_id = get_setting(Setting::StufeNr);
+  s_.user_name = get_setting(Setting::LastUser);
 
   // The language is in force before the record check, whose message uses it.
-  apply_language_name(get_setting("Language", "Deutsch"));
+  apply_language_name(get_setting(Setting::Language));
 
-  for (int r = 1; r <= 2; ++r)
+  for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
-      s_.range_stats[R][L] =
-          static_cast<Int>(get_number(min_time_key(r, level), kNoRecord, 0, kNoRecord));
-      s_.record_holder[R][L] = get_setting(bester_key(r, level), "");
+      s_.range_stats[R][L] = static_cast<Int>(get_number(Setting::MinTime, r, level));
+      s_.record_holder[R][L] = get_setting(Setting::Bester, r, level);
     }
   s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // trims the holders
 
-  const Long stored_check = static_cast<Long>(get_number("Check", 0, INT32_MIN, INT32_MAX));
-  s_.anker_option = get_number("Anker", 1, 0, 1) != 0;
+  const Long stored_check = static_cast<Long>(get_number(Setting::Check));
+  s_.anker_option = get_number(Setting::Anker) != 0;
   menus_.find("mnuFileSetupAnker")->checked = s_.anker_option;
-  const std::string stored_version = get_setting("Version", "1.1.x");
+  const std::string stored_version = get_setting(Setting::Version);
 
   if (records_tampered(stored_version, s_.version_text, stored_check, s_.check_value)) {
     const MessageText m = record_check_message(s_.language_code);
@@ -63,9 +72,9 @@ void FrmMain::load_settings() {
     wipe_records(s_.range_stats, s_.record_holder);
   }
 
-  set_run_mode(get_setting("Mode", "run") == "run");
+  set_run_mode(get_setting(Setting::Mode) == "run");
   // Form_Load sets the range up from this; a name it does not know means 3x3.
-  s_.range_name = get_setting("Range", "3x3");
+  s_.range_name = get_setting(Setting::Range);
   if (s_.range_name != "4x4") s_.range_name = "3x3";
 }
 
@@ -80,19 +89,21 @@ void FrmMain::keep_stored_records() {
   };
   RangeStats stats{};
   RecordHolders holders{};
-  for (int r = 1; r <= 2; ++r)
+  const SettingRow& min_time = setting_row(Setting::MinTime);
+  for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
-      const auto time = stored(min_time_key(r, level));
+      const auto time = stored(setting_key(Setting::MinTime, r, level));
       const std::optional<long long> parsed =
-          time ? parse_stored_number(*time, 0, kNoRecord) : kNoRecord;
+          time ? parse_stored_number(*time, min_time.lo, min_time.hi) : min_time.number_default;
       if (!parsed) return;
       stats[R][L] = static_cast<Int>(*parsed);
-      holders[R][L] = stored(bester_key(r, level)).value_or("");
+      holders[R][L] = stored(setting_key(Setting::Bester, r, level)).value_or("");
     }
-  const auto check = stored("Check");
+  const SettingRow& check_row = setting_row(Setting::Check);
+  const auto check = stored(std::string(check_row.key));
   const auto stored_check =
-      check ? parse_stored_number(*check, INT32_MIN, INT32_MAX) : std::nullopt;
+      check ? parse_stored_number(*check, check_row.lo, check_row.hi) : std::nullopt;
   if (!stored_check || static_cast<Long>(*stored_check) != check_value_of(stats, holders)) return;
   keep_better_records(stats, holders, s_.range_stats, s_.record_holder);
 }
@@ -107,21 +118,21 @@ void FrmMain::write_store(bool everything) {
   // A minimized window reports no useful geometry: the stored one stays, and
   // everything else (records of this run included) is written as usual.
   if (everything && platform_.window_state() != WindowState::Minimized) {
-    save_setting("MainLeft", std::to_string(window_.left));
-    save_setting("MainTop", std::to_string(window_.top));
-    save_setting("MainWidth", std::to_string(window_.width));
-    save_setting("MainHeight", std::to_string(window_.height));
+    save_setting(Setting::MainLeft, std::to_string(window_.left));
+    save_setting(Setting::MainTop, std::to_string(window_.top));
+    save_setting(Setting::MainWidth, std::to_string(window_.width));
+    save_setting(Setting::MainHeight, std::to_string(window_.height));
   }
   if (everything) {
-    save_setting("Stufe", std::to_string(s_.level));
-    save_setting("StufeNr", s_.puzzle_id);
-    save_setting("LastUser", s_.user_name);
+    save_setting(Setting::Stufe, std::to_string(s_.level));
+    save_setting(Setting::StufeNr, s_.puzzle_id);
+    save_setting(Setting::LastUser, s_.user_name);
   }
-  for (int r = 1; r <= 2; ++r)
+  for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
-      save_setting(min_time_key(r, level), std::to_string(s_.range_stats[R][L]));
-      save_setting(bester_key(r, level), s_.record_holder[R][L]);  // as entered
+      save_setting(Setting::MinTime, std::to_string(s_.range_stats[R][L]), r, level);
+      save_setting(Setting::Bester, s_.record_holder[R][L], r, level);  // as entered
     }
   if (everything) {
     s_.check_value = check_value_of(s_.range_stats, s_.record_holder);  // over the trimmed names
@@ -131,15 +142,15 @@ void FrmMain::write_store(bool everything) {
     RecordHolders holders = s_.record_holder;
     s_.check_value = check_value_of(stats, holders);
   }
-  if (everything) save_setting("Mode", s_.mode_text);
-  save_setting("Check", std::to_string(s_.check_value));
+  if (everything) save_setting(Setting::Mode, s_.mode_text);
+  save_setting(Setting::Check, std::to_string(s_.check_value));
   if (everything) {
-    save_setting("Language", s_.language_name);
-    save_setting("Range", s_.range_name);
-    save_setting("Anker", s_.anker_option ? "1" : "0");
+    save_setting(Setting::Language, s_.language_name);
+    save_setting(Setting::Range, s_.range_name);
+    save_setting(Setting::Anker, s_.anker_option ? "1" : "0");
   }
   // The check value is this version's.
-  save_setting("Version", s_.version_text);
+  save_setting(Setting::Version, s_.version_text);
   if (const auto failure = platform_.flush_settings()) {
     const MessageText m =
         records_not_saved_message(s_.language_code, failure->path, failure->reason);

@@ -66,7 +66,7 @@ Long hexwert(std::string& name) {
 
 Long check_value_of(RangeStats& stats, RecordHolders& holders) {
   std::uint32_t sum = 0;
-  for (int r = 1; r <= 2; ++r)
+  for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       sum += static_cast<std::uint32_t>(stats[r][level]) * static_cast<std::uint32_t>(level);
       sum += static_cast<std::uint32_t>(hexwert(holders[r][level]));
@@ -80,7 +80,7 @@ bool records_tampered(std::string_view stored_version, std::string_view version_
 }
 
 void wipe_records(RangeStats& stats, RecordHolders& holders) {
-  for (int r = 1; r <= 2; ++r)
+  for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
       stats[r][level] = kNoRecord;
       holders[r][level].clear();

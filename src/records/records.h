@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/board_shape.h"
 #include "model/number_text.h"
 #include "model/types.h"
 
@@ -13,14 +14,16 @@ namespace zerdo {
 // Per board range (1 = 3x3, 2 = 4x4): rows 1..9 best time of level A..I in
 // tenths of a second (kNoRecord = none), 11 won, 12 lost, 14 new records of
 // this run. Holders by range and level 1..9, "" = none.
-using RangeStats = std::array<std::array<Int, 21>, 3>;
-using RecordHolders = std::array<std::array<std::string, 10>, 3>;
-
 constexpr Int kNoRecord = 30000;  // tenths of a second
 constexpr int kLevels = 9;
 constexpr int kRowWon = 11;
 constexpr int kRowLost = 12;
 constexpr int kRowNewRecords = 14;
+
+using RangeStatsRow = std::array<Int, 21>;                      // one range's rows
+using RecordHoldersRow = std::array<std::string, kLevels + 1>;  // one range's holders
+using RangeStats = std::array<RangeStatsRow, 3>;
+using RecordHolders = std::array<RecordHoldersRow, 3>;
 
 // Where the store keeps everything.
 constexpr std::string_view kStoreApp = "Zerdo";

@@ -8,7 +8,6 @@ namespace zerdo {
 namespace {
 
 constexpr char kBreak = '\r';
-constexpr Int kNoTime = 30000;
 
 // The verdict on the player; later rules replace earlier ones.
 Texts verdict(int won, int lost) {
@@ -39,22 +38,21 @@ std::string tenths_text(Int tenths) {
   return (v < 0 ? "-" : "") + digits.substr(0, digits.size() - 1) + "." + digits.back();
 }
 
-MessageText tip_of_the_day(const std::array<Int, 21>& stats,
-                           const std::array<std::string, 10>& holders, std::string_view range_name,
-                           Int language_code) {
+MessageText tip_of_the_day(const RangeStatsRow& stats, const RecordHoldersRow& holders,
+                           std::string_view range_name, Int language_code) {
   namespace w = tip_words;
   const Int c = language_code;
-  const int won = stats[11], lost = stats[12], records = stats[14];
+  const int won = stats[kRowWon], lost = stats[kRowLost], records = stats[kRowNewRecords];
   const int total = won + lost;
 
   std::string text = std::string(in(w::kRangeLabel, c)) + std::string(range_name) + kBreak +
                      std::string(in(verdict(won, lost), c)) + kBreak;
-  for (int level = 1; level <= 9; ++level) {
+  for (int level = 1; level <= kLevels; ++level) {
     const auto L = static_cast<std::size_t>(level);
     text += kBreak;
     text += "   ";
     text += static_cast<char>('A' + level - 1);
-    if (stats[L] == kNoTime) {
+    if (stats[L] == kNoRecord) {
       text += " = ---";
       continue;
     }

@@ -4,18 +4,18 @@
 #include <string_view>
 
 #include "model/types.h"
+#include "records/records.h"
 #include "texts/messages.h"
 
 namespace zerdo {
 
 // The tip of the day and the statistics of one board range, as the tip frame
 // shows them (the text's lines broken by a single carriage return): stats is
-// the range's row of range_stats (rows 1..9 best times in tenths of a second,
-// 30000 none; 11 won, 12 lost, 14 new records of this run), holders the
-// range's record holders by level 1..9.
-MessageText tip_of_the_day(const std::array<Int, 21>& stats,
-                           const std::array<std::string, 10>& holders, std::string_view range_name,
-                           Int language_code);
+// the range's row of range_stats (rows 1..kLevels best times in tenths of a
+// second, kNoRecord none; kRowWon, kRowLost, kRowNewRecords of this run),
+// holders the range's record holders by level.
+MessageText tip_of_the_day(const RangeStatsRow& stats, const RecordHoldersRow& holders,
+                           std::string_view range_name, Int language_code);
 
 // A best time in tenths of a second as seconds with one decimal and no
 // leading zero: 834 gives "83.4", 5 gives ".5", 0 gives ".0".

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "model/board_shape.h"
 #include "model/pictures.h"
 #include "texts/captions.h"
 
@@ -79,7 +80,7 @@ BoardView::BoardView() {
 }
 
 const Layout& BoardView::set_feld_const(int range_code) {
-  const bool four = range_code != 1;
+  const bool four = range_code == kRange4x4;
   layout_ = four ? &kLayout4x4 : &kLayout3x3;
   const Layout& L = *layout_;
   field_count_ = four ? 16 : 9;

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "model/card_table.h"
+#include "model/main_window.h"
 #include "model/types.h"
 #include "view/controls.h"
 
@@ -33,7 +34,7 @@ struct Layout {
 constexpr Layout kLayout3x3{
     32, 180, 4020, 960, 960, 3360, 120, 2880, 2400, 590, 660, 600, 240, 540, 960, 960,
     60, 120, 3015, 3255,   60, 3720, 3015, 3255,   180, 3960, 855, 975,
-    2595, 2055, 555, 615, 8820, 4620, 11895, 8040};
+    2595, 2055, 555, 615, 8820, 4620, kDefaultWindowWidth, kDefaultWindowHeight};
 constexpr Layout kLayout4x4{
     85, 180, 4800, 960, 960, 4200, 120, 2700, 2200, 590, 490, 460, 240, 540, 960, 960,
     60, 120, 4000, 4260,   60, 4520, 4000, 4260,   180, 4800, 855, 975,

@@ -1,0 +1,24 @@
+#pragma once
+#include "model/types.h"
+
+namespace zerdo {
+
+// The main window at its first start and on the 3x3 board, in twips.
+constexpr Int kDefaultWindowWidth = 11895;
+constexpr Int kDefaultWindowHeight = 8040;
+
+// The status bar: panels 2 to 4 have fixed widths, and panel 1 takes what the
+// window leaves of its width after them and the margin.
+constexpr Int kStatusPanel2Width = 800;
+constexpr Int kStatusPanel3Width = 550;
+constexpr Int kStatusPanel4Width = 1200;
+constexpr Int kStatusBarMargin = 700;
+constexpr Int kStatusFixedWidth =
+    kStatusPanel2Width + kStatusPanel3Width + kStatusPanel4Width + kStatusBarMargin;  // 3250
+
+// The width of status panel 1 in a window window_width twips wide.
+constexpr Int status_panel1_width(long long window_width) {
+  return clamp16(window_width - kStatusFixedWidth);
+}
+
+}  // namespace zerdo
