@@ -89,7 +89,7 @@ void wipe_records(RangeStats& stats, RecordHolders& holders) {
 
 void keep_better_records(const RangeStats& other_stats, const RecordHolders& other_holders,
                          RangeStats& stats, RecordHolders& holders) {
-  for (int r = 1; r <= 2; ++r)
+  for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level)
       if (other_stats[r][level] < stats[r][level]) {
         stats[r][level] = other_stats[r][level];
