@@ -50,6 +50,7 @@ void FrmMain::build_menus() {
   add("mnuFileSetupRange3x3", "mnuFileSetupRange");
   add("mnuFileSetupRange4x4", "mnuFileSetupRange");
   add("mnuFileSetupAnker", "mnuFileSetup");
+  add("mnuFileSetupColourMarks", "mnuFileSetup", {}, true);
   add("mnuFileSonst", "mnuFile", "Ctrl+N");
   add("mnuFileSave", "mnuFile", {}, true);
   add("mnuFileLoad", "mnuFile");
@@ -101,6 +102,7 @@ void FrmMain::run_menu(std::string_view name) {
       {"mnuFileSetupRange3x3", &FrmMain::mnuFileSetupRange3x3_Click},
       {"mnuFileSetupRange4x4", &FrmMain::mnuFileSetupRange4x4_Click},
       {"mnuFileSetupAnker", &FrmMain::mnuFileSetupAnker_Click},
+      {"mnuFileSetupColourMarks", &FrmMain::mnuFileSetupColourMarks_Click},
       {"mnuHelpResultEnable", &FrmMain::mnuHelpResultEnable_Click},
   };
   for (const auto& [item, handler] : kHandlers)
@@ -136,6 +138,7 @@ void FrmMain::show_form(Form& form) {
   auto it = std::find_if(forms_.begin(), forms_.end(),
                          [&](const std::unique_ptr<Form>& f) { return f->name == form.name; });
   if (it == forms_.end()) it = forms_.insert(forms_.end(), std::make_unique<Form>());
+  form.colour_marks = s_.colour_marks;
   **it = form;
   platform_.show_modal(form, *this);
 }

@@ -56,6 +56,9 @@ struct MainState {
   std::string user_name;
   std::string version_text{kVersion};
   bool anker_option = true;
+  // Every coloured picture also carries a pattern of its colour, for players
+  // who do not tell the colours apart (mnuFileSetupColourMarks).
+  bool colour_marks = false;
   Long check_value = 0;
   // Game clock in milliseconds of the platform clock; 0 = not set.
   std::int64_t stop_time = 0;
@@ -180,6 +183,7 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void mnuFileSetupRange3x3_Click();
   void mnuFileSetupRange4x4_Click();
   void mnuFileSetupAnker_Click();
+  void mnuFileSetupColourMarks_Click();
   void set_feld_const();
   void set_form_caption();
 

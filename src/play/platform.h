@@ -35,6 +35,7 @@ struct Form {
   std::string caption;
   Int width = 0, height = 0;  // twips
   ControlSet controls;
+  bool colour_marks = false;  // its pictures carry the patterns of their colours
 };
 
 class FormHandler {

@@ -1,4 +1,5 @@
-// The board range (3x3 or 4x4), the anchor option and the window caption.
+// The board range (3x3 or 4x4), the anchor and colour-pattern options and the
+// window caption.
 #include "play/frm_main.h"
 #include "texts/captions.h"
 
@@ -48,6 +49,12 @@ void FrmMain::mnuFileSetupAnker_Click() {
   MenuItem* m = menus_.find("mnuFileSetupAnker");
   s_.anker_option = !m->checked;
   m->checked = s_.anker_option;
+}
+
+void FrmMain::mnuFileSetupColourMarks_Click() {
+  MenuItem* m = menus_.find("mnuFileSetupColourMarks");
+  s_.colour_marks = !m->checked;
+  m->checked = s_.colour_marks;
 }
 
 void FrmMain::set_feld_const() {

@@ -64,6 +64,8 @@ void FrmMain::load_settings() {
   const Long stored_check = static_cast<Long>(get_number(Setting::Check));
   s_.anker_option = get_number(Setting::Anker) != 0;
   menus_.find("mnuFileSetupAnker")->checked = s_.anker_option;
+  s_.colour_marks = get_number(Setting::ColourMarks) != 0;
+  menus_.find("mnuFileSetupColourMarks")->checked = s_.colour_marks;
   const std::string stored_version = get_setting(Setting::Version);
 
   if (records_tampered(stored_version, s_.version_text, stored_check, s_.check_value)) {
@@ -148,6 +150,11 @@ void FrmMain::write_store(bool everything) {
     save_setting(Setting::Language, s_.language_name);
     save_setting(Setting::Range, s_.range_name);
     save_setting(Setting::Anker, s_.anker_option ? "1" : "0");
+    // The colour patterns are kept once a player has switched them on; a
+    // store that never had them stays as it was (a number setting reads ""
+    // as text only when its key is missing).
+    if (s_.colour_marks || !get_setting(Setting::ColourMarks).empty())
+      save_setting(Setting::ColourMarks, s_.colour_marks ? "1" : "0");
   }
   // The check value is this version's.
   save_setting(Setting::Version, s_.version_text);

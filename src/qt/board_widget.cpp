@@ -63,8 +63,10 @@ const Control* BoardWidget::piece_control(int k) const {
 
 void BoardWidget::sync() {
   const std::vector<Control>& now = frm_.controls().all();
-  if (now.size() != shown_.size()) {
+  // The colour patterns switched on or off change every picture at once.
+  if (now.size() != shown_.size() || frm_.state().colour_marks != marks_shown_) {
     shown_ = now;
+    marks_shown_ = frm_.state().colour_marks;
     update();
     return;
   }
@@ -92,7 +94,8 @@ void BoardWidget::sync() {
 }
 
 void BoardWidget::prepare_looks() {
-  looks_ = zerdo::prepare_looks(frm_.controls(), devicePixelRatioF());
+  looks_ =
+      zerdo::prepare_looks(frm_.controls(), devicePixelRatioF(), {}, frm_.state().colour_marks);
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
@@ -103,9 +106,11 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   if (looks_.valid()) cache_looks(looks_.get());
   // Looks new to this paint (another puzzle's pictures, another size) are
   // drawn on a worker too, all at once, before anything is painted.
-  cache_looks(zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside).get());
+  const bool marks = frm_.state().colour_marks;
+  cache_looks(
+      zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside, marks).get());
   p.fillRect(event->rect(), control_back_colour(Control{}));
-  paint_controls(p, frm_.controls(), outside);
+  paint_controls(p, frm_.controls(), outside, marks);
   paint_focus(p);
 }
 

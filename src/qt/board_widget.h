@@ -80,6 +80,7 @@ class BoardWidget : public QWidget {
   int drag_ = 0;                            // picture id held by the mouse
   bool tip_pressed_ = false;                // the press went down on the tip frame
   std::vector<Control> shown_;              // the controls as sync last saw them
+  bool marks_shown_ = false;                // the colour patterns as sync last saw them
   std::future<RenderedLooks> looks_;        // looks begun by prepare_looks
   std::optional<CursorStop> cursor_;        // the keyboard cursor
   bool show_focus_ = false;                 // the keyboard was used since the last click

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/pictures.h"
 #include "qt/piece_painter.h"
 #include "view/board_view.h"
 
@@ -111,17 +112,17 @@ struct PlacedLook {
 
 // The look a control is drawn from, if any: pieces and pictures, card
 // sheets, the cells of a card's small board and the fields of the board.
-std::optional<PlacedLook> control_look(const Control& c) {
+std::optional<PlacedLook> control_look(const Control& c, bool colour_marks) {
   switch (c.kind) {
     case ControlKind::Picture: {
       if (c.picture <= 0) return std::nullopt;
       const QRectF r = control_rect(c);
-      return PlacedLook{picture_look(r.size(), c.picture), r.topLeft()};
+      return PlacedLook{picture_look(r.size(), c.picture, colour_marks), r.topLeft()};
     }
     case ControlKind::TextBox: {
       if (c.picture <= 0) return std::nullopt;
       const QRectF r = control_pixel_rect(c);
-      return PlacedLook{picture_look(r.size(), c.picture), r.topLeft()};
+      return PlacedLook{picture_look(r.size(), c.picture, colour_marks), r.topLeft()};
     }
     case ControlKind::Frame: {
       const QRectF r = control_pixel_rect(c);
@@ -216,7 +217,7 @@ void paint_frame(QPainter& p, const Control& c) {
     return;
   }
   if (is_card_cell(c) || is_card(c) || is_board_field(c)) {
-    if (const auto look = control_look(c)) paint_look(p, *look);
+    if (const auto look = control_look(c, false)) paint_look(p, *look);
     if (is_card(c)) paint_card_tab(p, r, caption_of(c));
     if (!is_board_field(c)) return;
   } else if (border) {
@@ -255,9 +256,9 @@ void paint_piece_highlight(QPainter& p, const QRectF& r) {
   p.restore();
 }
 
-void paint_text_box(QPainter& p, const Control& c) {
+void paint_text_box(QPainter& p, const Control& c, bool colour_marks) {
   const QRectF r = control_pixel_rect(c);
-  if (const auto look = control_look(c)) {
+  if (const auto look = control_look(c, colour_marks)) {
     paint_look(p, *look);
   } else if (c.name == "Text_grau") {
     // The must-field box: a grey plate sunk into the cell.
@@ -284,9 +285,15 @@ void paint_label(QPainter& p, const Control& c) {
 
 }  // namespace
 
-Look picture_look(const QSizeF& size, int picture_id) {
-  return Look{QStringLiteral("picture") + QString::number(picture_id), size,
-              [picture_id](QPainter& q, const QRectF& at) { paint_picture(q, at, picture_id); }};
+Look picture_look(const QSizeF& size, int picture_id, bool colour_marks) {
+  // Only pieces and blots have a colour, so only they have a second look.
+  const bool marked = colour_marks && picture_id >= 1 && picture_id <= kPictureIds &&
+                      kPictures[static_cast<std::size_t>(picture_id)].colour != 0;
+  return Look{QStringLiteral("picture") + QString::number(picture_id) +
+                  (marked ? QStringLiteral("marked") : QString()),
+              size, [picture_id, marked](QPainter& q, const QRectF& at) {
+                paint_picture(q, at, picture_id, marked);
+              }};
 }
 
 QString look_key(const Look& look, qreal dpr) {
@@ -318,12 +325,13 @@ QImage render_look(const Look& look, qreal dpr) {
 }
 
 std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
-                                         const std::function<bool(const Control&)>& skip) {
+                                         const std::function<bool(const Control&)>& skip,
+                                         bool colour_marks) {
   std::vector<std::pair<QString, Look>> missing;
   QSet<QString> seen;
   for (const Control& c : set.all()) {
     if (!c.visible || c.width <= 0 || c.height <= 0 || (skip && skip(c))) continue;
-    const auto placed = control_look(c);
+    const auto placed = control_look(c, colour_marks);
     if (!placed) continue;
     QString key = look_key(placed->look, dpr);
     QPixmap cached;
@@ -374,7 +382,7 @@ QFont caption_font() {
 }
 
 void paint_controls(QPainter& p, const ControlSet& set,
-                    const std::function<bool(const Control&)>& skip) {
+                    const std::function<bool(const Control&)>& skip, bool colour_marks) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -399,13 +407,13 @@ void paint_controls(QPainter& p, const ControlSet& set,
         break;
       case ControlKind::Picture:
         if (c.border.value_or(0) != 0) paint_piece_highlight(p, control_rect(c));
-        if (const auto look = control_look(c))
+        if (const auto look = control_look(c, colour_marks))
           paint_look(p, *look);
         else
           paint_program_icon(p, control_rect(c));
         break;
       case ControlKind::TextBox:
-        paint_text_box(p, c);
+        paint_text_box(p, c, colour_marks);
         break;
       case ControlKind::Label:
         paint_label(p, c);

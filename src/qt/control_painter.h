@@ -39,8 +39,10 @@ struct Look {
   std::function<void(QPainter&, const QRectF&)> draw;
 };
 
-// The look of picture id (a piece, blot, cross, ...) at size.
-Look picture_look(const QSizeF& size, int picture_id);
+// The look of picture id (a piece, blot, cross, ...) at size; with
+// colour_marks, pieces and blots carry the pattern of their colour, under a
+// name of their own.
+Look picture_look(const QSizeF& size, int picture_id, bool colour_marks = false);
 // The cache key of look at pixel ratio dpr.
 QString look_key(const Look& look, qreal dpr);
 // The look drawn into a transparent image of its size at pixel ratio dpr
@@ -55,15 +57,19 @@ using RenderedLooks = std::vector<std::pair<QString, QImage>>;
 // On the window's thread the paint engine splits every larger fill across
 // threads, which costs more than the fill itself for shapes this small; on a
 // worker it does not, and the window's thread can go on meanwhile.
+// colour_marks as for picture_look.
 std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
-                                         const std::function<bool(const Control&)>& skip = {});
+                                         const std::function<bool(const Control&)>& skip = {},
+                                         bool colour_marks = false);
 // Puts rendered looks into the look cache (window's thread only).
 void cache_looks(const RenderedLooks& looks);
 
 // Paints every visible control of set in order (later ones on top), except
-// those skip returns true for (controls shown by real widgets).
+// those skip returns true for (controls shown by real widgets); pictures
+// with the patterns of their colours when colour_marks is set.
 void paint_controls(QPainter& p, const ControlSet& set,
-                    const std::function<bool(const Control&)>& skip = {});
+                    const std::function<bool(const Control&)>& skip = {},
+                    bool colour_marks = false);
 
 // The topmost visible control under point (logical pixels) that accepts
 // returns true for; nullptr when there is none.

@@ -98,7 +98,7 @@ void FormDialog::reject() { press(""); }
 void FormDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), control_back_colour(Control{}));
-  paint_controls(p, form_.controls, is_widget);
+  paint_controls(p, form_.controls, is_widget, form_.colour_marks);
 }
 
 }  // namespace zerdo

@@ -13,6 +13,7 @@ namespace zerdo {
 namespace {
 
 constexpr int kShapeTriangle = 1, kShapeCircle = 2, kShapeSquare = 3, kShapePlus = 4;
+constexpr int kColourLila = 1, kColourRood = 2, kColourVert = 3, kColourBlau = 4;
 
 // The outline of shape code 1..4 (drei, rund, vier, plus) filling rect.
 QPainterPath shape_path(int shape, const QRectF& r) {
@@ -109,6 +110,21 @@ void paint_solid(QPainter& p, const QPainterPath& path, const QColor& base, qrea
   p.restore();
 }
 
+// Lays the pattern of colour over path (drawn by paint_solid) and draws its
+// outline once more above the pattern's edges.
+void paint_mark(QPainter& p, const QPainterPath& path, int colour, const QRectF& rect, qreal size) {
+  const QPainterPath mark = colour_mark_path(colour, rect).intersected(path);
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 215));
+  p.drawPath(mark);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(piece_colour(colour).darker(170), qMax<qreal>(0.6, size * 0.03), Qt::SolidLine,
+                Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(path);
+  p.restore();
+}
+
 void paint_cross(QPainter& p, const QRectF& r) {
   const qreal s = qMin(r.width(), r.height());
   const qreal m = s * 0.2;
@@ -141,7 +157,50 @@ QColor piece_colour(int colour_code) {
   }
 }
 
-void paint_picture(QPainter& p, const QRectF& rect, int picture_id) {
+QPainterPath colour_mark_path(int colour_code, const QRectF& rect) {
+  const qreal s = qMin(rect.width(), rect.height());
+  const QRectF sq(rect.center().x() - s / 2, rect.center().y() - s / 2, s, s);
+  // Five periods across the picture: at card size a stripe is still two
+  // pixels wide, and the gap between stripes wider still.
+  const qreal period = s / 5, stripe = period * 0.42;
+  QPainterPath mark;
+  switch (colour_code) {
+    case kColourLila:
+      for (qreal x = sq.left() + (period - stripe) / 2; x < sq.right(); x += period)
+        mark.addRect(QRectF(x, sq.top(), stripe, s));
+      break;
+    case kColourRood:
+      for (qreal y = sq.top() + (period - stripe) / 2; y < sq.bottom(); y += period)
+        mark.addRect(QRectF(sq.left(), y, s, stripe));
+      break;
+    case kColourVert: {
+      // Rows of dots, every other row shifted by half a period.
+      const qreal r = period * 0.3;
+      int row = 0;
+      for (qreal y = sq.top() + period / 2; y < sq.bottom(); y += period, ++row)
+        for (qreal x = sq.left() + period / 2 * (row % 2 ? 0 : 1); x <= sq.right(); x += period)
+          mark.addEllipse(QPointF(x, y), r, r);
+      break;
+    }
+    case kColourBlau: {
+      // Stripes rising to the right, as far apart as the straight ones.
+      const qreal step = period * M_SQRT2, w = stripe * M_SQRT2;
+      for (qreal x = sq.left() - s; x < sq.right(); x += step) {
+        QPolygonF band;
+        band << QPointF(x, sq.bottom()) << QPointF(x + w, sq.bottom())
+             << QPointF(x + w + s, sq.top()) << QPointF(x + s, sq.top());
+        mark.addPolygon(band);
+        mark.closeSubpath();
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return mark;
+}
+
+void paint_picture(QPainter& p, const QRectF& rect, int picture_id, bool colour_marks) {
   if (picture_id < 1 || picture_id > kPictureIds) return;
   const PictureInfo& info = kPictures[static_cast<std::size_t>(picture_id)];
   const qreal size = qMin(rect.width(), rect.height());
@@ -149,13 +208,13 @@ void paint_picture(QPainter& p, const QRectF& rect, int picture_id) {
   p.setRenderHint(QPainter::Antialiasing);
   if (picture_id == kCrossId) {
     paint_cross(p, rect);
-  } else if (info.shape == 0) {
-    paint_solid(p, blot_path(rect, picture_id), piece_colour(info.colour), size);
   } else {
     // The pieces keep a small margin so neighbours never touch.
     const qreal m = size * 0.06;
-    paint_solid(p, shape_path(info.shape, rect.adjusted(m, m, -m, -m)), piece_colour(info.colour),
-                size);
+    const QPainterPath path = info.shape == 0 ? blot_path(rect, picture_id)
+                                              : shape_path(info.shape, rect.adjusted(m, m, -m, -m));
+    paint_solid(p, path, piece_colour(info.colour), size);
+    if (colour_marks && info.colour != 0) paint_mark(p, path, info.colour, rect, size);
   }
   p.restore();
 }

@@ -27,6 +27,7 @@ enum class Setting {
   Mode,
   Range,
   Version,
+  ColourMarks,  // written only once switched on: a store without it stays so
 };
 
 // One stored value: its key, its default, and for a number the range it must
@@ -49,7 +50,7 @@ constexpr SettingRow text_setting(Setting id, std::string_view key, std::string_
 }
 
 // clang-format off
-constexpr std::array<SettingRow, 15> kSettings{{
+constexpr std::array<SettingRow, 16> kSettings{{
     number_setting(Setting::MainLeft,   "MainLeft",   0,                    -32768,    32767),
     number_setting(Setting::MainTop,    "MainTop",    0,                    -32768,    32767),
     number_setting(Setting::MainWidth,  "MainWidth",  kDefaultWindowWidth,  1,         32767),
@@ -65,6 +66,7 @@ constexpr std::array<SettingRow, 15> kSettings{{
     text_setting  (Setting::Mode,       "Mode",       "run"),
     text_setting  (Setting::Range,      "Range",      "3x3"),
     text_setting  (Setting::Version,    "Version",    "1.1.x"),
+    number_setting(Setting::ColourMarks, "ColourMarks", 0,                  0,         1),
 }};
 // clang-format on
 

@@ -21,7 +21,7 @@ struct CaptionRow {
 // Menu captions of the main window; "&" marks the access key. In the
 // language submenu the item of the current language reads "&" + its own name.
 // clang-format off
-constexpr std::array<CaptionRow, 19> kMenuCaptions{{
+constexpr std::array<CaptionRow, 20> kMenuCaptions{{
     //  control                          German                     English             Flemish
     {"mnuFile",                     {"&Spiel",                  "&Game",            "&Spel"}},
     {"mnuFileNew",                  {"&Neu",                    "&New",             "&Nieuw"}},
@@ -38,6 +38,7 @@ constexpr std::array<CaptionRow, 19> kMenuCaptions{{
     {"mnuFileSetupLanguageEnglish", {"&Englisch",               "&English",         "&Engels"}},
     {"mnuFileSetupLanguageVlaams",  {"&Flämisch",               "&Dutch",           "&Vlaams"}},
     {"mnuFileSetupRange",           {"&Bereich",                "&Range",           "&Bereik"}},
+    {"mnuFileSetupColourMarks",     {"&Farben mit Mustern",     "&Colour patterns", "&Kleuren met patronen"}},
     {"mnuStufe",                    {"St&ufe",                  "&Level",           "&Groep"}},
     {"mnuHelpContents",             {"&Hilfe",                  "&Contents",        "&Inhoud"}},
     {"mnuHelpSearchForHelpOn",      {"&Suche nach Hilfe über",  "&SearchForHelpOn", "&Zoeken naar hulp over"}},
