@@ -174,11 +174,11 @@ QPainterPath colour_mark_path(int colour_code, const QRectF& rect) {
         mark.addRect(QRectF(sq.left(), y, s, stripe));
       break;
     case kColourVert: {
-      // Rows of dots, every other row shifted by half a period.
-      const qreal r = period * 0.3;
-      int row = 0;
-      for (qreal y = sq.top() + period / 2; y < sq.bottom(); y += period, ++row)
-        for (qreal x = sq.left() + period / 2 * (row % 2 ? 0 : 1); x <= sq.right(); x += period)
+      // Dots on the grid of the stripes' gaps, so that they fall where
+      // either kind of straight stripe leaves the colour bare.
+      const qreal r = period * 0.32;
+      for (qreal y = sq.top(); y <= sq.bottom(); y += period)
+        for (qreal x = sq.left(); x <= sq.right(); x += period)
           mark.addEllipse(QPointF(x, y), r, r);
       break;
     }
