@@ -7,6 +7,9 @@ namespace zerdo {
 constexpr Int kDefaultWindowWidth = 11895;
 constexpr Int kDefaultWindowHeight = 8040;
 
+// The factors (percent) the window may show the board at, and the first one.
+constexpr Int kZoomMin = 25, kZoomMax = 400, kDefaultZoom = 100;
+
 // The status bar: panels 2 to 4 have fixed widths, and panel 1 takes what the
 // window leaves of its width after them and the margin.
 constexpr Int kStatusPanel2Width = 800;

@@ -230,6 +230,10 @@ void FrmMain::window_moved(long left, long top, long width, long height) {
   window_.height = clamp16(std::max(0L, height));
 }
 
+void FrmMain::window_zoomed(long percent) {
+  window_.zoom = static_cast<Int>(std::clamp<long>(percent, kZoomMin, kZoomMax));
+}
+
 // --- the status line --------------------------------------------------------
 
 void FrmMain::setStatusBarZerdo(const std::string& label, Int moves, const std::string& info,

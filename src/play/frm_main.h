@@ -29,10 +29,12 @@ struct StatusPanel {
   std::string tooltip;
 };
 
-// The main window itself: caption, geometry (twips) and mouse pointer.
+// The main window itself: caption, geometry (twips of the unscaled board),
+// the factor the board is shown at (percent), and mouse pointer.
 struct WindowModel {
   std::string caption;
   Int left = 0, top = 0, width = kDefaultWindowWidth, height = kDefaultWindowHeight;
+  Int zoom = kDefaultZoom;
   bool hourglass = false;
 };
 
@@ -104,12 +106,17 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void load_puzzle_file(const std::string& path);
   // The player moved or resized the main window (twips).
   void window_moved(long left, long top, long width, long height);
+  // The window shows the board at another factor (percent, kept within
+  // kZoomMin..kZoomMax).
+  void window_zoomed(long percent);
 
   // The model the toolkit paints and the driver observes.
   const ControlSet& controls() const { return view_.controls(); }
   const MenuModel& menus() const { return menus_; }
   const std::array<StatusPanel, 5>& panels() const { return panels_; }  // 1..4
   const WindowModel& window() const { return window_; }
+  // The layout of the range in force (twips), with the window size it was made for.
+  const Layout& layout() const { return view_.layout(); }
   const MainState& state() const { return s_; }
   const std::array<Int, 26>& pict_used() const { return view_.pict_used(); }
   // The secondary window name as it was last shown, nullptr if never.

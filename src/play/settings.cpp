@@ -45,6 +45,8 @@ void FrmMain::load_settings() {
   window_.height = static_cast<Int>(height);
   window_.left = on_screen(left, width, sw) ? static_cast<Int>(left) : Int{0};
   window_.top = on_screen(top, height, sh) ? static_cast<Int>(top) : Int{0};
+  // The factor the board is shown at, in percent; the window scales with it.
+  window_.zoom = static_cast<Int>(get_number(Setting::Zoom));
 
   s_.level = static_cast<Int>(get_number(Setting::Stufe));
   s_.puzzle_id = get_setting(Setting::StufeNr);
@@ -124,6 +126,9 @@ void FrmMain::write_store(bool everything) {
     save_setting(Setting::MainTop, std::to_string(window_.top));
     save_setting(Setting::MainWidth, std::to_string(window_.width));
     save_setting(Setting::MainHeight, std::to_string(window_.height));
+    // Written once chosen: a store without it stays so.
+    if (window_.zoom != kDefaultZoom || !get_setting(Setting::Zoom).empty())
+      save_setting(Setting::Zoom, std::to_string(window_.zoom));
   }
   if (everything) {
     save_setting(Setting::Stufe, std::to_string(s_.level));

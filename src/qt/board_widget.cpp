@@ -52,8 +52,46 @@ BoardWidget::BoardWidget(FrmMain& frm, Dispatch dispatch, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void BoardWidget::set_natural_size(const QSizeF& size, qreal zoom) {
+  if (size == natural_ && zoom == zoom_) return;
+  natural_ = size;
+  zoom_ = zoom;
+  fit_board();
+}
+
+void BoardWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  fit_board();
+}
+
+void BoardWidget::fit_board() {
+  qreal factor = 1.0;
+  QPointF at(0, 0);
+  if (!natural_.isEmpty() && width() > 0 && height() > 0) {
+    factor = qMin(width() / natural_.width(), height() / natural_.height());
+    // The window's size is rounded to whole pixels: the factor it was made
+    // for counts when it is off by less than a pixel (at 100 % the board is
+    // not scaled at all).
+    if (std::abs(factor - zoom_) * qMax(natural_.width(), natural_.height()) < 1) factor = zoom_;
+    // Centred, on whole device pixels so that lines stay crisp.
+    const qreal dpr = devicePixelRatioF();
+    at = QPointF(std::floor((width() - natural_.width() * factor) / 2 * dpr) / dpr,
+                 std::floor((height() - natural_.height() * factor) / 2 * dpr) / dpr);
+  }
+  const QTransform t = QTransform::fromTranslate(at.x(), at.y()).scale(factor, factor);
+  if (t == to_widget_ && factor == factor_) return;
+  factor_ = factor;
+  to_widget_ = t;
+  to_board_ = t.inverted();
+  update();
+}
+
+QRect BoardWidget::widget_area(const QRectF& board_rect) const {
+  return to_widget_.mapRect(board_rect).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 int BoardWidget::piece_at(const QPointF& point) const {
-  const Control* c = control_at(frm_.controls(), point, is_piece);
+  const Control* c = control_at(frm_.controls(), to_board(point), is_piece);
   return c ? c->picture : 0;
 }
 
@@ -73,8 +111,8 @@ void BoardWidget::sync() {
   QRegion dirty;
   for (std::size_t i = 0; i < now.size(); ++i) {
     if (looks_same(now[i], shown_[i])) continue;
-    dirty += paint_area(shown_[i]);
-    dirty += paint_area(now[i]);
+    dirty += widget_area(paint_area(shown_[i]));
+    dirty += widget_area(paint_area(now[i]));
     shown_[i] = now[i];
   }
   // The controller let go of the piece the keyboard carries (a new puzzle,
@@ -94,22 +132,26 @@ void BoardWidget::sync() {
 }
 
 void BoardWidget::prepare_looks() {
-  looks_ =
-      zerdo::prepare_looks(frm_.controls(), devicePixelRatioF(), {}, frm_.state().colour_marks);
+  looks_ = zerdo::prepare_looks(frm_.controls(), devicePixelRatioF(), {}, frm_.state().colour_marks,
+                                factor_);
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRegion& dirty = event->region();
   // Controls wholly outside the repainted area are not drawn at all.
-  const auto outside = [&dirty](const Control& c) { return !dirty.intersects(paint_area(c)); };
+  const auto outside = [this, &dirty](const Control& c) {
+    return !dirty.intersects(widget_area(paint_area(c)));
+  };
   if (looks_.valid()) cache_looks(looks_.get());
   // Looks new to this paint (another puzzle's pictures, another size) are
   // drawn on a worker too, all at once, before anything is painted.
   const bool marks = frm_.state().colour_marks;
   cache_looks(
-      zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside, marks).get());
+      zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside, marks, factor_)
+          .get());
   p.fillRect(event->rect(), control_back_colour(Control{}));
+  p.setTransform(to_widget_);
   paint_controls(p, frm_.controls(), outside, marks);
   paint_focus(p);
 }
@@ -123,7 +165,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
   // A second button while dragging changes nothing, nor does the mouse
   // while the keyboard carries a piece.
   if (drag_ != 0 || carried_ != 0) return;
-  const QPointF pos = event->position();
+  const QPointF pos = to_board(event->position());
   const Control* top = control_at(frm_.controls(), pos);
   if (top && is_piece(*top)) {
     drag_ = top->picture;
@@ -140,8 +182,9 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
   if (!piece) return;
   // The pointer in twips from the piece's current corner: the controller
   // moves the corner by this much, so the corner follows the pointer.
-  const long x = to_twips(event->position().x()) - piece->left;
-  const long y = to_twips(event->position().y()) - piece->top;
+  const QPointF pos = to_board(event->position());
+  const long x = to_twips(pos.x()) - piece->left;
+  const long y = to_twips(pos.y()) - piece->top;
   const int k = drag_;
   dispatch_([this, k, x, y] { frm_.picture_mouse_move(k, x, y); });
 }
@@ -156,7 +199,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (tip_pressed_) {
     tip_pressed_ = false;
-    const Control* top = control_at(frm_.controls(), event->position());
+    const Control* top = control_at(frm_.controls(), to_board(event->position()));
     if (top && is_tip(*top)) dispatch_([this] { frm_.FrameTip_Click(); });
   }
 }
@@ -311,8 +354,7 @@ void BoardWidget::put_back() {
 
 QRect BoardWidget::focus_area(const CursorStop& stop) const {
   if (!show_focus_ || !hasFocus()) return QRect();
-  return stop.rect.toAlignedRect().adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin,
-                                            kPaintMargin);
+  return widget_area(stop.rect.adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin));
 }
 
 void BoardWidget::paint_focus(QPainter& p) {
@@ -344,13 +386,14 @@ void BoardWidget::focusOutEvent(QFocusEvent* event) {
 bool BoardWidget::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const Control* c = control_at(frm_.controls(), help->pos(),
-                                  [](const Control& k) { return !k.tooltip.empty(); });
+    const QPointF pos = to_board(help->pos());
+    const Control* c =
+        control_at(frm_.controls(), pos, [](const Control& k) { return !k.tooltip.empty(); });
     // A tip only for the control really on top, not one hidden beneath it.
-    const Control* top = control_at(frm_.controls(), help->pos());
+    const Control* top = control_at(frm_.controls(), pos);
     if (c && c == top)
       QToolTip::showText(help->globalPos(), QString::fromStdString(c->tooltip), this,
-                         control_pixel_rect(*c).toRect());
+                         widget_area(control_pixel_rect(*c)));
     else
       QToolTip::hideText();
     return true;

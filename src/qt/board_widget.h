@@ -1,4 +1,5 @@
 #pragma once
+#include <QTransform>
 #include <QWidget>
 #include <functional>
 #include <future>
@@ -26,7 +27,18 @@ class BoardWidget : public QWidget {
   using Dispatch = std::function<void(const std::function<void()>&)>;
   BoardWidget(FrmMain& frm, Dispatch dispatch, QWidget* parent = nullptr);
 
-  // The picture id (1..16) of the draggable piece at point (logical pixels),
+  // The board's size (logical pixels) at 100 %: the board is painted at the
+  // one factor that fits it into the widget, centred; at the factor the
+  // window was made for (zoom) when that fits within a pixel.
+  void set_natural_size(const QSizeF& size, qreal zoom = 1.0);
+  // The factor the board is painted at.
+  qreal factor() const { return factor_; }
+  // A point of the widget in board coordinates (logical pixels of the
+  // unscaled board, 15 twips each), and a board rectangle in the widget.
+  QPointF to_board(const QPointF& point) const { return to_board_.map(point); }
+  QRectF to_widget(const QRectF& rect) const { return to_widget_.mapRect(rect); }
+
+  // The picture id (1..16) of the draggable piece at point (widget pixels),
   // 0 for none.
   int piece_at(const QPointF& point) const;
   // The picture id of the piece being dragged, 0 when none.
@@ -51,6 +63,7 @@ class BoardWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -61,6 +74,10 @@ class BoardWidget : public QWidget {
 
  private:
   const Control* piece_control(int k) const;
+  // Works out factor and place of the board for the widget's size.
+  void fit_board();
+  // The widget area a board rectangle covers, with room for antialiasing.
+  QRect widget_area(const QRectF& board_rect) const;
   // The keyboard: moves the cursor (dx, dy one step), picks up or puts down,
   // puts a carried piece back.
   void step_cursor(int dx, int dy);
@@ -76,6 +93,10 @@ class BoardWidget : public QWidget {
   void paint_focus(QPainter& p);
 
   FrmMain& frm_;
+  QSizeF natural_;  // the board at 100 %; empty: not scaled
+  qreal factor_ = 1.0;
+  qreal zoom_ = 1.0;
+  QTransform to_widget_, to_board_;
   Dispatch dispatch_;
   int drag_ = 0;                            // picture id held by the mouse
   bool tip_pressed_ = false;                // the press went down on the tip frame

@@ -6,6 +6,7 @@
 #include <QPixmapCache>
 #include <QSet>
 #include <QThreadPool>
+#include <QTransform>
 #include <QtMath>
 #include <charconv>
 #include <cmath>
@@ -154,14 +155,18 @@ std::optional<PlacedLook> control_look(const Control& c, bool colour_marks) {
 }
 
 // Copies a look from the cache (drawing it there first when missing) onto
-// whole device pixels at its place.
+// whole device pixels at its place. Under a uniform scale (the board shown
+// larger or smaller) the look is drawn at its scaled size, so it stays as
+// crisp as at 100 %.
 void paint_look(QPainter& p, const PlacedLook& placed) {
-  const Look& look = placed.look;
   const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
-  if (p.transform().type() > QTransform::TxTranslate) {
-    look.draw(p, QRectF(placed.at, look.size));
+  const QTransform t = p.transform();
+  const qreal scale = uniform_scale(t);
+  if (scale <= 0) {
+    placed.look.draw(p, QRectF(placed.at, placed.look.size));
     return;
   }
+  const Look look = scaled_look(placed.look, scale);
   const QString key = look_key(look, dpr);
   QPixmap pm;
   if (!QPixmapCache::find(key, &pm)) {
@@ -170,9 +175,16 @@ void paint_look(QPainter& p, const PlacedLook& placed) {
     pm = QPixmap::fromImage(image);
     QPixmapCache::insert(key, pm);
   }
-  const QPointF at = p.transform().map(placed.at) * dpr;
+  const QPointF at = t.map(placed.at) * dpr;
   const QPointF snapped(std::round(at.x()) / dpr, std::round(at.y()) / dpr);
-  p.drawPixmap(p.transform().inverted().map(snapped), pm);
+  if (scale == 1.0) {
+    p.drawPixmap(t.inverted().map(snapped), pm);
+    return;
+  }
+  p.save();
+  p.setTransform(QTransform());
+  p.drawPixmap(snapped, pm);
+  p.restore();
 }
 
 // The number tab of a clue card, in the caption font, white on the dark tab
@@ -296,6 +308,26 @@ Look picture_look(const QSizeF& size, int picture_id, bool colour_marks) {
               }};
 }
 
+qreal uniform_scale(const QTransform& t) {
+  if (t.type() <= QTransform::TxTranslate) return 1.0;
+  if (t.type() > QTransform::TxScale || t.m11() != t.m22() || t.m11() <= 0) return 0;
+  return t.m11();
+}
+
+Look scaled_look(const Look& look, qreal scale) {
+  if (scale == 1.0) return look;
+  // The scale is part of the name: a look drawn larger is not the same
+  // drawing as one made for that size (line widths, corners, shadows).
+  return Look{look.name + QLatin1Char('*') + QString::number(qRound(scale * 1000)),
+              look.size * scale, [draw = look.draw, scale](QPainter& q, const QRectF& at) {
+                q.save();
+                q.translate(at.topLeft());
+                q.scale(scale, scale);
+                draw(q, QRectF(QPointF(0, 0), at.size() / scale));
+                q.restore();
+              }};
+}
+
 QString look_key(const Look& look, qreal dpr) {
   // The name, the size (in 1/64 px) and the pixel ratio; built for every
   // look on every paint, so built without QString::number's locale work.
@@ -326,18 +358,19 @@ QImage render_look(const Look& look, qreal dpr) {
 
 std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
                                          const std::function<bool(const Control&)>& skip,
-                                         bool colour_marks) {
+                                         bool colour_marks, qreal scale) {
   std::vector<std::pair<QString, Look>> missing;
   QSet<QString> seen;
   for (const Control& c : set.all()) {
     if (!c.visible || c.width <= 0 || c.height <= 0 || (skip && skip(c))) continue;
     const auto placed = control_look(c, colour_marks);
     if (!placed) continue;
-    QString key = look_key(placed->look, dpr);
+    Look look = scaled_look(placed->look, scale);
+    QString key = look_key(look, dpr);
     QPixmap cached;
     if (seen.contains(key) || QPixmapCache::find(key, &cached)) continue;
     seen.insert(key);
-    missing.emplace_back(std::move(key), placed->look);
+    missing.emplace_back(std::move(key), std::move(look));
   }
   auto task =
       std::make_shared<std::packaged_task<RenderedLooks()>>([missing = std::move(missing), dpr] {

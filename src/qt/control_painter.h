@@ -12,6 +12,7 @@
 #include "view/controls.h"
 
 class QPainter;
+class QTransform;
 
 namespace zerdo {
 
@@ -43,6 +44,11 @@ struct Look {
 // colour_marks, pieces and blots carry the pattern of their colour, under a
 // name of their own.
 Look picture_look(const QSizeF& size, int picture_id, bool colour_marks = false);
+// The factor of a transform that only scales (both ways alike) and moves: 1
+// for none, 0 for any other transform.
+qreal uniform_scale(const QTransform& t);
+// look drawn at scale times its size (look itself at scale 1).
+Look scaled_look(const Look& look, qreal scale);
 // The cache key of look at pixel ratio dpr.
 QString look_key(const Look& look, qreal dpr);
 // The look drawn into a transparent image of its size at pixel ratio dpr
@@ -53,14 +59,15 @@ QImage render_look(const Look& look, qreal dpr);
 using RenderedLooks = std::vector<std::pair<QString, QImage>>;
 
 // Starts drawing, on a worker thread, the looks that painting set at pixel
-// ratio dpr needs (except those skip returns true for) and the cache lacks.
+// ratio dpr and board scale needs (except those skip returns true for) and
+// the cache lacks.
 // On the window's thread the paint engine splits every larger fill across
 // threads, which costs more than the fill itself for shapes this small; on a
 // worker it does not, and the window's thread can go on meanwhile.
 // colour_marks as for picture_look.
 std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
                                          const std::function<bool(const Control&)>& skip = {},
-                                         bool colour_marks = false);
+                                         bool colour_marks = false, qreal scale = 1.0);
 // Puts rendered looks into the look cache (window's thread only).
 void cache_looks(const RenderedLooks& looks);
 

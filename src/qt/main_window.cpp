@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "play/frm_main.h"
@@ -22,6 +23,9 @@ namespace zerdo {
 namespace {
 
 constexpr int kTimerIntervalMs = 300;
+
+// The steps of Ctrl++ and Ctrl+- (percent).
+constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
 
 // The program icon, drawn only at the sizes the window system asks for (and
 // kept by QIcon once drawn): drawing every size up front slowed the start-up.
@@ -68,6 +72,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   layout->addWidget(board_, 1);
   layout->addWidget(status_);
   setCentralWidget(central);
+
+  add_zoom_keys();
 
   timer_.setInterval(kTimerIntervalMs);
   connect(&timer_, &QTimer::timeout, this,
@@ -238,32 +244,142 @@ void MainWindow::refresh() {
   board_->sync();
 }
 
+void MainWindow::add_zoom_keys() {
+  const struct {
+    QList<QKeySequence> keys;
+    int direction;
+  } zooms[] = {
+      {{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
+      {{QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
+      {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
+  };
+  for (const auto& z : zooms) {
+    auto* key = new QAction(this);
+    key->setShortcuts(z.keys);
+    key->setShortcutContext(Qt::WindowShortcut);
+    const int direction = z.direction;
+    connect(key, &QAction::triggered, this, [this, direction] { zoom_step(direction); });
+    addAction(key);
+  }
+}
+
+void MainWindow::zoom_step(int direction) {
+  // From the factor the board is shown at now (the window may have been
+  // resized by hand) to the next step that way.
+  const int now = qRound(board_->factor() * 100);
+  int percent = 100;
+  if (direction > 0) {
+    percent = kZoomSteps[std::size(kZoomSteps) - 1];
+    for (const int step : kZoomSteps)
+      if (step > now) {
+        percent = step;
+        break;
+      }
+  } else if (direction < 0) {
+    percent = kZoomSteps[0];
+    for (const int step : kZoomSteps)
+      if (step < now) percent = step;
+  }
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
+  dispatch([this, percent] { frm_->window_zoomed(percent); });
+}
+
+int MainWindow::chrome_height() const {
+  if (board_->height() > 0 && isVisible()) return height() - board_->height();
+  return menuBar()->sizeHint().height() + status_->sizeHint().height();
+}
+
+QSize MainWindow::scaled_size(long width, long height, qreal z) const {
+  // The menu bar and the status bar keep their size; the board scales.
+  const int chrome = chrome_height();
+  const int w = to_pixels(width), h = to_pixels(height);
+  if (z == 1.0) return QSize(qMax(1, w), qMax(1, h));
+  return QSize(qMax(1, qRound(w * z)), qMax(1, chrome + qRound((h - chrome) * z)));
+}
+
+qreal MainWindow::fitting_factor(long width, long height, qreal z) const {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return z;
+  // The window's frame as the window system draws it, once known; a title
+  // bar's worth of room until then.
+  const QMargins known(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  const bool framed = QGuiApplication::platformName() != QLatin1String("offscreen");
+  const QMargins frame = isVisible() || !framed ? known : QMargins(4, 32, 4, 4);
+  const QSize room = screen->availableGeometry().size().shrunkBy(frame);
+  const QSize at = scaled_size(width, height, z);
+  if (at.width() <= room.width() && at.height() <= room.height()) return z;
+  const int chrome = chrome_height();
+  const qreal fit_w = static_cast<qreal>(room.width()) / qMax(1, to_pixels(width));
+  const qreal fit_h =
+      static_cast<qreal>(room.height() - chrome) / qMax(1, to_pixels(height) - chrome);
+  // Whole percent, rounded down, so that the window really fits.
+  return qMax<qreal>(kZoomMin, std::floor(qMin(z, qMin(fit_w, fit_h)) * 100)) / 100;
+}
+
 void MainWindow::sync_geometry() {
   const WindowModel& w = frm_->window();
-  if (w.left == geo_left_ && w.top == geo_top_ && w.width == geo_width_ && w.height == geo_height_)
+  // The board at 100 %: the window the range's layout was made for, less
+  // the menu bar and the status bar.
+  const Layout& L = frm_->layout();
+  board_->set_natural_size(
+      QSizeF(to_pixels(L.window_width), to_pixels(L.window_height) - chrome_height()),
+      w.zoom / 100.0);
+  if (w.left == geo_left_ && w.top == geo_top_ && w.width == geo_width_ &&
+      w.height == geo_height_ && w.zoom == geo_zoom_)
     return;
+  // A window that would not fit the screen is shown smaller, and keeps the
+  // factor it fits at.
+  const qreal z = fitting_factor(w.width, w.height, w.zoom / 100.0);
+  if (qRound(z * 100) != w.zoom) {
+    const bool was_busy = busy_;
+    busy_ = true;
+    frm_->window_zoomed(qRound(z * 100));
+    busy_ = was_busy;
+  }
   geo_left_ = w.left;
   geo_top_ = w.top;
   geo_width_ = w.width;
   geo_height_ = w.height;
+  geo_zoom_ = w.zoom;
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
   applying_geometry_ = true;
   move(to_pixels(w.left), to_pixels(w.top));
-  resize(qMax(1, to_pixels(w.width)), qMax(1, to_pixels(w.height)));
+  resize(scaled_size(w.width, w.height, w.zoom / 100.0));
   applying_geometry_ = false;
+  board_->set_natural_size(
+      QSizeF(to_pixels(L.window_width), to_pixels(L.window_height) - chrome_height()),
+      w.zoom / 100.0);
 }
 
 void MainWindow::report_geometry() {
   if (applying_geometry_ || busy_ || unloaded_ || !isVisible()) return;
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-  const long left = to_twips(x()), top = to_twips(y());
-  const long width = to_twips(this->width()), height = to_twips(this->height());
+  const qreal z = geo_zoom_ > 0 ? geo_zoom_ / 100.0 : 1.0;
   // Twips round to whole pixels: a position that maps to the model's is no move.
   if (to_pixels(geo_left_) == x() && to_pixels(geo_top_) == y() &&
-      to_pixels(geo_width_) == this->width() && to_pixels(geo_height_) == this->height())
+      scaled_size(geo_width_, geo_height_, z) == size())
     return;
+  long zoom = geo_zoom_ > 0 ? geo_zoom_ : 100;
+  long width = geo_width_, height = geo_height_;
+  if (scaled_size(geo_width_, geo_height_, z) != size()) {
+    // Resized: the board now shows at the factor that fits it, and the
+    // model keeps the size the window has at 100 %.
+    const Layout& L = frm_->layout();
+    const int chrome = chrome_height();
+    const qreal fit =
+        qMin(static_cast<qreal>(this->width()) / to_pixels(L.window_width),
+             static_cast<qreal>(this->height() - chrome) / (to_pixels(L.window_height) - chrome));
+    zoom = std::clamp<long>(qRound(fit * 100), kZoomMin, kZoomMax);
+    const qreal f = zoom / 100.0;
+    width = to_twips(qRound(this->width() / f));
+    height = to_twips(chrome + qRound((this->height() - chrome) / f));
+  }
+  const long left = to_twips(x()), top = to_twips(y());
   busy_ = true;
   frm_->window_moved(left, top, width, height);
+  frm_->window_zoomed(zoom);
   busy_ = false;
   // What the controller made of it is the geometry the window now has,
   // unless it pulled the window somewhere else.
@@ -272,6 +388,7 @@ void MainWindow::report_geometry() {
   geo_top_ = top;
   geo_width_ = width;
   geo_height_ = height;
+  geo_zoom_ = zoom;
   if (w.left != left || w.top != top || w.width != width || w.height != height) refresh();
 }
 

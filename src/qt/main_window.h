@@ -67,6 +67,15 @@ class MainWindow : public QMainWindow {
   void sync_menus();
   void sync_geometry();
   void report_geometry();
+  // Ctrl++, Ctrl+- and Ctrl+0: the board one step larger, one smaller, 100 %.
+  void add_zoom_keys();
+  void zoom_step(int direction);
+  // Height of the menu bar and the status bar, which do not scale.
+  int chrome_height() const;
+  // The window's size (logical pixels) for the model's geometry at factor z.
+  QSize scaled_size(long width, long height, qreal z) const;
+  // The largest factor up to z at which that window fits the screen.
+  qreal fitting_factor(long width, long height, qreal z) const;
   void choose(const std::string& name);
 
   QtPlatform platform_;
@@ -83,7 +92,7 @@ class MainWindow : public QMainWindow {
   bool unloaded_ = false;
   bool applying_geometry_ = false;
   // The controller's window geometry (twips) as last applied or reported.
-  long geo_left_ = -1, geo_top_ = -1, geo_width_ = -1, geo_height_ = -1;
+  long geo_left_ = -1, geo_top_ = -1, geo_width_ = -1, geo_height_ = -1, geo_zoom_ = -1;
 };
 
 }  // namespace zerdo

@@ -216,6 +216,34 @@ TEST_F(StoreWindow, ClosingMinimizedKeepsTheGeometryButWritesTheRest) {
   EXPECT_EQ(platform.store["Check"], written_store()["Check"]);
 }
 
+// The board's factor: read within its range, written once chosen, and from
+// then on even when it is back at 100 %.
+TEST_F(StoreWindow, ZoomIsKeptOnceChosen) {
+  start();
+  w->Form_Unload();
+  EXPECT_EQ(platform.store.count("Zoom"), 0u);  // never chosen: the store is as it was
+
+  const struct {
+    const char* stored;
+    Int read;
+    long chosen;
+    const char* written;
+  } cases[] = {
+      {"150", 150, 100, "100"},
+      {"999", 100, 1000, "400"},
+      {"half", 100, 10, "25"},
+      {"75", 75, 75, "75"},
+  };
+  for (const auto& c : cases) {
+    platform.store = {{"Zoom", c.stored}};
+    start();
+    EXPECT_EQ(w->window().zoom, c.read) << c.stored;
+    w->window_zoomed(c.chosen);
+    w->Form_Unload();
+    EXPECT_EQ(platform.store["Zoom"], c.written) << c.stored;
+  }
+}
+
 TEST_F(StoreWindow, SolvedGameEntersTheHallOfFameUnlessStopped) {
   start();  // A1, level 1, 3x3
   platform.typed.push_back(" Bob ");

@@ -1,6 +1,8 @@
 // Play for everyone: the game by keyboard alone, on the real controller and
 // window.
 #include <QAction>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include "qt/board_cursor.h"
 #include "qt/board_widget.h"
 #include "qt/main_window.h"
+#include "services/settings_store.h"
 
 using namespace zerdo;
 
@@ -33,10 +36,21 @@ class AccessTest : public QObject {
   void keyboard_plays_a1_to_the_praise();
   void escape_puts_the_piece_back_as_a_click_does();
   void pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor();
+  void window_fits_the_screen();
+  void zoom_keys_scale_the_board_and_the_mouse_follows();
+  void resized_window_scales_the_board_and_keeps_its_factor();
 
  private:
   void install(const char* item);
-  void key(Qt::Key k) { QTest::keyClick(window_->board(), k); }
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(window_->board(), k, m);
+  }
+  const Control& piece(int k) const {
+    return *window_->frm().controls().find("Picture_" + std::string(picture_name(k)));
+  }
+  // Drags piece k with the mouse from its middle to the middle of field f,
+  // in widget pixels as the board is shown.
+  void drag(int k, int f);
   // Walks the cursor by arrow keys to the stop (kind, index).
   void walk_to(CursorStop::Kind kind, int index);
 
@@ -180,6 +194,95 @@ void AccessTest::pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor()
     }
     QCOMPARE(fields, int{frm.state().shape.field_count});
   }
+}
+
+void AccessTest::drag(int k, int f) {
+  BoardWidget* board = window_->board();
+  const QRectF from = board->to_widget(
+      QRectF(piece(k).left / 15.0, piece(k).top / 15.0, piece(k).width / 15.0, 48));
+  const Control& field = *window_->frm().controls().find("spielfeld(" + std::to_string(f) + ")");
+  // The pointer keeps its place on the piece: the corner lands near the
+  // field's corner.
+  const QPointF offset = from.center() - from.topLeft();
+  const QPoint start = from.center().toPoint();
+  const QPoint target =
+      (board->to_widget(QRectF(field.left / 15.0 + 8, field.top / 15.0 + 8, 1, 1)).topLeft() +
+       offset)
+          .toPoint();
+  QCOMPARE(board->piece_at(start), k);
+  QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start);
+  for (const QPoint& p : {(start + target) / 2, target}) {
+    QMouseEvent move(QEvent::MouseMove, p, board->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(board, &move);
+  }
+  QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, target);
+}
+
+void AccessTest::window_fits_the_screen() {
+  // A factor too large for the screen is stored; each range opens within it.
+  window_.reset();
+  {
+    SettingsStore store;
+    store.save("Settings", "Zoom", "400");
+    store.sync();
+  }
+  window_ = std::make_unique<MainWindow>();
+  window_->platform().message_hook = [](const MessageBox&) { return Answer::Ok; };
+  window_->start();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  const QRect room = window_->screen()->availableGeometry();
+  for (const char* range : {"mnuFileSetupRange4x4", "mnuFileSetupRange3x3"}) {
+    window_->frm().choose_menu(range);
+    window_->refresh();
+    QTRY_VERIFY(room.contains(window_->frameGeometry()));
+    // The board fills the window at the factor kept for it.
+    QVERIFY(window_->board()->factor() <= 4.0);
+    QVERIFY(std::abs(window_->board()->factor() * 100 - window_->frm().window().zoom) < 2);
+  }
+}
+
+void AccessTest::zoom_keys_scale_the_board_and_the_mouse_follows() {
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  const BoardWidget* board = window_->board();
+  QCOMPARE(board->factor(), 1.0);
+  const struct {
+    Qt::Key key;
+    int presses;
+    qreal factor;
+  } cases[] = {{Qt::Key_Plus, 5, 2.0}, {Qt::Key_0, 1, 1.0}, {Qt::Key_Minus, 3, 0.75}};
+  for (const auto& c : cases) {
+    for (int i = 0; i < c.presses; ++i) key(c.key, Qt::ControlModifier);
+    QTRY_COMPARE(board->factor(), c.factor);
+    QCOMPARE(int{window_->frm().window().zoom}, qRound(c.factor * 100));
+    // The same drags as at 100 %: the same fields, one move each.
+    install("mnuFileZerdoA1");
+    const MainState& s = window_->frm().state();
+    drag(s.solution[2], 2);
+    drag(s.solution[6], 6);
+    QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, s.solution[2]))], Int{2});
+    QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, s.solution[6]))], Int{6});
+    QCOMPARE(s.moves, Int{2});
+  }
+  // The window keeps its size at 100 % in the model: 75 % changes no key.
+  QCOMPARE(int{window_->frm().window().width}, 11895);
+  QCOMPARE(int{window_->frm().window().height}, 8040);
+}
+
+void AccessTest::resized_window_scales_the_board_and_keeps_its_factor() {
+  const QSize before = window_->size();
+  window_->resize(before.width() * 3 / 2, before.height() * 2);
+  // The board grows by the smaller of the two, centred in the window.
+  QTRY_VERIFY(std::abs(window_->board()->factor() - 1.5) < 0.01);
+  const QRectF board = window_->board()->to_widget(QRectF(0, 0, 10, 10));
+  QCOMPARE(board.left(), 0.0);
+  QVERIFY(board.top() > 50);
+  QCOMPARE(int{window_->frm().window().zoom}, 150);
+  // The model keeps the window at 100 %: as wide as before, taller.
+  QVERIFY(std::abs(window_->frm().window().width - 11895) <= 30);
+  QVERIFY(window_->frm().window().height > 8040 + 1500);
 }
 
 QTEST_MAIN(AccessTest)
