@@ -41,6 +41,9 @@ class HelpBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& url) override {
     if (type == QTextDocument::ImageResource) {
       if (url.scheme() == QLatin1String("zerdo-picture")) return picture(url.path().toInt());
+      // A picture with the pattern of its colour, as the colour patterns of
+      // the Setup menu draw it.
+      if (url.scheme() == QLatin1String("zerdo-marked")) return picture(url.path().toInt(), true);
       if (url.scheme() == QLatin1String("zerdo-card")) {
         if (auto card = parse_card_sketch(url.path().toStdString())) return sketch(*card);
         return QImage();
@@ -56,11 +59,11 @@ class HelpBrowser : public QTextBrowser {
     return img;
   }
 
-  static QImage picture(int id) {
+  static QImage picture(int id, bool colour_marks = false) {
     QImage img = blank(kCluePixels, kCluePixels);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    paint_picture(p, QRectF(0, 0, kCluePixels, kCluePixels), id);
+    paint_picture(p, QRectF(0, 0, kCluePixels, kCluePixels), id, colour_marks);
     return img;
   }
 

@@ -67,6 +67,10 @@ TEST(HelpContent, LinksAndPicturesResolve) {
         const std::string src = (*it)[1];
         if (src.rfind("zerdo-card:", 0) == 0) {
           EXPECT_TRUE(parse_card_sketch(src.substr(11))) << folder << "/" << name << ": " << src;
+        } else if (src.rfind("zerdo-marked:", 0) == 0) {
+          // Only pieces and blots carry the pattern of a colour.
+          const int id = std::stoi(src.substr(13));
+          EXPECT_TRUE(id >= 1 && id <= 20) << folder << "/" << name << ": " << src;
         } else {
           ASSERT_EQ(0u, src.rfind("zerdo-picture:", 0)) << src;
           const int id = std::stoi(src.substr(14));
