@@ -122,21 +122,22 @@ class FrmMain : private GeneratorHost, private FormHandler {
   // The secondary window name as it was last shown, nullptr if never.
   const Form* last_form(std::string_view name) const;
 
-  // Operations, public for the tests.
+  // Operations the tests and the window benchmarks call directly.
   void setStatusBarZerdo(const std::string& label, Int moves, const std::string& info, bool solved);
   void StufeXunchecked(Int level, const std::string& id, bool enable_again,
                        bool regenerate_on_change, bool force_3x3) override;
-  void set_nummer_fix(int nr, const CardRecord& c);
-  void set_all_nummer() override;
   void generate_puzzle();
+  Int welches_feld(Int x, Int y);
+
+ private:
+  void set_nummer_fix(int nr, const CardRecord& c);
   void setup_the_Zerdo();
   void setup_next_Zerdo(bool forward);
   void set_range_3x3_neu();
   void set_range_4x4_neu();
-  Int welches_feld(Int x, Int y);
 
- private:
   // GeneratorHost
+  void set_all_nummer() override;
   float draw_uniform() override;
   void draw_uniforms(float* out, int count) override;
   void reset_all_x_zerdos() override { view_.reset_all_x_zerdos(); }

@@ -41,8 +41,6 @@ class BoardWidget : public QWidget {
   // The picture id (1..16) of the draggable piece at point (widget pixels),
   // 0 for none.
   int piece_at(const QPointF& point) const;
-  // The picture id of the piece being dragged, 0 when none.
-  int dragged_piece() const { return drag_; }
   // Schedules a repaint of what changed in the controller's controls since
   // the last call: only the places of the controls that look different, and
   // nothing when none does (the clock's tick changes no control).

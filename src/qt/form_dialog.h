@@ -23,7 +23,6 @@ class FormDialog : public QDialog {
   // closes the dialog when the handler says so.
   void press(const std::string& control);
   QPushButton* button(const std::string& name) const;
-  QLineEdit* line_edit() const { return edit_; }
 
  public slots:
   void reject() override;

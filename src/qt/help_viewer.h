@@ -34,9 +34,6 @@ class HelpViewer {
   void set_language_source(std::function<int()> source) { language_source_ = std::move(source); }
   // The window, nullptr until the help was first opened.
   QWidget* window() const { return window_; }
-  QTextBrowser* browser() const { return browser_; }
-  QLineEdit* search_field() const { return search_field_; }
-  QListWidget* results() const { return results_; }
 
  private:
   void ensure_window();

@@ -50,11 +50,4 @@ bool MenuModel::reachable(std::string_view name) const {
   return true;
 }
 
-std::vector<int> MenuModel::top_level() const {
-  std::vector<int> out;
-  for (std::size_t i = 0; i < items_.size(); ++i)
-    if (items_[i].parent < 0) out.push_back(static_cast<int>(i));
-  return out;
-}
-
 }  // namespace zerdo

@@ -34,7 +34,6 @@ class MenuModel {
   // enabled, and it is visible or reachable through its shortcut.
   bool reachable(std::string_view name) const;
   const std::vector<MenuItem>& items() const { return items_; }
-  std::vector<int> top_level() const;
 
  private:
   std::vector<MenuItem> items_;
