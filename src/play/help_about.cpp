@@ -3,6 +3,7 @@
 #include "texts/help.h"
 #include "texts/messages.h"
 #include "texts/windows.h"
+#include "view/secondary_windows.h"
 
 namespace zerdo {
 
@@ -24,46 +25,24 @@ void FrmMain::mnuHelpSearchForHelpOn_Click() {
   platform_.help_search(help_file_, "");
 }
 
-namespace {
-
-// Twips of the About window.
-constexpr Int kAboutWidth = 5730, kAboutHeight = 3960;
-
-Control about_control(ControlKind kind, std::string name, std::string_view caption, Int left,
-                      Int top, Int width, Int height) {
-  Control c;
-  c.kind = kind;
-  c.name = std::move(name);
-  if (kind != ControlKind::Picture) c.caption = std::string(caption);
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  return c;
-}
-
-}  // namespace
-
 void FrmMain::mnuHelpAbout_Click() {
   // Each opening fills the window afresh.
-  Form form;
-  form.name = "frmAbout";
-  form.caption = std::string(about_window::kCaption);
-  form.width = kAboutWidth;
-  form.height = kAboutHeight;
+  namespace at = about_layout;
+  namespace text = about_window;
+  Form form{"frmAbout", std::string(text::kCaption), at::kWidth, at::kHeight, {}};
   ControlSet& c = form.controls;
   // The program icon; the toolkit paints the application's icon into it.
-  c.add(about_control(ControlKind::Picture, "picIcon", {}, 240, 240, 540, 540));
-  c.add(about_control(ControlKind::Label, "lblTitle", about_window::kTitle, 1050, 240, 3885, 480));
-  c.add(about_control(ControlKind::Label, "lblVersion",
-                      std::string(about_window::kVersion) + s_.version_text, 1050, 780, 3885, 225));
-  c.add(about_control(ControlKind::Label, "lblDescription", about_window::kDescription, 1050, 1125,
-                      3885, 570));
-  c.add(about_control(ControlKind::Label, "lblDisclaimer", about_window::kDisclaimer, 255, 2625,
-                      3870, 625));
-  c.add(about_control(ControlKind::Button, "cmdOK", kOkCaption, 4245, 2625, 1260, 345));
-  c.add(about_control(ControlKind::Button, "cmdSysInfo", about_window::kSysInfo, 4260, 3075, 1245,
-                      345));
+  c.add(window_control(ControlKind::Picture, "picIcon", at::kIcon));
+  c.add(window_control(ControlKind::Label, "lblTitle", at::kTitle, std::string(text::kTitle)));
+  c.add(window_control(ControlKind::Label, "lblVersion", at::kVersion,
+                       std::string(text::kVersion) + s_.version_text));
+  c.add(window_control(ControlKind::Label, "lblDescription", at::kDescription,
+                       std::string(text::kDescription)));
+  c.add(window_control(ControlKind::Label, "lblDisclaimer", at::kDisclaimer,
+                       std::string(text::kDisclaimer)));
+  c.add(window_control(ControlKind::Button, "cmdOK", at::kOk, std::string(kOkCaption)));
+  c.add(
+      window_control(ControlKind::Button, "cmdSysInfo", at::kSysInfo, std::string(text::kSysInfo)));
   show_form(form);
 }
 

@@ -4,6 +4,7 @@
 #include "play/frm_main.h"
 #include "texts/messages.h"
 #include "texts/windows.h"
+#include "view/secondary_windows.h"
 
 namespace zerdo {
 
@@ -47,84 +48,89 @@ void FrmMain::mnuHelpResultEnable_Click() {
   m->checked = !m->checked;
 }
 
+namespace {
+
+// The solution window as it opens: the frame around the board, the sixteen
+// fields (those beyond the board hidden) and the sixteen pieces (all hidden),
+// and the OK button.
+struct SolutionForm {
+  Form form;
+  ControlSet::Id first_field = 0;  // field f is first_field + f - 1
+  ControlSet::Id first_piece = 0;  // picture id k is first_piece + k - 1
+};
+
+SolutionForm solution_form(const SolutionLayout& at, bool four, int lang,
+                           const std::string& range_name) {
+  namespace text = solution_window;
+  SolutionForm s{{"frmLoesung",
+                  std::string(in(text::kCaption, lang)) + " " + range_name,
+                  at.width,
+                  at.height,
+                  {}},
+                 0,
+                 0};
+  ControlSet& c = s.form.controls;
+  Control frame =
+      window_control(ControlKind::Frame, "Frame10", at.frame, std::string(in(text::kFrame, lang)));
+  frame.border = 1;
+  frame.back_colour = kWindowColour;
+  c.add(frame);
+
+  Control field = frame;
+  field.name = "Frame1";
+  field.caption = "";
+  field.width = kSolutionField.width;
+  field.height = kSolutionField.height;
+  s.first_field = c.add_array(field, 16);
+  const int side = four ? 4 : 3;
+  for (int i = 0; i < 16; ++i) {
+    Control& f = c[s.first_field + static_cast<std::size_t>(i)];
+    f.left = static_cast<Int>(kSolutionField.left + kSolutionFieldStep * (i % side));
+    f.top = static_cast<Int>(kSolutionField.top + kSolutionFieldStep * (i / side));
+    f.visible = four || i < 9;
+    f.tooltip = std::string(text::kFieldTip) + std::to_string(i + 1);
+  }
+
+  s.first_piece = c.size();
+  for (int k = 1; k <= 16; ++k) {
+    Control p = window_control(ControlKind::Picture, "Picture_" + std::string(picture_name(k)),
+                               {0, 0, kSolutionPieceSize, kSolutionPieceSize});
+    p.picture = k;
+    p.border = 0;
+    p.visible = false;
+    c.add(p);
+  }
+
+  Control ok = window_control(ControlKind::Button, "cmdOK", at.ok, std::string(kOkCaption));
+  ok.back_colour = kWindowColour;
+  c.add(ok);
+  return s;
+}
+
+}  // namespace
+
 // The solution window shows every piece on its right field and marks each
 // field whose current piece is wrong.
 void FrmMain::show_solution_window() {
-  const int lang = s_.language_code;
   const bool four = s_.shape.is_4x4();
-  const int grow = four ? 960 : 0;
-  Form form;
-  form.name = "frmLoesung";
-  form.caption = std::string(in(solution_window::kCaption, lang)) + " " + s_.range_name;
-  form.width = static_cast<Int>(3255 + grow);
-  form.height = static_cast<Int>(3990 + grow);
-
-  Control frame;
-  frame.kind = ControlKind::Frame;
-  frame.name = "Frame10";
-  frame.caption = std::string(in(solution_window::kFrame, lang));
-  frame.border = 1;
-  frame.back_colour = kWindowColour;
-  frame.left = 60;
-  frame.top = 120;
-  frame.width = four ? 3975 : 3015;
-  frame.height = four ? 4210 : 3255;
-  form.controls.add(frame);
-
-  Control cell = frame;
-  cell.name = "Frame1";
-  cell.caption = "";
-  cell.width = 855;
-  cell.height = 975;
-  const auto first_cell = form.controls.add_array(cell, 16);
-  for (int i = 0; i < 16; ++i) {
-    Control& c = form.controls[first_cell + static_cast<std::size_t>(i)];
-    const int r = i / (four ? 4 : 3), col = i % (four ? 4 : 3);
-    c.left = static_cast<Int>(180 + 960 * col);
-    c.top = static_cast<Int>(360 + 960 * r);
-    c.visible = four || i < 9;
-    c.tooltip = std::string(solution_window::kFieldTip) + std::to_string(i + 1);
-  }
-
-  const auto first_picture = form.controls.size();
-  for (int k = 1; k <= 16; ++k) {
-    Control p;
-    p.kind = ControlKind::Picture;
-    p.name = "Picture_" + std::string(picture_name(k));
-    p.picture = k;
-    p.border = 0;
-    p.width = p.height = 720;
-    p.visible = false;
-    form.controls.add(p);
-  }
-
-  Control ok;
-  ok.kind = ControlKind::Button;
-  ok.name = "cmdOK";
-  ok.caption = std::string(kOkCaption);
-  ok.left = static_cast<Int>(1620 + grow);
-  ok.top = static_cast<Int>(3480 + grow);
-  ok.width = 1467;
-  ok.height = 345;
-  ok.back_colour = kWindowColour;
-  form.controls.add(ok);
-
+  const SolutionLayout& at = four ? kSolution4x4 : kSolution3x3;
+  SolutionForm s = solution_form(at, four, s_.language_code, s_.range_name);
+  ControlSet& c = s.form.controls;
   const int n = s_.shape.side;
-  const int dx = four ? 80 : 64, dy = four ? 200 : 192;
-  const std::string wrong(in(solution_window::kWrong, lang));
-  for (int r = 0; r < n; ++r)
-    for (int c = 0; c < n; ++c) {
-      const int f = n * r + c + 1;
-      form.controls[first_cell + static_cast<std::size_t>(f - 1)].caption =
-          field_ok(f) ? "" : wrong;
+  const std::string wrong(in(solution_window::kWrong, s_.language_code));
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      const int f = n * row + col + 1;
+      Control& field = c[s.first_field + static_cast<std::size_t>(f - 1)];
+      field.caption = field_ok(f) ? "" : wrong;
       const int k = s_.solution[static_cast<std::size_t>(f)];
       if (k < 1 || k > 16) continue;
-      Control& p = form.controls[first_picture + static_cast<std::size_t>(k - 1)];
-      p.left = static_cast<Int>(180 + 960 * c + dx);
-      p.top = static_cast<Int>(360 + 960 * r + dy);
+      Control& p = c[s.first_piece + static_cast<std::size_t>(k - 1)];
+      p.left = static_cast<Int>(field.left + at.piece_dx);
+      p.top = static_cast<Int>(field.top + at.piece_dy);
       p.visible = true;
     }
-  show_form(form);
+  show_form(s.form);
 }
 
 }  // namespace zerdo

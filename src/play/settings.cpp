@@ -6,6 +6,7 @@
 #include "records/settings_table.h"
 #include "texts/records.h"
 #include "texts/windows.h"
+#include "view/secondary_windows.h"
 
 namespace zerdo {
 // A stored text; a missing key gives the default of kSettings.
@@ -184,34 +185,14 @@ void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
 // --- the player dialog -------------------------------------------------------
 
 void FrmMain::mnuFileUser_Click() {
-  Form form;
-  form.name = "DialogUser";
-  form.caption = std::string(user_dialog::kCaption);
-  form.width = 4800;
-  form.height = 2160;
-  Control frame;
-  frame.kind = ControlKind::Frame;
-  frame.name = "Frame1";
-  frame.caption = std::string(user_dialog::kFrame);
-  frame.left = 120, frame.top = 120, frame.width = 3000, frame.height = 1335;
-  form.controls.add(frame);
-  Control name;
-  name.kind = ControlKind::TextBox;
-  name.name = "username";
-  name.caption = "";  // empty at every opening
-  name.left = 240, name.top = 600, name.width = 2760, name.height = 375;
-  form.controls.add(name);
-  Control ok;
-  ok.kind = ControlKind::Button;
-  ok.name = "OKButton";
-  ok.caption = std::string(kOkCaption);
-  ok.left = 3360, ok.top = 240, ok.width = 1215, ok.height = 375;
-  form.controls.add(ok);
-  Control cancel = ok;
-  cancel.name = "CancelButton";
-  cancel.caption = std::string(user_dialog::kCancel);
-  cancel.top = 720;
-  form.controls.add(cancel);
+  namespace at = user_layout;
+  Form form{"DialogUser", std::string(user_dialog::kCaption), at::kWidth, at::kHeight, {}};
+  ControlSet& c = form.controls;
+  c.add(window_control(ControlKind::Frame, "Frame1", at::kFrame, std::string(user_dialog::kFrame)));
+  c.add(window_control(ControlKind::TextBox, "username", at::kName));  // empty at every opening
+  c.add(window_control(ControlKind::Button, "OKButton", at::kOk, std::string(kOkCaption)));
+  c.add(window_control(ControlKind::Button, "CancelButton", at::kCancel,
+                       std::string(user_dialog::kCancel)));
   show_form(form);
   set_form_caption();
 }
