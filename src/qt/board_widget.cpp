@@ -206,6 +206,34 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 // --- the keyboard -----------------------------------------------------------
 
+const std::vector<ReaderItem>& BoardWidget::reader_items() const {
+  if (reader_dirty_ || reader_language_ != frm_.state().language_code) {
+    const MainState& s = frm_.state();
+    std::array<Int, 17> field_of{};
+    for (int k = 1; k <= 16; ++k) {
+      const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
+                                             [static_cast<std::size_t>(k)];
+      if (p > 0) field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
+    }
+    reader_items_ = read_board(frm_.controls(), s.shape.field_count, field_of, s.language_code);
+    reader_dirty_ = false;
+    reader_language_ = s.language_code;
+  }
+  return reader_items_;
+}
+
+std::optional<std::pair<int, int>> BoardWidget::cursor_item() const {
+  const std::optional<CursorStop> at = current_stop();
+  if (!at || !show_focus_) return std::nullopt;
+  switch (at->kind) {
+    case CursorStop::Kind::Piece:
+      return std::pair{static_cast<int>(ReaderItem::Kind::Piece), at->index};
+    case CursorStop::Kind::Field:
+      return std::pair{static_cast<int>(ReaderItem::Kind::Field), at->index};
+  }
+  return std::nullopt;
+}
+
 std::vector<CursorStop> BoardWidget::stops() const {
   return cursor_stops(frm_, carried_,
                       carried_stop_ && carried_stop_->kind == CursorStop::Kind::Piece

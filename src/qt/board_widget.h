@@ -4,10 +4,12 @@
 #include <functional>
 #include <future>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "qt/board_cursor.h"
 #include "qt/control_painter.h"
+#include "view/board_reader.h"
 #include "view/controls.h"
 
 namespace zerdo {
@@ -49,6 +51,10 @@ class BoardWidget : public QWidget {
   const std::optional<CursorStop>& cursor() const { return cursor_; }
   // The stops the cursor can go to as the board now stands.
   std::vector<CursorStop> stops() const;
+  // What a screen reader tells of the board (board_reader.h), as it stands.
+  const std::vector<ReaderItem>& reader_items() const;
+  // The reader item (kind, index) the keyboard cursor stands on.
+  std::optional<std::pair<int, int>> cursor_item() const;
   // The picture id of the piece carried by the keyboard, 0 when none.
   int carried_piece() const { return carried_; }
   // Starts drawing the looks of the current controls (pieces, cards, fields)
@@ -106,7 +112,10 @@ class BoardWidget : public QWidget {
   int carried_ = 0;                         // picture id carried by the keyboard
   QPointF carried_from_;                    // its corner (twips) where it was picked up
   std::optional<CursorStop> carried_stop_;  // the stop it was picked up at
-  QRect focus_painted_;                     // where the focus frame was painted last
+  QRect focus_painted_;
+  mutable std::vector<ReaderItem> reader_items_;
+  mutable bool reader_dirty_ = true;
+  mutable int reader_language_ = -1;  // where the focus frame was painted last
 };
 
 }  // namespace zerdo

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "qt/piece_painter.h"
+#include "texts/access.h"
 #include "texts/captions.h"
 #include "texts/help.h"
 
@@ -130,6 +131,7 @@ void HelpViewer::ensure_window() {
   pane->addWidget(search_field_);
   pane->addWidget(results_);
   search_pane_->hide();
+  name_search_pane();
 
   browser_ = new HelpBrowser(splitter);
   browser_->setOpenExternalLinks(false);
@@ -137,6 +139,7 @@ void HelpViewer::ensure_window() {
 
   QObject::connect(language_box_, &QComboBox::currentIndexChanged, window_, [this](int i) {
     language_ = i;
+    name_search_pane();
     fill_results();
   });
   QObject::connect(search_field_, &QLineEdit::textChanged, window_, [this] { fill_results(); });
@@ -181,6 +184,13 @@ void HelpViewer::fill_results() {
 void HelpViewer::set_language(int code) {
   language_ = code >= 0 && code <= 2 ? code : 0;
   if (language_box_->currentIndex() != language_) language_box_->setCurrentIndex(language_);
+  name_search_pane();
+}
+
+void HelpViewer::name_search_pane() {
+  // The names a screen reader speaks for the search field and the results.
+  search_field_->setAccessibleName(qt_text(in(reader_words::kSearchText, language_)));
+  results_->setAccessibleName(qt_text(in(reader_words::kResults, language_)));
 }
 
 void HelpViewer::show_topic(const std::string& file) {
@@ -196,6 +206,7 @@ void HelpViewer::open(const std::string& /*file*/, int context) {
   const std::string topic = help_contents_topic(context);
   set_language(help_language_of(context));
   search_pane_->hide();
+  name_search_pane();
   show_topic(topic);
 }
 

@@ -39,6 +39,7 @@ class HelpViewer {
   void ensure_window();
   void show_topic(const std::string& file);
   void set_language(int code);
+  void name_search_pane();
   void fill_results();
   const std::vector<IndexEntry>& index_of(int code);
 

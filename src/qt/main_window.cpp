@@ -12,11 +12,13 @@
 #include <QVBoxLayout>
 
 #include "play/frm_main.h"
+#include "qt/board_accessible.h"
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
 #include "qt/painted_icon_engine.h"
 #include "qt/piece_painter.h"
 #include "qt/status_bar.h"
+#include "texts/access.h"
 
 namespace zerdo {
 
@@ -62,6 +64,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   menuBar()->setPalette(bar);
   menuBar()->setAutoFillBackground(true);
 
+  // The board and the status bar as screen readers see them.
+  install_accessible_interfaces();
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -69,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   board_ = new BoardWidget(
       *frm_, [this](const std::function<void()>& f) { dispatch(f); }, central);
   status_ = new StatusBar(central);
+  connect(board_, &BoardWidget::cursor_moved, this, [this] { announce_cursor(*board_); });
   layout->addWidget(board_, 1);
   layout->addWidget(status_);
   setCentralWidget(central);
@@ -214,11 +219,19 @@ void MainWindow::sync_menus() {
     QAction* a = actions_[i];
     if (!a) continue;
     const MenuItem& m = items[i];
-    QString text = QString::fromStdString(m.caption);
-    if (!m.shortcut.empty() && m.children.empty() && m.parent >= 0)
-      text += QLatin1Char('\t') +
-              QKeySequence(QString::fromStdString(m.shortcut)).toString(QKeySequence::NativeText);
+    const QString text = QString::fromStdString(m.caption);
     if (a->text() != text) a->setText(text);
+    if (!m.shortcut.empty() && m.children.empty() && m.parent >= 0) {
+      // The menu shows the key beside the caption, and a screen reader names
+      // the item by its caption alone. The key itself works through the
+      // window's action; this one is bound to the menu's own focus, which
+      // the menu never takes, so a press does not run the item twice.
+      const QKeySequence key(QString::fromStdString(m.shortcut));
+      if (a->shortcut() != key) {
+        a->setShortcutContext(Qt::WidgetShortcut);
+        a->setShortcut(key);
+      }
+    }
     if (menus_[i] && menus_[i]->title() != QString::fromStdString(m.caption))
       menus_[i]->setTitle(QString::fromStdString(m.caption));
     if (a->isCheckable() != m.checked) a->setCheckable(m.checked);
@@ -233,6 +246,12 @@ void MainWindow::refresh() {
   translations_.apply(frm_->state().language_code);
   sync_menus();
   status_->set_panels(frm_->panels());
+  const Int language = frm_->state().language_code;
+  const QString board_name = QString::fromStdString(frm_->window().caption);
+  if (board_->accessibleName() != board_name) board_->setAccessibleName(board_name);
+  const QString status_name = QString::fromUtf8(in(reader_words::kStatusLine, language).data(),
+                                                in(reader_words::kStatusLine, language).size());
+  if (status_->accessibleName() != status_name) status_->setAccessibleName(status_name);
   const WindowModel& w = frm_->window();
   const QString caption = QString::fromStdString(w.caption);
   if (windowTitle() != caption) setWindowTitle(caption);

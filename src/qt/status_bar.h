@@ -13,6 +13,7 @@ class StatusBar : public QWidget {
  public:
   explicit StatusBar(QWidget* parent = nullptr);
   void set_panels(const std::array<StatusPanel, 5>& panels);
+  const std::array<StatusPanel, 5>& panels() const { return panels_; }
   // The panel (1..4) at x in logical pixels, 0 for none.
   int panel_at(qreal x) const;
   QRectF panel_rect(int panel) const;

@@ -1,6 +1,10 @@
 // Play for everyone: the game by keyboard alone, on the real controller and
 // window.
+#include <QAccessible>
 #include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -14,6 +18,7 @@
 #include "qt/board_cursor.h"
 #include "qt/board_widget.h"
 #include "qt/main_window.h"
+#include "qt/status_bar.h"
 #include "services/settings_store.h"
 
 using namespace zerdo;
@@ -36,6 +41,8 @@ class AccessTest : public QObject {
   void keyboard_plays_a1_to_the_praise();
   void escape_puts_the_piece_back_as_a_click_does();
   void pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor();
+  void screen_reader_reads_the_board_in_german_and_english();
+  void menu_items_and_help_search_have_names_for_screen_readers();
   void window_fits_the_screen();
   void zoom_keys_scale_the_board_and_the_mouse_follows();
   void resized_window_scales_the_board_and_keeps_its_factor();
@@ -194,6 +201,113 @@ void AccessTest::pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor()
     }
     QCOMPARE(fields, int{frm.state().shape.field_count});
   }
+}
+
+namespace {
+
+// The children of iface by role, name and description.
+struct Child {
+  QAccessible::Role role;
+  QString name, description;
+};
+std::vector<Child> children_of(QAccessibleInterface* iface) {
+  std::vector<Child> out;
+  for (int i = 0; i < iface->childCount(); ++i) {
+    QAccessibleInterface* c = iface->child(i);
+    out.push_back({c->role(), c->text(QAccessible::Name), c->text(QAccessible::Description)});
+  }
+  return out;
+}
+bool has(const std::vector<Child>& list, QAccessible::Role role, const QString& name,
+         const QString& description) {
+  return std::any_of(list.begin(), list.end(), [&](const Child& c) {
+    return c.role == role && c.name == name && c.description == description;
+  });
+}
+
+}  // namespace
+
+void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
+  install("mnuFileZerdoA1");
+  // The purple triangle onto field 2, by keyboard.
+  walk_to(CursorStop::Kind::Piece, 1);
+  key(Qt::Key_Space);
+  walk_to(CursorStop::Kind::Field, 2);
+  key(Qt::Key_Space);
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_->board());
+  QVERIFY(board);
+  QCOMPARE(board->childCount(), 27);  // nine pieces, nine fields, nine cards
+  // The cursor stands on field 2: a screen reader finds it as the focus.
+  QAccessibleInterface* focus = board->focusChild();
+  QVERIFY(focus);
+  QCOMPARE(focus->text(QAccessible::Name), QStringLiteral("Feld 2"));
+  QVERIFY(focus->state().focused);
+  QVERIFY(board->childAt(focus->rect().center().x(), focus->rect().center().y()) == focus);
+
+  const struct {
+    const char* menu;
+    QString piece, where, stock, field, on, empty, card, sign, status;
+  } languages[] = {
+      {"mnuFileSetupLanguageDeutsch", "Zerdo : Dreieck lila", "auf Feld 2", "im Vorrat", "Feld 2",
+       "Dreieck lila", "leer", "Vorgabe 1", "Feld 2: Quadrat grün", "Statuszeile"},
+      {"mnuFileSetupLanguageEnglish", "Zerdo : Triangle lila", "on field 2", "in the stock",
+       "Field 2", "Triangle lila", "empty", "Preset 1", "field 2: Quadrat green", "Status line"},
+  };
+  for (const auto& l : languages) {
+    QVERIFY(window_->frm().choose_menu(l.menu));
+    window_->refresh();
+    const std::vector<Child> list = children_of(board);
+    QVERIFY(has(list, QAccessible::Graphic, l.piece, l.where));
+    QCOMPARE(std::count_if(list.begin(), list.end(),
+                           [&](const Child& c) { return c.description == l.stock; }),
+             8);
+    QVERIFY(has(list, QAccessible::Cell, l.field, l.on));
+    QCOMPARE(std::count_if(list.begin(), list.end(),
+                           [&](const Child& c) { return c.description == l.empty; }),
+             8);
+    const auto card =
+        std::find_if(list.begin(), list.end(), [&](const Child& c) { return c.name == l.card; });
+    QVERIFY(card != list.end());
+    QCOMPARE(card->role, QAccessible::StaticText);
+    QVERIFY2(card->description.contains(l.sign), qPrintable(card->description));
+    // The status bar: four panels, the first with the puzzle and the moves.
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(window_->status());
+    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QCOMPARE(status->text(QAccessible::Name), l.status);
+    QCOMPARE(status->childCount(), 4);
+    QVERIFY(status->child(0)->text(QAccessible::Name).contains(QStringLiteral("A1")));
+  }
+}
+
+void AccessTest::menu_items_and_help_search_have_names_for_screen_readers() {
+  QAction* result = window_->menu_action("mnuHelpResultEnable");
+  QVERIFY(result);
+  QVERIFY(!result->shortcut().isEmpty());
+  QMenu* menu = qobject_cast<QMenu*>(result->parent());
+  QVERIFY(menu);
+  QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+  bool found = false;
+  for (int i = 0; i < items->childCount(); ++i) {
+    const QString name = items->child(i)->text(QAccessible::Name);
+    QVERIFY2(!name.contains(QLatin1Char('\t')), qPrintable(name));
+    if (items->child(i)->text(QAccessible::Accelerator) == result->shortcut().toString()) {
+      QCOMPARE(name, result->text().remove(QLatin1Char('&')));
+      found = true;
+    }
+  }
+  QVERIFY(found);
+  // The key still runs the item once, through the window.
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  const bool checked = window_->frm().menus().find("mnuHelpResultEnable")->checked;
+  QTest::keyClick(window_.get(), Qt::Key_F9);
+  QCOMPARE(window_->frm().menus().find("mnuHelpResultEnable")->checked, !checked);
+
+  HelpViewer& help = window_->platform().help();
+  help.search("zerdo.hlp", "");
+  QCOMPARE(help.search_field()->accessibleName(), QStringLiteral("Suchbegriff"));
+  QCOMPARE(help.results()->accessibleName(), QStringLiteral("Gefundene Themen"));
+  help.close();
 }
 
 void AccessTest::drag(int k, int f) {

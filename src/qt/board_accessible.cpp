@@ -1,0 +1,235 @@
+#include "qt/board_accessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWindow>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "qt/board_widget.h"
+#include "qt/control_painter.h"
+#include "qt/status_bar.h"
+
+namespace zerdo {
+
+namespace {
+
+using Key = std::pair<int, int>;  // kind and index of an item
+
+Key key_of(const ReaderItem& item) { return {static_cast<int>(item.kind), item.index}; }
+
+// One piece, field or card of the board, found again by its key each time a
+// screen reader asks (the board changes under it).
+class ItemAccessible : public QAccessibleInterface {
+ public:
+  ItemAccessible(BoardWidget* board, Key key) : board_(board), key_(key) {}
+
+  bool isValid() const override { return item() != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return board_ ? QAccessible::queryAccessibleInterface(board_) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    const ReaderItem* i = item();
+    if (!i) return {};
+    if (t == QAccessible::Name) return QString::fromStdString(i->name);
+    if (t == QAccessible::Description) return QString::fromStdString(i->description);
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    const ReaderItem* i = item();
+    if (!i || !board_) return {};
+    const QRectF twips(i->left, i->top, i->width, i->height);
+    const QRect r =
+        board_->to_widget(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel))
+            .toAlignedRect();
+    return QRect(board_->mapToGlobal(r.topLeft()), r.size());
+  }
+  QAccessible::Role role() const override {
+    switch (static_cast<ReaderItem::Kind>(key_.first)) {
+      case ReaderItem::Kind::Piece:
+        return QAccessible::Graphic;
+      case ReaderItem::Kind::Field:
+        return QAccessible::Cell;
+      case ReaderItem::Kind::Card:
+        break;
+    }
+    return QAccessible::StaticText;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!item()) {
+      s.invalid = true;
+      return s;
+    }
+    s.focusable = key_.first != static_cast<int>(ReaderItem::Kind::Card);
+    s.focused = board_ && board_->hasFocus() && board_->cursor_item() == key_;
+    s.selected = board_ && board_->carried_piece() != 0 &&
+                 key_ == Key{static_cast<int>(ReaderItem::Kind::Piece), board_->carried_piece()};
+    return s;
+  }
+
+ private:
+  const ReaderItem* item() const {
+    if (!board_) return nullptr;
+    for (const ReaderItem& i : board_->reader_items())
+      if (key_of(i) == key_) return &i;
+    return nullptr;
+  }
+
+  QPointer<BoardWidget> board_;
+  Key key_;
+};
+
+class BoardAccessible : public QAccessibleWidget {
+ public:
+  explicit BoardAccessible(BoardWidget* board)
+      : QAccessibleWidget(board, QAccessible::Pane), board_(board) {}
+  ~BoardAccessible() override {
+    for (const auto& [key, id] : children_) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  int childCount() const override { return static_cast<int>(board_->reader_items().size()); }
+  QAccessibleInterface* child(int index) const override {
+    const auto& items = board_->reader_items();
+    if (index < 0 || index >= static_cast<int>(items.size())) return nullptr;
+    return child_of(key_of(items[static_cast<std::size_t>(index)]));
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto& items = board_->reader_items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const auto it = children_.find(key_of(items[i]));
+      if (it != children_.end() && QAccessible::accessibleInterface(it->second) == child)
+        return static_cast<int>(i);
+    }
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    for (int i = childCount() - 1; i >= 0; --i)
+      if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y)) return c;
+    return nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    const std::optional<std::pair<int, int>> at = board_->cursor_item();
+    return board_->hasFocus() && at ? child_of(*at) : nullptr;
+  }
+
+ private:
+  QAccessibleInterface* child_of(Key key) const {
+    auto it = children_.find(key);
+    if (it == children_.end())
+      it = children_
+               .emplace(key,
+                        QAccessible::registerAccessibleInterface(new ItemAccessible(board_, key)))
+               .first;
+    return QAccessible::accessibleInterface(it->second);
+  }
+
+  BoardWidget* board_;
+  mutable std::map<Key, QAccessible::Id> children_;
+};
+
+// One panel of the status bar: its text, and its tool tip as description.
+class PanelAccessible : public QAccessibleInterface {
+ public:
+  PanelAccessible(StatusBar* bar, int panel) : bar_(bar), panel_(panel) {}
+  bool isValid() const override { return bar_ != nullptr; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return bar_ ? QAccessible::queryAccessibleInterface(bar_) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    if (!bar_) return {};
+    const StatusPanel& p = bar_->panels()[static_cast<std::size_t>(panel_)];
+    if (t == QAccessible::Name) return QString::fromStdString(p.text).simplified();
+    if (t == QAccessible::Description) return QString::fromStdString(p.tooltip);
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!bar_) return {};
+    const QRect r = bar_->panel_rect(panel_).toAlignedRect();
+    return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  QAccessible::State state() const override { return {}; }
+
+ private:
+  QPointer<StatusBar> bar_;
+  int panel_;
+};
+
+class StatusBarAccessible : public QAccessibleWidget {
+ public:
+  explicit StatusBarAccessible(StatusBar* bar)
+      : QAccessibleWidget(bar, QAccessible::StatusBar), bar_(bar) {}
+  ~StatusBarAccessible() override {
+    for (const QAccessible::Id id : ids_)
+      if (id) QAccessible::deleteAccessibleInterface(id);
+  }
+  int childCount() const override { return 4; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= 4) return nullptr;
+    QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
+    if (!id) id = QAccessible::registerAccessibleInterface(new PanelAccessible(bar_, index + 1));
+    return QAccessible::accessibleInterface(id);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < 4; ++i)
+      if (ids_[static_cast<std::size_t>(i)] &&
+          QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(i)]) == child)
+        return i;
+    return -1;
+  }
+
+ private:
+  StatusBar* bar_;
+  mutable std::array<QAccessible::Id, 4> ids_{};
+};
+
+QAccessibleInterface* make_interface(const QString& class_name, QObject* object) {
+  if (!object || !object->isWidgetType()) return nullptr;
+  if (class_name == QLatin1String("zerdo::BoardWidget"))
+    return new BoardAccessible(static_cast<BoardWidget*>(object));
+  if (class_name == QLatin1String("zerdo::StatusBar"))
+    return new StatusBarAccessible(static_cast<StatusBar*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+void install_accessible_interfaces() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(make_interface);
+}
+
+void announce_cursor(BoardWidget& board) {
+  if (!QAccessible::isActive()) return;
+  const std::optional<std::pair<int, int>> at = board.cursor_item();
+  if (!at) return;
+  const auto& items = board.reader_items();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (key_of(items[i]) != *at) continue;
+    QAccessibleEvent focus(&board, QAccessible::Focus);
+    focus.setChild(static_cast<int>(i));
+    QAccessible::updateAccessibility(&focus);
+    return;
+  }
+}
+
+}  // namespace zerdo
