@@ -35,6 +35,10 @@ class HelpViewer {
   // The window, nullptr until the help was first opened.
   QWidget* window() const { return window_; }
 
+  // The search field and the results list (named for screen readers).
+  QLineEdit* search_field() const { return search_field_; }
+  QListWidget* results() const { return results_; }
+
  private:
   void ensure_window();
   void show_topic(const std::string& file);
