@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -97,6 +99,45 @@ void drag_move(benchmark::State& state) {
   QApplication::sendEvent(board, &release);
 }
 BENCHMARK(drag_move);
+
+// The whole board repainted on screen with the window twice its size, so
+// that the board is shown at 200 %.
+void repaint_zoomed(benchmark::State& state) {
+  Window win;
+  BoardWidget* board = win.w.board();
+  const int chrome = win.w.height() - board->height();
+  win.w.resize(win.w.width() * 2, chrome + board->height() * 2);
+  QApplication::processEvents();
+  if (std::abs(board->factor() - 2.0) > 0.01) state.SkipWithError("the board is not at 200 %");
+  board->repaint();  // the looks at 200 % drawn once, as the first paint after a zoom does
+  for (auto _ : state) board->repaint();
+}
+BENCHMARK(repaint_zoomed)->Name("repaint/zoom200");
+
+// One arrow key with a piece carried by the keyboard: the cursor moves to
+// the next field, the controller moves the piece, and the board repaints
+// what changed before the next key.
+void keyboard_step(benchmark::State& state) {
+  Window win;
+  win.w.frm().choose_menu("mnuFileZerdoA1");
+  win.w.refresh();
+  BoardWidget* board = win.w.board();
+  board->setFocus();
+  QApplication::processEvents();
+  const auto press = [board](Qt::Key key) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(board, &down);
+    QApplication::processEvents();
+  };
+  press(Qt::Key_Right);                             // shows the cursor on the first piece
+  press(Qt::Key_Space);                             // picks it up
+  for (int i = 0; i < 4; ++i) press(Qt::Key_Down);  // down to the board
+  if (board->carried_piece() == 0) state.SkipWithError("no piece carried");
+  int step = 0;
+  for (auto _ : state) press(step++ % 2 ? Qt::Key_Left : Qt::Key_Right);
+  press(Qt::Key_Escape);
+}
+BENCHMARK(keyboard_step);
 
 // Saving and loading a 4x4 puzzle through the file menu.
 void file_save(benchmark::State& state) {
