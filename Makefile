@@ -9,6 +9,9 @@ BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := puzzle_file settings
+# Inputs up to just beyond the 64 KiB a puzzle file may have, so that the
+# refusal of a larger file is reached.
+FUZZ_MAX_LEN ?= 66000
 # WERROR=ON turns every compiler warning into an error (CI does).
 WERROR ?= OFF
 PREFIX ?= /usr/local
@@ -63,6 +66,7 @@ fuzz: deps
 	  mkdir -p build-fuzz/corpus/$$t build-fuzz/artifacts && \
 	  echo "fuzzing $$t for $(FUZZ_SECONDS) s" && \
 	  QT_QPA_PLATFORM=offscreen ./build-fuzz/zerdo-fuzz-$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -max_len=$(FUZZ_MAX_LEN) \
 	    -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/$$t- \
 	    build-fuzz/corpus/$$t fuzz/corpus/$$t 2>build-fuzz/$$t.log || { tail -n 60 build-fuzz/$$t.log; exit 1; }; \
 	  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" build-fuzz/$$t.log; \

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFileInfo>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -12,6 +13,17 @@
 
 namespace zerdo::fuzz {
 
+// The targets' files and the store's scratch copies go to memory (/dev/shm)
+// where the system has it: every write of a file is synced to the disk, and
+// on a disk that slows fuzzing tenfold.
+inline void scratch_in_memory() {
+  static const bool done = [] {
+    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable()) qputenv("TMPDIR", "/dev/shm");
+    return true;
+  }();
+  (void)done;
+}
+
 // A platform without windows for the fuzz targets: every box is answered at
 // once, secondary windows close on their first button, the file dialog names
 // one fixed file, the clock stands still. Settings are read from and written
@@ -21,8 +33,11 @@ class FuzzPlatform : public Platform {
   std::string file;                          // what the file dialog answers
   std::unique_ptr<SettingsStore> store;      // nullptr: no stored settings
   std::map<std::string, std::string> saved;  // by "section/key"
+  int boxes = 0;                             // message boxes shown
+  int store_failures = 0;                    // flushes that did not reach the file
 
   Answer message_box(const MessageBox& box) override {
+    ++boxes;
     return box.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
   }
   void show_modal(Form& form, FormHandler& handler) override { handler.click(form, ""); }
@@ -51,6 +66,7 @@ class FuzzPlatform : public Platform {
   }
   std::optional<StoreFailure> flush_settings() override {
     if (!store || store->sync()) return std::nullopt;
+    ++store_failures;
     return StoreFailure{store->file_name().toStdString(), store->error()};
   }
   std::int64_t now_ms() override { return 43200000; }

@@ -83,7 +83,10 @@ bool parse_ini(const std::string& bytes, IniValues& out, std::string& reason) {
   return true;
 }
 
-std::optional<std::string> format_ini(const IniValues& values, std::string& reason) {
+// The INI text of values, and in held what it reads back as (QSettings drops
+// a key it cannot write, such as an empty one a hand-edited file may have).
+std::optional<std::string> format_ini(const IniValues& values, IniValues& held,
+                                      std::string& reason) {
   QTemporaryDir dir;
   if (!dir.isValid()) {
     reason = dir.errorString().toStdString();
@@ -93,6 +96,8 @@ std::optional<std::string> format_ini(const IniValues& values, std::string& reas
   {
     QSettings ini(name, QSettings::IniFormat);
     for (const auto& [key, value] : values) ini.setValue(key, value);
+    held.clear();
+    for (const QString& key : ini.allKeys()) held[key] = ini.value(key);
     ini.sync();
     if (ini.status() != QSettings::NoError) {
       reason = "cannot write a copy of the store";
@@ -101,13 +106,20 @@ std::optional<std::string> format_ini(const IniValues& values, std::string& reas
   }
   auto bytes = read_file_bytes(name.toStdString(), kMaxStoreBytes, &reason);
   // QSettings may report success for a file it could not write whole (a full
-  // temporary folder): the text must read back as every value.
+  // temporary folder): the text must read back with every key, and the keys
+  // the game saves with their values (sync checks those). A value a hand
+  // edit left in a form QSettings does not write back the same is no reason
+  // to keep the records from the disk.
   IniValues again;
   if (!bytes || !parse_ini(*bytes, again, reason)) return std::nullopt;
-  if (again != values) {
+  const bool same_keys =
+      std::equal(again.begin(), again.end(), held.begin(), held.end(),
+                 [](const auto& a, const auto& b) { return a.first == b.first; });
+  if (!same_keys) {
     reason = "a copy of the store did not read back whole";
     return std::nullopt;
   }
+  held = std::move(again);
   return bytes;
 }
 
@@ -194,8 +206,15 @@ bool SettingsStore::sync() {
   }
   IniValues values = write->disk;
   for (const QString& key : unwritten_) values[key] = saved_[key];
-  const auto bytes = format_ini(values, error_);
-  if (!bytes || !write_file_atomically(file_.toStdString(), *bytes, &error_)) return false;
+  IniValues held;
+  const auto bytes = format_ini(values, held, error_);
+  if (!bytes) return false;
+  for (const QString& key : unwritten_)
+    if (held[key] != QVariant(saved_[key])) {
+      error_ = "a value cannot be stored: " + key.toStdString();
+      return false;
+    }
+  if (!write_file_atomically(file_.toStdString(), *bytes, &error_)) return false;
   unwritten_.clear();
   return true;
 }

@@ -1,0 +1,169 @@
+// What the player has survives other copies of the game and a full disk: real
+// driver processes on one settings store.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One zerdo-driver process, fed a few lines at a time.
+class Driver {
+ public:
+  explicit Driver(const QString& config) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config);
+    process_.setProcessEnvironment(env);
+    process_.start(QStringLiteral(ZERDO_DRIVER), {});
+  }
+  ~Driver() {
+    process_.closeWriteChannel();
+    process_.waitForFinished(10000);
+  }
+
+  // Runs the lines and returns what they printed.
+  std::string run(const std::string& lines) {
+    const std::string marker = "-- done " + std::to_string(++runs_) + " --";
+    process_.write(QByteArray::fromStdString(lines + "\necho " + marker + "\n"));
+    std::string out;
+    while (out.find(marker + "\n") == std::string::npos) {
+      if (!process_.waitForReadyRead(30000)) {
+        ADD_FAILURE() << "the driver stopped answering; it printed:\n" << out;
+        return out;
+      }
+      out += process_.readAllStandardOutput().toStdString();
+    }
+    return out.substr(0, out.find(marker + "\n"));
+  }
+
+  // Solves the built-in puzzle id (3x3) in seconds of play time: each piece
+  // is dragged onto the field the solution gives it.
+  std::string solve(const std::string& id, const std::string& seconds) {
+    const std::string table = run("menu mnuFileZerdo" + id + "\ntable solution");
+    static const char* const kNames[] = {"drei_lila", "drei_rood", "drei_vert",
+                                         "rund_lila", "rund_rood", "rund_vert",
+                                         "vier_lila", "vier_rood", "vier_vert"};
+    std::vector<int> solution;
+    for (std::size_t pos = 0; pos < table.size();) {
+      std::size_t end = 0;
+      solution.push_back(std::stoi(table.substr(pos), &end));
+      pos += end;
+      while (pos < table.size() && (table[pos] == ' ' || table[pos] == '\n')) ++pos;
+    }
+    std::string script;
+    for (int f = 1; f <= 9; ++f) {
+      if (f == 9) script += "wait " + seconds + "\n";
+      script += "drag Picture_" + std::string(kNames[solution[f - 1] - 1]) + " " +
+                std::to_string(260 + 960 * ((f - 1) % 3)) + " " +
+                std::to_string(4120 + 960 * ((f - 1) / 3)) + "\n";
+    }
+    return run(script + "messages");
+  }
+
+ private:
+  QProcess process_;
+  int runs_ = 0;
+};
+
+bool has_line(const std::string& out, const std::string& line) {
+  return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST(TwoCopies, KeepEachOthersRecordsAndTheLastToCloseKeepsItsSettings) {
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  Driver ann(config.path()), bob(config.path());
+  ann.run("user Ann\nstart\nmenu mnuFileUser");
+  bob.run("user Bob\nstart\nmenu mnuFileUser");
+  // Both started on an empty store. Bob's record reaches the store first;
+  // Ann's record is written over it, and Bob's exit then writes over hers.
+  for (const std::string& solved : {bob.solve("B1", "20"), ann.solve("A1", "12.3")}) {
+    EXPECT_NE(solved.find("Sehr gut"), std::string::npos) << solved;
+    EXPECT_EQ(solved.find("Rekorde"), std::string::npos) << solved;
+  }
+  bob.run("close");
+  ann.run("menu mnuFileZerdoC2\nclose");
+
+  Driver next(config.path());
+  const std::string out = next.run("start\nmessages\nstore");
+  EXPECT_EQ(out.find("box "), std::string::npos) << out;  // the check holds
+  EXPECT_TRUE(has_line(out, "MinTime 1 = \"123\"")) << out;
+  EXPECT_TRUE(has_line(out, "Bester 1 = \"Ann\"")) << out;
+  EXPECT_TRUE(has_line(out, "MinTime 2 = \"200\"")) << out;
+  EXPECT_TRUE(has_line(out, "Bester 2 = \"Bob\"")) << out;
+  EXPECT_TRUE(has_line(out, "StufeNr = \"C2\"")) << out;  // Ann closed last
+  EXPECT_TRUE(has_line(out, "LastUser = \"Ann\"")) << out;
+}
+
+// A small filesystem of its own, filled to the last byte: saving a puzzle
+// file and writing the store both fail, say so, and leave the old files.
+TEST(FullDisk, SavesFailWithTheMessageAndTheOldFilesStay) {
+  if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root (CI runs as root)";
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  const QString mnt = scratch.filePath("mnt");
+  ASSERT_TRUE(QDir().mkpath(mnt));
+  if (::mount("tmpfs", mnt.toLocal8Bit().constData(), "tmpfs", 0, "size=1m") != 0)
+    GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+  struct Unmount {
+    QString dir;
+    ~Unmount() { ::umount2(dir.toLocal8Bit().constData(), MNT_DETACH); }
+  } unmount{mnt};
+
+  const QString config = mnt + "/config";
+  const QString store = config + "/Zerdo/Zerdo.conf";
+  const std::string puzzle = (mnt + "/a.zdo").toStdString();
+  {
+    Driver first(config);
+    first.run("start\nmenu mnuFileZerdoA1\nfile " + puzzle + "\nmenu mnuFileSave\nclose");
+  }
+  auto bytes = [](const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+  };
+  const QByteArray old_store = bytes(store), old_puzzle = bytes(QString::fromStdString(puzzle));
+  ASSERT_TRUE(old_store.contains("StufeNr=A1"));
+  ASSERT_TRUE(old_puzzle.contains("\"A1\""));
+
+  // Fill it: large pieces first, then byte by byte up to the last one.
+  const int fd = ::open((mnt + "/filler").toLocal8Bit().constData(), O_WRONLY | O_CREAT, 0600);
+  ASSERT_GE(fd, 0);
+  const std::string chunk(4096, 'x');
+  for (std::size_t size = chunk.size(); size > 0; size /= 2)
+    while (::write(fd, chunk.data(), size) == static_cast<ssize_t>(size)) {
+    }
+  ASSERT_EQ(errno, ENOSPC);
+  ::close(fd);
+
+  Driver second(config);
+  const std::string out =
+      second.run("user Eve\nstart\nmenu mnuFileUser\nmenu mnuFileZerdoB2\nfile " + puzzle +
+                 "\nmenu mnuFileSave\nclose\nmessages");
+  const std::string not_saved =
+      "box title=\"Zerdo\" text=\"Die Rekorde konnten nicht gespeichert "
+      "werden.\\n" +
+      store.toStdString() +
+      "\\n\\nNo space left on device\" buttons=ok icon=exclamation "
+      "answer=ok";
+  EXPECT_NE(out.find("box title=\"Zerdo Speichern\""), std::string::npos) << out;
+  EXPECT_TRUE(has_line(out, not_saved)) << out;
+  EXPECT_EQ(bytes(store), old_store);
+  EXPECT_EQ(bytes(QString::fromStdString(puzzle)), old_puzzle);
+  // No temporary file is left behind.
+  EXPECT_EQ(QDir(mnt).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList({"a.zdo", "config", "filler"}));
+  EXPECT_EQ(
+      QDir(config + "/Zerdo").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+      QStringList({"Zerdo.conf"}));
+}
+
+}  // namespace
