@@ -14,6 +14,7 @@
 #include "model/version.h"
 #include "play/platform.h"
 #include "records/records.h"
+#include "texts/texts.h"
 #include "view/board_view.h"
 #include "view/controls.h"
 #include "view/menus.h"
@@ -215,7 +216,12 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void mnuFileSave_Click();
   void mnuFileLoad_Click();
   void install_puzzle(const StagedPuzzle& p);
-  std::string file_name_;  // the last name chosen in the load or save dialog
+  // The file dialog of kind with title, in the folder of the last puzzle file.
+  std::string file_dialog(FileDialogKind kind, const Texts& title);
+  // Keeps name as the last file, and its folder for the next dialog.
+  void remember_file(const std::string& name);
+  std::string file_name_;    // the last name chosen in the load or save dialog
+  std::string file_folder_;  // its folder, kept between runs ("" the home folder)
 
   Platform& platform_;
   MainState s_;

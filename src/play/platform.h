@@ -21,6 +21,13 @@ struct StoreFailure {
   std::string reason;
 };
 
+// Where a file dialog opens: a folder ("" for the player's home folder), and
+// the entry of the filter list (from 0) selected first.
+struct FileDialogStart {
+  std::string folder;
+  int filter = 0;
+};
+
 struct MessageBox {
   std::string title;
   std::string text;
@@ -61,6 +68,13 @@ class Platform {
   // "Description|pattern|Description|pattern".
   virtual std::string file_dialog(FileDialogKind kind, const std::string& title,
                                   const std::string& filter) = 0;
+  // The same dialog opened at start; a platform without folders or a choice
+  // of filter shows the plain one.
+  virtual std::string file_dialog_at(FileDialogKind kind, const std::string& title,
+                                     const std::string& filter, const FileDialogStart& start) {
+    static_cast<void>(start);
+    return file_dialog(kind, title, filter);
+  }
 
   // The per-user settings store (application, section, key).
   virtual std::string get_setting(const std::string& app, const std::string& section,

@@ -1,4 +1,6 @@
 // Saving the current puzzle to a file and loading one from a file.
+#include <filesystem>
+
 #include "catalogue/puzzle_file.h"
 #include "play/frm_main.h"
 #include "texts/files.h"
@@ -15,13 +17,26 @@ std::pair<std::string, std::string> dialog_texts(const Texts& title, int lang) {
   return {std::string(in(title, lang)), std::string(in(kFilter, lang))};
 }
 
+// The dialogs select the Zerdo entry of kFilter first, "Zerdo Dateien (*.zdo)".
+constexpr int kZerdoFilter = 1;
+
 }  // namespace
 
-void FrmMain::mnuFileSave_Click() {
-  const auto [title, filter] = dialog_texts(kSaveTitle, s_.language_code);
-  const std::string name = platform_.file_dialog(FileDialogKind::Save, title, filter);
-  if (name.empty()) return;
+std::string FrmMain::file_dialog(FileDialogKind kind, const Texts& title) {
+  const auto [t, filter] = dialog_texts(title, s_.language_code);
+  return platform_.file_dialog_at(kind, t, filter, FileDialogStart{file_folder_, kZerdoFilter});
+}
+
+void FrmMain::remember_file(const std::string& name) {
   file_name_ = name;
+  const std::string folder = std::filesystem::path(name).parent_path().string();
+  if (!folder.empty()) file_folder_ = folder;
+}
+
+void FrmMain::mnuFileSave_Click() {
+  const std::string name = file_dialog(FileDialogKind::Save, kSaveTitle);
+  if (name.empty()) return;
+  remember_file(name);
   const std::string text =
       write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn, s_.shape.field_count);
   // The platform replaces the file whole or not at all, so a failed save
@@ -33,14 +48,13 @@ void FrmMain::mnuFileSave_Click() {
 }
 
 void FrmMain::mnuFileLoad_Click() {
-  const auto [title, filter] = dialog_texts(kLoadTitle, s_.language_code);
-  const std::string name = platform_.file_dialog(FileDialogKind::Open, title, filter);
+  const std::string name = file_dialog(FileDialogKind::Open, kLoadTitle);
   if (name.empty()) return;
   load_puzzle_file(name);
 }
 
 void FrmMain::load_puzzle_file(const std::string& name) {
-  file_name_ = name;
+  remember_file(name);
   work_start();
   // The file goes into a staging copy and is checked whole; only a file that
   // passes every check reaches the card table.

@@ -52,6 +52,8 @@ void FrmMain::load_settings() {
   s_.level = static_cast<Int>(get_number(Setting::Stufe));
   s_.puzzle_id = get_setting(Setting::StufeNr);
   s_.user_name = get_setting(Setting::LastUser);
+  // The folder of the last puzzle file, where the file dialogs open.
+  file_folder_ = get_setting(Setting::LastFolder);
 
   // The language is in force before the record check, whose message uses it.
   apply_language_name(get_setting(Setting::Language));
@@ -164,6 +166,9 @@ void FrmMain::write_store(bool everything) {
   }
   // The check value is this version's.
   save_setting(Setting::Version, s_.version_text);
+  // Written once a puzzle file was chosen, so a store that never saw one
+  // keeps the program's keys only.
+  if (everything && !file_folder_.empty()) save_setting(Setting::LastFolder, file_folder_);
   if (const auto failure = platform_.flush_settings()) {
     const MessageText m =
         records_not_saved_message(s_.language_code, failure->path, failure->reason);

@@ -11,6 +11,9 @@ namespace zerdo {
 namespace {
 
 constexpr char kUserNameBox[] = "username";
+constexpr char kOkButton[] = "cmdOK";
+constexpr char kOkButtonOfDialogUser[] = "OKButton";
+constexpr char kCancelButton[] = "CancelButton";
 
 bool is_widget(const Control& c) {
   return c.kind == ControlKind::Button ||
@@ -37,7 +40,8 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
       auto* b = new QPushButton(QString::fromStdString(c.caption.value_or("")), this);
       const std::string name = c.full_name();
       connect(b, &QPushButton::clicked, this, [this, name] { press(name); });
-      if (c.name == "cmdOK") b->setDefault(true);
+      // Enter presses OK.
+      if (c.name == kOkButton || c.name == kOkButtonOfDialogUser) b->setDefault(true);
       b->setAutoDefault(false);
       buttons_[name] = b;
     } else if (c.kind == ControlKind::TextBox && c.name == kUserNameBox) {
@@ -93,7 +97,9 @@ void FormDialog::press(const std::string& control) {
   sync_widgets();
 }
 
-void FormDialog::reject() { press(""); }
+// Escape and the window's close button: the Cancel button where the window
+// has one, otherwise the window is closed.
+void FormDialog::reject() { press(button(kCancelButton) ? kCancelButton : ""); }
 
 void FormDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);

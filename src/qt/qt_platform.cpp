@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -84,16 +85,28 @@ void QtPlatform::show_modal(Form& form, FormHandler& handler) {
 
 std::string QtPlatform::file_dialog(FileDialogKind kind, const std::string& title,
                                     const std::string& filter) {
+  return file_dialog_at(kind, title, filter, FileDialogStart{});
+}
+
+std::string QtPlatform::file_dialog_at(FileDialogKind kind, const std::string& title,
+                                       const std::string& filter, const FileDialogStart& start) {
   prepare_modal();
+  last_file_dialog_start = start;
   if (file_hook) return file_hook(kind, title, filter);
   QFileDialog dialog(dialog_parent(), QString::fromStdString(title));
-  dialog.setNameFilter(qt_file_filter(filter));
+  // The folder of the last puzzle file, or home when there is none (any
+  // more): never the folder the game happened to be started from.
+  const QString folder = QString::fromStdString(start.folder);
+  dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
+  const QStringList filters = qt_file_filter(filter).split(QStringLiteral(";;"));
+  dialog.setNameFilters(filters);
+  const QString selected = filters.value(start.filter, filters.value(0));
+  dialog.selectNameFilter(selected);
   if (kind == FileDialogKind::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // A name typed without extension gets the first pattern's ("*.zdo").
-    const QString first =
-        qt_file_filter(filter).section(QLatin1Char('('), -1).section(QLatin1Char(')'), 0, 0);
-    const QString suffix = first.section(QLatin1Char(' '), 0, 0).section(QLatin1String("*."), 1);
+    // A name typed without extension gets the selected entry's ("*.zdo").
+    const QString pattern = selected.section(QLatin1Char('('), -1).section(QLatin1Char(')'), 0, 0);
+    const QString suffix = pattern.section(QLatin1Char(' '), 0, 0).section(QLatin1String("*."), 1);
     if (!suffix.isEmpty() && !suffix.contains(QLatin1Char('*'))) dialog.setDefaultSuffix(suffix);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

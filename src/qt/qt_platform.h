@@ -37,6 +37,8 @@ class QtPlatform : public Platform {
   std::function<Answer(const MessageBox&)> message_hook;
   std::function<void(Form&, FormHandler&)> form_hook;
   std::function<std::string(FileDialogKind, const std::string&, const std::string&)> file_hook;
+  // Where the last file dialog was asked to open.
+  FileDialogStart last_file_dialog_start;
 
   HelpViewer& help() { return help_; }
   SettingsStore& store() { return store_; }
@@ -45,6 +47,8 @@ class QtPlatform : public Platform {
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
                           const std::string& filter) override;
+  std::string file_dialog_at(FileDialogKind kind, const std::string& title,
+                             const std::string& filter, const FileDialogStart& start) override;
   std::string get_setting(const std::string& app, const std::string& section,
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,

@@ -29,6 +29,7 @@ enum class Setting {
   Version,
   ColourMarks,  // written only once switched on: a store without it stays so
   Zoom,         // the factor the board is shown at, percent; kept once chosen
+  LastFolder,   // the folder of the last puzzle file, where the file dialogs open
 };
 
 // One stored value: its key, its default, and for a number the range it must
@@ -51,7 +52,7 @@ constexpr SettingRow text_setting(Setting id, std::string_view key, std::string_
 }
 
 // clang-format off
-constexpr std::array<SettingRow, 17> kSettings{{
+constexpr std::array<SettingRow, 18> kSettings{{
     number_setting(Setting::MainLeft,   "MainLeft",   0,                    -32768,    32767),
     number_setting(Setting::MainTop,    "MainTop",    0,                    -32768,    32767),
     number_setting(Setting::MainWidth,  "MainWidth",  kDefaultWindowWidth,  1,         32767),
@@ -69,6 +70,7 @@ constexpr std::array<SettingRow, 17> kSettings{{
     text_setting  (Setting::Version,    "Version",    "1.1.x"),
     number_setting(Setting::ColourMarks, "ColourMarks", 0,                  0,         1),
     number_setting(Setting::Zoom,       "Zoom",       kDefaultZoom,         kZoomMin,  kZoomMax),
+    text_setting  (Setting::LastFolder, "LastFolder", ""),
 }};
 // clang-format on
 

@@ -22,6 +22,7 @@ class FakePlatform : public Platform {
   std::vector<std::string> forms_shown;
   std::deque<std::string> form_clicks;  // button pressed in the next window
   std::deque<std::string> file_names;
+  std::vector<FileDialogStart> dialog_starts;  // where each file dialog opened
   std::vector<std::string> help_calls;
   std::map<std::string, std::string> store;
   std::map<std::string, std::string> unwritten;  // saved, not yet flushed
@@ -52,6 +53,11 @@ class FakePlatform : public Platform {
       form_clicks.pop_front();
     }
     handler.click(form, button);
+  }
+  std::string file_dialog_at(FileDialogKind kind, const std::string& title,
+                             const std::string& filter, const FileDialogStart& start) override {
+    dialog_starts.push_back(start);
+    return file_dialog(kind, title, filter);
   }
   std::string file_dialog(FileDialogKind, const std::string&, const std::string&) override {
     if (file_names.empty()) return {};

@@ -599,6 +599,28 @@ TEST_F(FileWindow, CancelledDialogsChangeNothing) {
   EXPECT_TRUE(s().sn == before);
 }
 
+TEST_F(FileWindow, DialogsOpenInTheLastFilesFolderAcrossRunsWithTheZerdoFilter) {
+  const std::string folder = dir.path().toStdString();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+  w->choose_menu("mnuFileLoad");  // cancelled: no folder yet
+  save(path("sub/a1.zdo"));
+  w->choose_menu("mnuFileSave");  // cancelled: the folder stays
+  load(path("a1.zdo"));           // refused (no such file), yet its folder counts
+  w->choose_menu("mnuFileLoad");
+  ASSERT_EQ(platform.dialog_starts.size(), 5u);
+  const std::string expected[] = {"", "", folder + "/sub", folder + "/sub", folder};
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(platform.dialog_starts[i].folder, expected[i]) << i;
+    EXPECT_EQ(platform.dialog_starts[i].filter, 1) << i;  // "Zerdo Dateien (*.zdo)"
+  }
+  // Kept in a key of its own for the next run.
+  w->Form_Unload();
+  EXPECT_EQ(platform.store["LastFolder"], folder);
+  start();
+  w->choose_menu("mnuFileSave");
+  EXPECT_EQ(platform.dialog_starts.back().folder, folder);
+}
+
 TEST_F(FileWindow, FailedSaveSaysSoAndKeepsTheOldFile) {
   save(dir.path().toStdString());  // a folder cannot be replaced by a file
   ASSERT_EQ(platform.boxes.size(), 1u);

@@ -1,14 +1,18 @@
 // The game as a citizen of the desktop: its command line, a puzzle file named
 // on it, and Qt's own strings in the player's language.
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
 #include "model/pictures.h"
 #include "play/frm_main.h"
 #include "qt/command_line.h"
+#include "qt/form_dialog.h"
 #include "qt/main_window.h"
 
 using namespace zerdo;
@@ -30,6 +34,9 @@ class DesktopTest : public QObject {
   void file_argument_loads_as_the_load_menu_does();
   void bad_file_argument_is_refused_and_the_default_puzzle_stays();
   void wrong_board_question_has_qt_buttons_in_german();
+  void enter_and_escape_in_the_player_dialog();
+  void f1_opens_the_help_contents();
+  void file_dialog_opens_in_the_last_folder_with_the_zerdo_filter();
 
  private:
   std::unique_ptr<MainWindow> new_window();
@@ -210,6 +217,75 @@ void DesktopTest::wrong_board_question_has_qt_buttons_in_german() {
   QCOMPARE(title, QStringLiteral("Leider nicht richtig."));
   buttons.sort();
   QCOMPARE(buttons, (QStringList{"Abbrechen", "Ja", "Nein"}));
+}
+
+void DesktopTest::enter_and_escape_in_the_player_dialog() {
+  window_ = new_window();
+  // Types a name into the real dialog, then presses key.
+  const auto enter_name = [this](const QString& name, Qt::Key key) {
+    QTimer::singleShot(0, [name, key] {
+      auto* dialog = qobject_cast<FormDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      auto* edit = dialog->findChild<QLineEdit*>();
+      QVERIFY(edit);
+      QTest::keyClicks(edit, name);
+      QTest::keyClick(edit, key);
+      if (dialog->isVisible()) dialog->done(QDialog::Rejected);  // the key did nothing
+    });
+    window_->menu_action("mnuFileUser")->trigger();
+  };
+  enter_name(QStringLiteral("Ann"), Qt::Key_Return);
+  QCOMPARE(window_->frm().state().user_name, std::string("Ann"));
+  enter_name(QStringLiteral("Bob"), Qt::Key_Escape);
+  QCOMPARE(window_->frm().state().user_name, std::string("Ann"));
+  enter_name(QStringLiteral("Cy"), Qt::Key_Enter);  // the keypad's Enter
+  QCOMPARE(window_->frm().state().user_name, std::string("Cy"));
+}
+
+void DesktopTest::f1_opens_the_help_contents() {
+  window_ = new_window();
+  QVERIFY(!window_->platform().help().window());
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(window_.get(), Qt::Key_F1);
+  QWidget* help = window_->platform().help().window();
+  QVERIFY(help);
+  QVERIFY(help->isVisible());
+  auto* browser = help->findChild<QTextBrowser*>();
+  QVERIFY(browser);
+  QVERIFY(!browser->toPlainText().isEmpty());
+  // The menu item shows the key.
+  QCOMPARE(window_->menu_action("mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
+  help->close();
+}
+
+void DesktopTest::file_dialog_opens_in_the_last_folder_with_the_zerdo_filter() {
+  window_ = new_window();
+  window_->platform().message_hook = nullptr;
+  QString folder, filter;
+  const auto look_and_cancel = [&] {
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      folder = dialog->directory().absolutePath();
+      filter = dialog->selectedNameFilter();
+      dialog->reject();
+    });
+  };
+  look_and_cancel();
+  window_->menu_action("mnuFileLoad")->trigger();
+  QCOMPARE(folder, QDir::homePath());
+  QCOMPARE(filter, QStringLiteral("Zerdo Dateien (*.zdo)"));
+
+  // A file named on the command line counts as loaded: its folder is next.
+  const QString path = dir_->filePath(QStringLiteral("puzzle.zdo"));
+  window_->platform().message_hook = [](const MessageBox&) { return Answer::Ok; };
+  window_->load_puzzle_file(path);  // no such file: refused, its folder kept
+  window_->platform().message_hook = nullptr;
+  look_and_cancel();
+  window_->menu_action("mnuFileSave")->trigger();
+  QCOMPARE(folder, QDir(dir_->path()).absolutePath());
+  QCOMPARE(filter, QStringLiteral("Zerdo Dateien (*.zdo)"));
 }
 
 QTEST_MAIN(DesktopTest)
