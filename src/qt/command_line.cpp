@@ -3,8 +3,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include "play/frm_main.h"
+#include "model/version.h"
 #include "records/records.h"
+#include "records/settings_table.h"
 #include "services/settings_store.h"
 #include "texts/captions.h"
 #include "texts/command_line.h"
@@ -67,7 +68,8 @@ CommandLine read_command_line(const QStringList& args, const std::function<int()
   }
   if (parser.isSet(version)) {
     cl.run = false;
-    cl.out = QStringLiteral("Zerdo %1\n").arg(QString::fromStdString(MainState{}.version_text));
+    cl.out = QStringLiteral("Zerdo %1\n")
+                 .arg(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
     return cl;
   }
   if (!parser.positionalArguments().isEmpty())
@@ -77,8 +79,9 @@ CommandLine read_command_line(const QStringList& args, const std::function<int()
 
 int stored_language_code() {
   const SettingsStore store;
-  return language_code_of(
-      store.get(std::string(kStoreSection), "Language", std::string(kLanguageNames[0])));
+  const SettingRow& language = setting_row(Setting::Language);
+  return language_code_of(store.get(std::string(kStoreSection), std::string(language.key),
+                                    std::string(language.text_default)));
 }
 
 }  // namespace zerdo
