@@ -408,6 +408,29 @@ QColor control_back_colour(const Control& c) {
   return from_bgr(c.back_colour != 0 ? c.back_colour : kWindowColour);
 }
 
+QPalette game_palette(QPalette base) {
+  const QColor window = control_back_colour(Control{});
+  // Greyed text of disabled items: lighter than kText, yet on the window colour.
+  const QColor disabled(120, 116, 108);
+  for (const QPalette::ColorGroup group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    const QColor text = group == QPalette::Disabled ? disabled : kText;
+    base.setColor(group, QPalette::Window, window);
+    base.setColor(group, QPalette::Button, window);
+    base.setColor(group, QPalette::Base, QColor(255, 255, 255));
+    base.setColor(group, QPalette::AlternateBase, window.lighter(106));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText})
+      base.setColor(group, role, role == QPalette::PlaceholderText ? disabled : text);
+    base.setColor(group, QPalette::Light, QColor(255, 255, 255));
+    base.setColor(group, QPalette::Midlight, window.lighter(110));
+    base.setColor(group, QPalette::Mid, window.darker(130));
+    base.setColor(group, QPalette::Dark, kEtchDark);
+    base.setColor(group, QPalette::Shadow, QColor(80, 78, 74));
+  }
+  return base;
+}
+
 QFont caption_font() {
   QFont f;
   f.setPixelSize(12);

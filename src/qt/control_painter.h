@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QRectF>
 #include <QString>
 #include <functional>
@@ -26,6 +27,11 @@ QRectF control_rect(const Control& c);
 QRectF control_pixel_rect(const Control& c);
 // The background colour of a control: its own, or the window colour.
 QColor control_back_colour(const Control& c);
+// base with the game's window colour as background and its dark text colour
+// for every text role: the menu bar and the secondary windows have the
+// window's light colours under any desktop theme, so their text must not
+// take the theme's (light under a dark theme).
+QPalette game_palette(QPalette base);
 
 // The font of captions and labels (pixel sized, so it scales with the window).
 QFont caption_font();

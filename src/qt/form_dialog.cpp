@@ -29,6 +29,9 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
     : QDialog(parent), form_(form), handler_(handler) {
   setWindowTitle(QString::fromStdString(form.caption));
   setFont(caption_font());
+  // The window's light colours, whatever the desktop's theme: the painted
+  // frames and labels and the real buttons and text box alike.
+  setPalette(game_palette(palette()));
   int right = 0, bottom = 0;
   for (const Control& c : form.controls.all()) {
     if (c.visible) {

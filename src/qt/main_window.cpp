@@ -73,10 +73,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // weight is one more font to load before the first paint.
   setFont(caption_font());
   // The menu bar in the window's own colour, so board and bar are one piece.
-  QPalette bar = menuBar()->palette();
-  bar.setColor(QPalette::Window, control_back_colour(Control{}));
-  bar.setColor(QPalette::Button, control_back_colour(Control{}));
-  menuBar()->setPalette(bar);
+  // Its text roles go with it: under a dark desktop theme they would be light.
+  menuBar()->setPalette(game_palette(menuBar()->palette()));
   menuBar()->setAutoFillBackground(true);
 
   // The board and the status bar as screen readers see them.
@@ -220,6 +218,7 @@ void MainWindow::add_menu_item(std::size_t i) {
   QAction* action;
   if (!m.children.empty() || m.parent < 0) {
     auto* menu = new QMenu(caption, owner);
+    menu->setPalette(game_palette(menu->palette()));
     menus_[i] = menu;
     action = menu->menuAction();
     owner->addAction(action);

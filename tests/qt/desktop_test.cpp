@@ -2,11 +2,15 @@
 // on it, and Qt's own strings in the player's language.
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QStyle>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "model/pictures.h"
@@ -14,12 +18,39 @@
 #include "qt/command_line.h"
 #include "qt/form_dialog.h"
 #include "qt/main_window.h"
+#include "qt/status_bar.h"
 
 using namespace zerdo;
 
 namespace {
 
 constexpr long kBoardLeft = 180, kBoardTop = 4020, kField = 960;  // 3x3, twips
+
+// The contrast ratio of two colours, 1 to 21, by their relative luminance.
+double contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A desktop palette: light text on dark grey, or the style's own light one.
+QPalette desktop_palette(bool dark) {
+  if (!dark) return QApplication::style()->standardPalette();
+  QPalette p;
+  const QColor back(45, 45, 48), base(30, 30, 30), text(238, 238, 238);
+  p.setColor(QPalette::Window, back);
+  p.setColor(QPalette::WindowText, text);
+  p.setColor(QPalette::Button, back);
+  p.setColor(QPalette::ButtonText, text);
+  p.setColor(QPalette::Base, base);
+  p.setColor(QPalette::Text, text);
+  return p;
+}
 
 }  // namespace
 
@@ -37,6 +68,8 @@ class DesktopTest : public QObject {
   void enter_and_escape_in_the_player_dialog();
   void f1_opens_the_help_contents();
   void file_dialog_opens_in_the_last_folder_with_the_zerdo_filter();
+  void readable_under_light_and_dark_palettes_data();
+  void readable_under_light_and_dark_palettes();
 
  private:
   std::unique_ptr<MainWindow> new_window();
@@ -286,6 +319,56 @@ void DesktopTest::file_dialog_opens_in_the_last_folder_with_the_zerdo_filter() {
   window_->menu_action("mnuFileSave")->trigger();
   QCOMPARE(folder, QDir(dir_->path()).absolutePath());
   QCOMPARE(filter, QStringLiteral("Zerdo Dateien (*.zdo)"));
+}
+
+void DesktopTest::readable_under_light_and_dark_palettes_data() {
+  QTest::addColumn<bool>("dark");
+  QTest::newRow("light") << false;
+  QTest::newRow("dark") << true;
+}
+
+void DesktopTest::readable_under_light_and_dark_palettes() {
+  QFETCH(bool, dark);
+  const QPalette before = QApplication::palette();
+  QApplication::setPalette(desktop_palette(dark));
+  window_ = new_window();
+  QStringList faults;
+  const auto check = [&](const QString& what, const QPalette& p, QPalette::ColorRole text,
+                         QPalette::ColorRole back) {
+    const double ratio = contrast(p.color(text), p.color(back));
+    if (ratio < 4.5) faults << QStringLiteral("%1: %2").arg(what).arg(ratio, 0, 'f', 2);
+  };
+  QMenuBar* bar = window_->menuBar();
+  check("menu bar", bar->palette(), QPalette::WindowText, QPalette::Window);
+  check("menu bar items", bar->palette(), QPalette::ButtonText, QPalette::Button);
+  QMenu* game = window_->menu_action("mnuFile")->menu();
+  check("menu", game->palette(), QPalette::WindowText, QPalette::Window);
+  check("menu items", game->palette(), QPalette::ButtonText, QPalette::Button);
+
+  // The status bar as drawn: its darkest and lightest pixels in panel 1.
+  const QImage status = window_->status()->grab().toImage();
+  QColor darkest(Qt::white), lightest(Qt::black);
+  for (int y = 4; y < status.height() - 4; ++y)
+    for (int x = 6; x < 200; ++x) {
+      const QColor c = status.pixelColor(x, y);
+      if (c.lightness() < darkest.lightness()) darkest = c;
+      if (c.lightness() > lightest.lightness()) lightest = c;
+    }
+  if (contrast(darkest, lightest) < 4.5) faults << QStringLiteral("status bar");
+
+  // The player dialog: its window, its buttons and its text box.
+  window_->platform().form_hook = [&](Form& form, FormHandler& handler) {
+    FormDialog dialog(form, handler, window_.get());
+    check("dialog", dialog.palette(), QPalette::WindowText, QPalette::Window);
+    for (QWidget* w : dialog.findChildren<QPushButton*>())
+      check("dialog button", w->palette(), QPalette::ButtonText, QPalette::Button);
+    for (QWidget* w : dialog.findChildren<QLineEdit*>())
+      check("dialog text box", w->palette(), QPalette::Text, QPalette::Base);
+  };
+  window_->menu_action("mnuFileUser")->trigger();
+  window_.reset();
+  QApplication::setPalette(before);
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(DesktopTest)
