@@ -3,9 +3,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStyle>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
