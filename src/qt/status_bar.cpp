@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "model/main_window.h"
 #include "qt/control_painter.h"
 
 namespace zerdo {
@@ -29,12 +30,17 @@ void StatusBar::set_panels(const std::array<StatusPanel, 5>& panels) {
 }
 
 QRectF StatusBar::panel_rect(int panel) const {
+  const auto width_of = [this](int i) {
+    return qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(i)].width)) / kTwipsPerPixel;
+  };
+  // In a window shown larger than its model (the board zoomed) the first
+  // panel takes the room the others leave, as it does at 100 %.
+  qreal others = kStatusBarMargin / kTwipsPerPixel;
+  for (int i = 2; i <= 4; ++i) others += width_of(i);
+  const qreal first = qMax(width_of(1), width() - others);
   qreal x = kGap;
-  for (int i = 1; i < panel; ++i)
-    x += qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(i)].width)) / kTwipsPerPixel +
-         kGap;
-  const qreal w =
-      qMax(0, static_cast<int>(panels_[static_cast<std::size_t>(panel)].width)) / kTwipsPerPixel;
+  for (int i = 1; i < panel; ++i) x += (i == 1 ? first : width_of(i)) + kGap;
+  const qreal w = panel == 1 ? first : width_of(panel);
   return QRectF(qRound(x), 2, qRound(w), height() - 3);
 }
 

@@ -371,6 +371,8 @@ void AccessTest::zoom_keys_scale_the_board_and_the_mouse_follows() {
     for (int i = 0; i < c.presses; ++i) key(c.key, Qt::ControlModifier);
     QTRY_COMPARE(board->factor(), c.factor);
     QCOMPARE(int{window_->frm().window().zoom}, qRound(c.factor * 100));
+    // The status line spans the window at every factor.
+    QVERIFY(window_->status()->panel_rect(4).right() > window_->width() - 50);
     // The same drags as at 100 %: the same fields, one move each.
     install("mnuFileZerdoA1");
     const MainState& s = window_->frm().state();
