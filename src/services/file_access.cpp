@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -74,11 +75,15 @@ std::optional<std::string> read_file_bytes(const std::string& path, std::size_t 
     ::close(fd);
     return nothing_read(reason, not_regular_error(st.st_mode));
   }
+  // Room for the file as it is now and one byte more, to see its end; a file
+  // that grows meanwhile gets more, up to the limit.
   std::string bytes;
-  bytes.resize(limit);
+  const auto size_now = static_cast<std::size_t>(st.st_size);
+  bytes.resize(size_now < limit ? size_now + 1 : limit);
   std::size_t got = 0;
   while (got < limit) {
-    const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
+    if (got == bytes.size()) bytes.resize(std::min(limit, 2 * bytes.size()));
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       close_quietly(fd);
