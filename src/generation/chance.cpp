@@ -2,6 +2,7 @@
 #include <string>
 
 #include "generation/generator.h"
+#include "model/assert.h"
 
 namespace zerdo {
 
@@ -48,11 +49,13 @@ void Generator::calc_a_row_1_n(int column, Int n) {
     // ahead when it has a free value, else free: without a branch, which the
     // random numbers would make the processor guess wrong every few cards.
     const std::uint32_t pick = ahead | (free & (0u - static_cast<std::uint32_t>(ahead == 0)));
-    if (pick == 0) return;  // cannot happen: at most N - 1 values are taken
+    ZERDO_ASSERT(pick != 0);  // at most N - 1 values are taken
     const int bit = __builtin_ctz(pick);
     sn(i, column) = bit + 1;
     free ^= std::uint32_t{1} << bit;  // a free bit: pick lies within free
   }
+  // A first value within 1..N makes the column a permutation of 1..N.
+  ZERDO_ASSERT(first > count || free == 0);
 }
 
 void Generator::ask_for(bool condition, Int a, Int b) {

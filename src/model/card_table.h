@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "model/assert.h"
 #include "model/types.h"
 
 namespace zerdo {
@@ -32,14 +33,19 @@ constexpr int kColumns = 17;  // 0..16
 // The clue-card table: records 1..16 (row 0 unused) by columns 0..16.
 class CardTable {
  public:
-  Long& operator()(int record, int column) { return v_[idx(record)][idx(column)]; }
-  Long operator()(int record, int column) const { return v_[idx(record)][idx(column)]; }
+  Long& operator()(int record, int column) { return v_[at(record, column)][idx(column)]; }
+  Long operator()(int record, int column) const { return v_[at(record, column)][idx(column)]; }
   void clear() { v_ = {}; }
   bool operator==(const CardTable& o) const { return v_ == o.v_; }
   bool operator!=(const CardTable& o) const { return !(*this == o); }
 
  private:
   static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
+  // The row of record, once record 0..16 and column 0..16 are checked.
+  static std::size_t at(int record, int column) {
+    ZERDO_ASSERT(record >= 0 && record <= kRecords && column >= 0 && column < kColumns);
+    return idx(record);
+  }
   std::array<std::array<Long, kColumns>, kRecords + 1> v_{};
 };
 

@@ -1,5 +1,9 @@
 #include "model/tables.h"
 
+#include <utility>
+
+#include "model/assert.h"
+
 namespace zerdo {
 
 void FixedTables::fill() {
@@ -15,6 +19,12 @@ void FixedTables::fill() {
     piece_of_picture[kRange3x3][K] = k >= 10 ? Int{0} : getplatz(*this, kRange3x3, k);
     piece_of_picture[kRange4x4][K] = getplatz(*this, kRange4x4, k);
   }
+  // Piece numbers and picture ids are one-to-one on each board.
+  for (const auto& [range, n] : {std::pair{kRange3x3, 9}, std::pair{kRange4x4, 16}})
+    for (int p = 1; p <= n; ++p) {
+      const Int id = picture_of_piece[range][static_cast<std::size_t>(p)];
+      ZERDO_ASSERT(id >= 1 && id <= kPieceIds && piece_of_picture[range][id] == p);
+    }
 }
 
 Int getplatz(const FixedTables& t, int range, int id) {

@@ -1,5 +1,6 @@
 // The board range (3x3 or 4x4), the anchor and colour-pattern options and the
 // window caption.
+#include "model/assert.h"
 #include "play/frm_main.h"
 #include "texts/captions.h"
 
@@ -61,6 +62,9 @@ void FrmMain::set_feld_const() {
   const Layout& L = view_.set_feld_const(s_.shape.range_code);
   s_.shape.field_count = static_cast<Int>(view_.field_count());
   s_.shape.side = static_cast<Int>(view_.side());
+  ZERDO_ASSERT((s_.shape.range_code == kRange3x3 || s_.shape.is_4x4()) &&
+               s_.shape.field_count == s_.shape.side * s_.shape.side &&
+               s_.shape.side == (s_.shape.is_4x4() ? 4 : 3));
   if (window_.width != L.window_width) window_.width = L.window_width;
   if (window_.height != L.window_height) window_.height = L.window_height;
   panels_[1].width = status_panel1_width(L.window_width);

@@ -100,7 +100,7 @@ void keep_better_records(const RangeStats& other_stats, const RecordHolders& oth
 RecordOutcome update_record(bool solved, bool stopped, std::int64_t elapsed_tenths,
                             const std::string& user_name, int range, int level, RangeStats& stats,
                             RecordHolders& holders) {
-  if (!solved || range < 1 || range > 2 || level < 1 || level > kLevels)
+  if (!solved || range < kRange3x3 || range > kRange4x4 || level < 1 || level > kLevels)
     return RecordOutcome::Nothing;
   if (stopped) return RecordOutcome::StopMessage;
   if (elapsed_tenths < 0) elapsed_tenths = 0;

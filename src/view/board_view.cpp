@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "model/assert.h"
 #include "model/board_shape.h"
 #include "model/pictures.h"
 #include "texts/captions.h"
@@ -171,6 +172,7 @@ void BoardView::reset_all_x_zerdos() {
 }
 
 void BoardView::set_nummer(int nr, const CardRecord& c) {
+  ZERDO_ASSERT(nr >= 1 && nr <= 16);
   const long base_x = card_left(nr) + 100L;
   const long base_y = card_top(nr) + 160L;
   const Int inset = layout_->clue_inset;

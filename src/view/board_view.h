@@ -60,10 +60,23 @@ class BoardView {
   void set_kreuz(long base_x, long base_y, int cell);
 
   // The draggable piece of picture id k (1..16).
-  Control& piece(int k) { return controls_[piece_[static_cast<std::size_t>(k)]]; }
-  Control& field(int k) { return controls_[spielfeld_ + static_cast<std::size_t>(k)]; }
-  Control& card(int i) { return controls_[card_ + static_cast<std::size_t>(i)]; }
+  Control& piece(int k) {
+    ZERDO_ASSERT(k >= 1 && k <= 16);
+    return controls_[piece_[static_cast<std::size_t>(k)]];
+  }
+  // spielfeld(k), k = 0..16.
+  Control& field(int k) {
+    ZERDO_ASSERT(k >= 0 && k <= 16);
+    return controls_[spielfeld_ + static_cast<std::size_t>(k)];
+  }
+  // Frame_1_0(i), i = 0..15.
+  Control& card(int i) {
+    ZERDO_ASSERT(i >= 0 && i < 16);
+    return controls_[card_ + static_cast<std::size_t>(i)];
+  }
+  // Cell j (1..16) of card card_index (0..15).
   Control& cell(int j, int card_index) {
+    ZERDO_ASSERT(j >= 1 && j <= 16 && card_index >= 0 && card_index < 16);
     return controls_[cells_[static_cast<std::size_t>(j)] + static_cast<std::size_t>(card_index)];
   }
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/assert.h"
 #include "model/types.h"
 
 namespace zerdo {
@@ -48,8 +49,14 @@ class ControlSet {
   // element i has id first + i.
   Id add_array(const Control& proto, int count);
 
-  Control& operator[](Id id) { return list_[id]; }
-  const Control& operator[](Id id) const { return list_[id]; }
+  Control& operator[](Id id) {
+    ZERDO_ASSERT(id < list_.size());
+    return list_[id];
+  }
+  const Control& operator[](Id id) const {
+    ZERDO_ASSERT(id < list_.size());
+    return list_[id];
+  }
   // Looks a control up by "name" or "name(i)"; nullptr when there is none.
   const Control* find(std::string_view full_name) const;
   Control* find(std::string_view full_name);
