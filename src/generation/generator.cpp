@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "model/levels.h"
+
 namespace zerdo {
 
 namespace {
@@ -57,7 +59,7 @@ void Generator::generate_puzzle(Int level) {
   if (level == 7 || level == 9) {
     host_.StufeXunchecked(level, generated_id(level), true, false, false);
     generate_mixed_puzzle(level == 9);
-  } else if (level >= 1 && level <= 9) {
+  } else if (level >= 1 && level <= kLevels) {
     const Recipe& recipe = kRecipes[static_cast<std::size_t>(level)];
     common_start(level);
     if (recipe.grey_box) kopiere(sn_, count, sn_field, sn_vorgabe);

@@ -56,7 +56,7 @@ void FrmMain::build_menus() {
   add("mnuFileLoad", "mnuFile");
   add("mnuFileExit", "mnuFile", {}, true);
   add("mnuStufe");
-  for (char letter = 'A'; letter <= 'I'; ++letter)
+  for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
     m.add(std::string("mnuStufe") + letter, std::string("&") + letter, "mnuStufe");
   add("mnuHelp");
   add("mnuHelpContents", "mnuHelp");
@@ -112,7 +112,7 @@ void FrmMain::run_menu(std::string_view name) {
   constexpr std::string_view kStufe = "mnuStufe";
   if (name.size() == kStufe.size() + 1 && name.substr(0, kStufe.size()) == kStufe) {
     const char letter = name.back();
-    if (letter >= 'A' && letter <= 'I') {
+    if (letter >= kFirstLevelLetter && letter <= kLastLevelLetter) {
       work_start();
       do_mnuStufe_Click(static_cast<Int>(letter - 'A' + 1));
       work_stop();

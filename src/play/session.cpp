@@ -75,7 +75,8 @@ void FrmMain::restart_puzzle() {
 void FrmMain::setup_the_Zerdo() {
   const std::string& id = s_.puzzle_id;
   if (auto index = builtin_index(id)) return install_builtin(*index);
-  if (id.size() == 2 && id[0] >= 'A' && id[0] <= 'I' && (id[1] == '-' || id[1] == 'x')) {
+  if (id.size() == 2 && id[0] >= kFirstLevelLetter && id[0] <= kLastLevelLetter &&
+      (id[1] == '-' || id[1] == 'x')) {
     const bool always_new = id[1] == 'x';
     do_mnuStufe_Click(static_cast<Int>(id[0] - 'A' + 1));
     if (always_new) generate_puzzle();
@@ -121,15 +122,15 @@ void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_agai
     regenerate = true;
     set_range_3x3_neu();
   }
-  if (level > 9) box(std::string(msg::kTitle), levels_error_text(level, 9));
+  if (level > kLevels) box(std::string(msg::kTitle), levels_error_text(level, kLevels));
   if (regenerate_on_change && level != s_.level) regenerate = true;
   s_.level = level;
   s_.puzzle_id = id;
-  for (char letter = 'A'; letter <= 'I'; ++letter)
+  for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
     menus_.find(std::string("mnuStufe") + letter)->checked = false;
   reset_all_zerdos();
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
-  if (s_.level < 1 || s_.level > 9) {
+  if (s_.level < 1 || s_.level > kLevels) {
     s_.level = 1;
     s_.puzzle_id = "A-";
   }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/board_shape.h"
+#include "model/levels.h"
 #include "model/number_text.h"
 #include "model/types.h"
 
@@ -15,7 +16,6 @@ namespace zerdo {
 // tenths of a second (kNoRecord = none), 11 won, 12 lost, 14 new records of
 // this run. Holders by range and level 1..9, "" = none.
 constexpr Int kNoRecord = 30000;  // tenths of a second
-constexpr int kLevels = 9;
 constexpr int kRowWon = 11;
 constexpr int kRowLost = 12;
 constexpr int kRowNewRecords = 14;
