@@ -44,6 +44,9 @@ class FuzzPlatform : public Platform {
   std::string file_dialog(FileDialogKind, const std::string&, const std::string&) override {
     return file;
   }
+  PrintResult print_puzzle(const PrintJob&, std::string*) override {
+    return PrintResult::Cancelled;
+  }
   std::string get_setting(const std::string&, const std::string& section, const std::string& key,
                           const std::string& def) override {
     if (store) return store->get(section, key, def);

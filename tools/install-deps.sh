@@ -14,6 +14,8 @@ packages=(
   dpkg-dev file
   # Qt's own strings in German and Dutch
   qt6-translations-l10n
+  # the printed puzzle read back: its text and its picture
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

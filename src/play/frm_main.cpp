@@ -54,6 +54,8 @@ void FrmMain::build_menus() {
   add("mnuFileSonst", "mnuFile", "Ctrl+N");
   add("mnuFileSave", "mnuFile", {}, true);
   add("mnuFileLoad", "mnuFile");
+  add("mnuFilePrint", "mnuFile", {}, true);
+  add("mnuFileExportPdf", "mnuFile");
   add("mnuFileExit", "mnuFile", {}, true);
   add("mnuStufe");
   for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
@@ -99,6 +101,8 @@ void FrmMain::run_menu(std::string_view name) {
       {"mnuFileUser", &FrmMain::mnuFileUser_Click},
       {"mnuFileSave", &FrmMain::mnuFileSave_Click},
       {"mnuFileLoad", &FrmMain::mnuFileLoad_Click},
+      {"mnuFilePrint", &FrmMain::mnuFilePrint_Click},
+      {"mnuFileExportPdf", &FrmMain::mnuFileExportPdf_Click},
       {"mnuFileSetupRange3x3", &FrmMain::mnuFileSetupRange3x3_Click},
       {"mnuFileSetupRange4x4", &FrmMain::mnuFileSetupRange4x4_Click},
       {"mnuFileSetupAnker", &FrmMain::mnuFileSetupAnker_Click},

@@ -70,6 +70,9 @@ struct MainState {
   // none), kRowWon, kRowLost, kRowNewRecords of this run.
   RangeStats range_stats{};
   RecordHolders record_holder{};
+  // The clue cards the player has ticked off, by card number 1..16; cleared
+  // whenever new cards are drawn, and never saved.
+  std::array<bool, 17> marks{};
   // Scratch of the drag: the last release point, then the snap position.
   Int target_left = 0, target_top = 0;
 };
@@ -100,6 +103,9 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void picture_mouse_move(int k, long x, long y);
   void picture_mouse_up(int k);
   void FrameTip_Click();
+  // A click on clue card nr (1..field_count): marks it as used, or clears
+  // its mark. False when there is no such card on the board.
+  bool card_click(int nr);
   void ZerdoTimer_Timer();
   // Loads the puzzle file at path as the Load menu does once its dialog
   // named it: the same checks, messages and status line. The game's command
@@ -198,6 +204,12 @@ class FrmMain : private GeneratorHost, private FormHandler {
 
   // Cards
   void set_nummer(int nr, const CardRecord& c);
+  void clear_marks() { s_.marks = {}; }
+
+  // The puzzle on paper (paper.cpp)
+  void mnuFilePrint_Click();
+  void mnuFileExportPdf_Click();
+  void print_puzzle(PrintTarget target);
 
   // What the game keeps between runs
   void load_settings();

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -45,6 +46,27 @@ struct Form {
   bool colour_marks = false;  // its pictures carry the patterns of their colours
 };
 
+// A puzzle to put on paper: printed, or exported as a PDF file. The page
+// holds the head lines, every clue card as the main window draws it, and an
+// empty board; an option of the dialog adds a page with the board solved.
+enum class PrintTarget { Printer, Pdf };
+enum class PrintResult { Done, Cancelled, Failed, Unavailable };
+
+struct PrintJob {
+  PrintTarget target = PrintTarget::Pdf;
+  std::string dialog_title;              // the print dialog's or the save dialog's title
+  std::string pdf_filter;                // the save dialog's filter list (as file_dialog's)
+  std::string option_caption;            // the option that adds the solution page
+  std::string title;                     // the puzzle's name
+  std::string details;                   // its range and level
+  std::string solution_title;            // the head of the solution page
+  const ControlSet* controls = nullptr;  // the main window's controls, cards among them
+  int cards = 9;                         // clue cards Frame_1_0(0 .. cards-1)
+  int side = 3;                          // the board is side x side fields
+  std::array<Int, 17> solution{};        // picture id per field 1..16
+  bool colour_marks = false;             // pictures carry the patterns of their colours
+};
+
 class FormHandler {
  public:
   virtual ~FormHandler() = default;
@@ -75,6 +97,10 @@ class Platform {
     static_cast<void>(start);
     return file_dialog(kind, title, filter);
   }
+
+  // Shows the print dialog (or, for a PDF, the save dialog) for job and puts
+  // the puzzle on paper. The path of a written PDF goes to *path.
+  virtual PrintResult print_puzzle(const PrintJob& job, std::string* path) = 0;
 
   // The per-user settings store (application, section, key).
   virtual std::string get_setting(const std::string& app, const std::string& section,

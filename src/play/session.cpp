@@ -35,6 +35,7 @@ void FrmMain::mnuFileNew_Click() {
 
 void FrmMain::mnuFileAgain_Click() {
   work_start();
+  clear_marks();
   restart_puzzle();
   work_stop();
 }
@@ -161,6 +162,8 @@ void FrmMain::alert(Int a, Int b) { box(std::string(msg::kTitle), internal_error
 // --- cards ------------------------------------------------------------------
 
 void FrmMain::set_nummer(int nr, const CardRecord& c) {
+  // Marks belong to the cards on the board: new cards start unmarked.
+  clear_marks();
   if (c.field >= 1 && c.field <= 16)
     s_.solution[static_cast<std::size_t>(c.field)] = static_cast<Int>(c.loesung);
   view_.set_nummer(nr, c);

@@ -23,6 +23,16 @@ bool is_piece(const Control& c) {
 }
 
 bool is_tip(const Control& c) { return c.name == "FrameTip"; }
+bool is_card(const Control& c) { return c.name == "Frame_1_0"; }
+
+// The clue card (1..16) under point, 0 for none: what lies on a card (its
+// cells and pictures) belongs to the card; a piece lying over it does not.
+int card_at(const ControlSet& set, const QPointF& point) {
+  const Control* top = control_at(set, point);
+  if (!top || is_piece(*top)) return 0;
+  const Control* card = control_at(set, point, is_card);
+  return card ? card->index + 1 : 0;
+}
 
 long to_twips(qreal pixels) { return std::lround(pixels * kTwipsPerPixel); }
 
@@ -105,10 +115,19 @@ void BoardWidget::sync() {
   if (now.size() != shown_.size() || frm_.state().colour_marks != marks_shown_) {
     shown_ = now;
     marks_shown_ = frm_.state().colour_marks;
+    card_marks_ = frm_.state().marks;
     update();
     return;
   }
   QRegion dirty;
+  const auto& ticked = frm_.state().marks;
+  for (int nr = 1; nr <= 16; ++nr) {
+    const auto i = static_cast<std::size_t>(nr);
+    if (ticked[i] == card_marks_[i]) continue;
+    card_marks_[i] = ticked[i];
+    if (const Control* card = frm_.controls().find("Frame_1_0(" + std::to_string(nr - 1) + ")"))
+      dirty += widget_area(paint_area(*card));
+  }
   for (std::size_t i = 0; i < now.size(); ++i) {
     if (looks_same(now[i], shown_[i])) continue;
     dirty += widget_area(paint_area(shown_[i]));
@@ -152,7 +171,16 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
           .get());
   p.fillRect(event->rect(), control_back_colour(Control{}));
   p.setTransform(to_widget_);
-  paint_controls(p, frm_.controls(), outside, marks);
+  // The card marks lie on the cards, beneath any piece that passes over them.
+  paint_controls(
+      p, frm_.controls(), [&](const Control& c) { return is_piece(c) || outside(c); }, marks);
+  const auto& ticked = frm_.state().marks;
+  for (int nr = 1; nr <= 16; ++nr)
+    if (ticked[static_cast<std::size_t>(nr)])
+      if (const Control* card = frm_.controls().find("Frame_1_0(" + std::to_string(nr - 1) + ")"))
+        if (card->visible && !outside(*card)) paint_card_mark(p, *card);
+  paint_controls(
+      p, frm_.controls(), [&](const Control& c) { return !is_piece(c) || outside(c); }, marks);
   paint_focus(p);
 }
 
@@ -173,6 +201,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     dispatch_([this, k] { frm_.picture_mouse_down(k); });
   } else {
     tip_pressed_ = top && is_tip(*top);
+    card_pressed_ = card_at(frm_.controls(), pos);
   }
 }
 
@@ -195,6 +224,14 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     const int k = drag_;
     drag_ = 0;
     dispatch_([this, k] { frm_.picture_mouse_up(k); });
+    return;
+  }
+  if (card_pressed_ != 0) {
+    // A click: pressed and released on the same card.
+    const int nr = card_pressed_;
+    card_pressed_ = 0;
+    if (card_at(frm_.controls(), to_board(event->position())) == nr)
+      dispatch_([this, nr] { frm_.card_click(nr); });
     return;
   }
   if (tip_pressed_) {

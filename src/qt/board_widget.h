@@ -1,6 +1,7 @@
 #pragma once
 #include <QTransform>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <future>
 #include <optional>
@@ -115,7 +116,9 @@ class BoardWidget : public QWidget {
   QRect focus_painted_;
   mutable std::vector<ReaderItem> reader_items_;
   mutable bool reader_dirty_ = true;
-  mutable int reader_language_ = -1;  // where the focus frame was painted last
+  mutable int reader_language_ = -1;   // where the focus frame was painted last
+  int card_pressed_ = 0;               // the clue card (1..16) the press went down on
+  std::array<bool, 17> card_marks_{};  // the card marks as sync last saw them
 };
 
 }  // namespace zerdo

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QSet>
@@ -478,6 +479,29 @@ void paint_controls(QPainter& p, const ControlSet& set,
         break;  // buttons are real widgets
     }
   }
+  p.restore();
+}
+
+void paint_card_mark(QPainter& p, const Control& card) {
+  const QRectF sheet = control_pixel_rect(card).adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(70, 66, 60, 96));
+  p.drawRoundedRect(sheet, 5, 5);
+  // The tick on a green disc, clear of the number tab on the left.
+  const qreal d = 22;
+  const QRectF disc(sheet.right() - d - 5, sheet.top() + 5, d, d);
+  p.setBrush(QColor(46, 139, 62));
+  p.setPen(QPen(Qt::white, 1.5));
+  p.drawEllipse(disc);
+  QPainterPath tick;
+  tick.moveTo(disc.left() + d * 0.25, disc.top() + d * 0.52);
+  tick.lineTo(disc.left() + d * 0.43, disc.top() + d * 0.70);
+  tick.lineTo(disc.left() + d * 0.76, disc.top() + d * 0.32);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(tick);
   p.restore();
 }
 

@@ -84,6 +84,10 @@ void paint_controls(QPainter& p, const ControlSet& set,
                     const std::function<bool(const Control&)>& skip = {},
                     bool colour_marks = false);
 
+// The mark of a clue card the player ticked off: the card shaded, with a
+// tick in its top right corner.
+void paint_card_mark(QPainter& p, const Control& card);
+
 // The topmost visible control under point (logical pixels) that accepts
 // returns true for; nullptr when there is none.
 const Control* control_at(const ControlSet& set, const QPointF& point,

@@ -1,6 +1,7 @@
 #include "qt/piece_painter.h"
 
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -101,12 +102,25 @@ void paint_solid(QPainter& p, const QPainterPath& path, const QColor& base, qrea
 
   // A gentle gloss over the upper half: the gradient is clear from the middle
   // down, so the whole shape takes it (cheaper than clipping to the shape).
-  QLinearGradient gloss(b.topLeft(), QPointF(b.left(), b.center().y()));
-  gloss.setColorAt(0.0, QColor(255, 255, 255, 90));
-  gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
   p.setPen(Qt::NoPen);
-  p.setBrush(gloss);
-  p.drawPath(path);
+  if (p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Pdf) {
+    // On paper (PDF and printer) a gradient that fades out is drawn opaque
+    // by common readers, and would whiten the whole shape; the gloss is laid
+    // in thin bands of even transparency instead.
+    constexpr int kBands = 16;
+    const qreal band = b.height() / 2 / kBands;
+    p.setClipPath(path, Qt::IntersectClip);
+    for (int i = 0; i < kBands; ++i) {
+      p.setBrush(QColor(255, 255, 255, qRound(90 * (1 - (i + 0.5) / kBands))));
+      p.drawRect(QRectF(b.left(), b.top() + i * band, b.width(), band));
+    }
+  } else {
+    QLinearGradient gloss(b.topLeft(), QPointF(b.left(), b.center().y()));
+    gloss.setColorAt(0.0, QColor(255, 255, 255, 90));
+    gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setBrush(gloss);
+    p.drawPath(path);
+  }
   p.restore();
 }
 

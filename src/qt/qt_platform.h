@@ -39,6 +39,14 @@ class QtPlatform : public Platform {
   std::function<std::string(FileDialogKind, const std::string&, const std::string&)> file_hook;
   // Where the last file dialog was asked to open.
   FileDialogStart last_file_dialog_start;
+  // Answers the print dialog or the PDF save dialog: the PDF file to write
+  // (for the printer too: it then prints into that file) and the solution
+  // option; nullopt cancels.
+  struct PrintChoice {
+    std::string path;
+    bool with_solution = false;
+  };
+  std::function<std::optional<PrintChoice>(const PrintJob&)> print_hook;
 
   HelpViewer& help() { return help_; }
   SettingsStore& store() { return store_; }
@@ -49,6 +57,7 @@ class QtPlatform : public Platform {
                           const std::string& filter) override;
   std::string file_dialog_at(FileDialogKind kind, const std::string& title,
                              const std::string& filter, const FileDialogStart& start) override;
+  PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
   std::string get_setting(const std::string& app, const std::string& section,
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,
@@ -81,6 +90,8 @@ class QtPlatform : public Platform {
  private:
   QWidget* dialog_parent() const;
   void prepare_modal();
+  // The PDF save dialog with the solution option.
+  std::optional<PrintChoice> pdf_dialog(const PrintJob& job);
 
   QPointer<QWidget> window_;
   std::function<void()> before_modal_;

@@ -21,7 +21,7 @@ struct CaptionRow {
 // Menu captions of the main window; "&" marks the access key. In the
 // language submenu the item of the current language reads "&" + its own name.
 // clang-format off
-constexpr std::array<CaptionRow, 20> kMenuCaptions{{
+constexpr std::array<CaptionRow, 22> kMenuCaptions{{
     //  control                          German                     English             Flemish
     {"mnuFile",                     {"&Spiel",                  "&Game",            "&Spel"}},
     {"mnuFileNew",                  {"&Neu",                    "&New",             "&Nieuw"}},
@@ -32,6 +32,8 @@ constexpr std::array<CaptionRow, 20> kMenuCaptions{{
     {"mnuFilePrevious",             {"&Vorherige",              "&Previous",        "Vo&rige"}},
     {"mnuFileSave",                 {"&Speichern",              "&Save",            "&Schrijven"}},
     {"mnuFileLoad",                 {"&Laden",                  "&Load",            "&Lesen"}},
+    {"mnuFilePrint",                {"&Drucken…",               "P&rint…",          "&Afdrukken…"}},
+    {"mnuFileExportPdf",            {"Als &PDF exportieren…",   "Export as P&DF…",  "Exporteren als &PDF…"}},
     {"mnuFileExit",                 {"&Beenden",                "&Exit",            "&Einde"}},
     {"mnuFileSetupLanguage",        {"&Sprache",                "&Language",        "&Taal"}},
     {"mnuFileSetupLanguageDeutsch", {"&Deutsch",                "&German",          "&Duits"}},

@@ -22,6 +22,7 @@ run(${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
 set(id org.zerdo.Zerdo)
 set(expected
   usr/bin/zerdo
+  usr/lib/zerdo/libzerdo-print.so
   usr/share/applications/${id}.desktop
   usr/share/doc/zerdo/LICENSE
   usr/share/doc/zerdo/copyright

@@ -35,6 +35,8 @@ class FakePlatform : public Platform {
   std::vector<std::uint64_t> seeds;     // every seed_random
   WindowState state = WindowState::Normal;
   Int screen_w = 28800, screen_h = 16200;
+  std::vector<PrintJob> print_jobs;  // the controls pointer is only good during the call
+  PrintResult print_result = PrintResult::Cancelled;
 
   Answer message_box(const MessageBox& box) override {
     boxes.push_back(box);
@@ -64,6 +66,11 @@ class FakePlatform : public Platform {
     std::string f = file_names.front();
     file_names.pop_front();
     return f;
+  }
+  PrintResult print_puzzle(const PrintJob& job, std::string* path) override {
+    print_jobs.push_back(job);
+    if (path) *path = "puzzle.pdf";
+    return print_result;
   }
   std::string get_setting(const std::string&, const std::string&, const std::string& key,
                           const std::string& def) override {

@@ -133,6 +133,8 @@ void Interpreter::dispatch(std::string_view cmd, std::string_view rest, const Ar
       {"window", {1, 1, [this](const Args& a) { cmd_window(a); }}},
       {"help", {0, 0, [this](const Args& a) { cmd_help(a); }}},
       {"store", {0, 0, [this](const Args& a) { cmd_store(a); }}},
+      {"mark", {1, 1, [this](const Args& a) { cmd_mark(a); }}},
+      {"marks", {0, 0, [this](const Args& a) { cmd_marks(a); }}},
   };
   auto it = commands.find(cmd);
   if (it == commands.end()) return error("unknown command " + std::string(cmd));
@@ -431,6 +433,27 @@ void Interpreter::cmd_help(const Args&) {
 void Interpreter::cmd_store(const Args&) {
   for (const auto& [key, value] : platform_.stored_settings())
     out_ << key << " = " << quote(value) << '\n';
+}
+
+void Interpreter::cmd_mark(const Args& a) {
+  FrmMain* m = main_window("mark");
+  if (!m) return;
+  const int cards = m->state().shape.field_count;
+  const auto nr = driver::parse_long(a[0]);
+  if (!nr || *nr < 1 || *nr > cards)
+    return error("mark: expects a card number from 1 to " + std::to_string(cards) + ", not " +
+                 std::string(a[0]));
+  if (!m->card_click(static_cast<int>(*nr))) out_ << "refused: " << a[0] << '\n';
+}
+
+void Interpreter::cmd_marks(const Args&) {
+  FrmMain* m = main_window("marks");
+  if (!m) return;
+  std::string line;
+  for (int nr = 1; nr <= m->state().shape.field_count; ++nr)
+    if (m->state().marks[static_cast<std::size_t>(nr)])
+      line += (line.empty() ? "" : " ") + std::to_string(nr);
+  out_ << (line.empty() ? "none" : line) << '\n';
 }
 
 }  // namespace zerdo

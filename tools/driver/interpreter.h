@@ -59,6 +59,8 @@ class Interpreter {
   void cmd_window(const Args& a);
   void cmd_help(const Args& a);
   void cmd_store(const Args& a);
+  void cmd_mark(const Args& a);
+  void cmd_marks(const Args& a);
 
   std::ostream& out_;
   ScriptPlatform platform_;

@@ -89,6 +89,35 @@ std::string ScriptPlatform::file_dialog(FileDialogKind kind, const std::string& 
   return path;
 }
 
+PrintResult ScriptPlatform::print_puzzle(const PrintJob& job, std::string* path) {
+  // Nothing is drawn or written: the request is recorded. A PDF takes the
+  // next queued file name like a save dialog, the print dialog the next
+  // queued answer (OK prints; anything else, or none, cancels).
+  std::string answer;
+  bool done = false;
+  if (job.target == PrintTarget::Pdf) {
+    if (!files_.empty()) {
+      answer = files_.front();
+      files_.pop_front();
+    }
+    done = !answer.empty();
+    if (path) *path = answer;
+    answer = quote(answer);
+  } else {
+    if (!answers_.empty()) {
+      done = answers_.front() == Answer::Ok;
+      answers_.pop_front();
+    }
+    answer = done ? "ok" : "cancel";
+  }
+  messages_.push_back(std::string("print kind=") +
+                      (job.target == PrintTarget::Pdf ? "pdf" : "printer") +
+                      " title=" + quote(job.dialog_title) + " puzzle=" + quote(job.title) +
+                      " details=" + quote(job.details) + " cards=" + std::to_string(job.cards) +
+                      " answer=" + answer);
+  return done ? PrintResult::Done : PrintResult::Cancelled;
+}
+
 SettingsStore& ScriptPlatform::store() {
   // Made on first use, when the environment names the settings folder.
   if (!store_) store_ = std::make_unique<SettingsStore>();

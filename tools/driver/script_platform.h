@@ -51,6 +51,7 @@ class ScriptPlatform : public Platform {
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
                           const std::string& filter) override;
+  PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
   std::string get_setting(const std::string& app, const std::string& section,
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,

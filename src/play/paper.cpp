@@ -1,0 +1,60 @@
+// The puzzle on paper: printing it or exporting it as a PDF file, and the
+// marks the player puts on the clue cards. Neither counts a move nor touches
+// the game: printing only reads the cards, and marks are the player's notes.
+#include "texts/paper.h"
+
+#include <algorithm>
+#include <string>
+
+#include "play/frm_main.h"
+#include "texts/messages.h"
+
+namespace zerdo {
+
+void FrmMain::mnuFilePrint_Click() { print_puzzle(PrintTarget::Printer); }
+void FrmMain::mnuFileExportPdf_Click() { print_puzzle(PrintTarget::Pdf); }
+
+void FrmMain::print_puzzle(PrintTarget target) {
+  const Int lang = s_.language_code;
+  PrintJob job;
+  job.target = target;
+  job.dialog_title =
+      std::string(in(target == PrintTarget::Pdf ? msg::kPdfTitle : msg::kPrintTitle, lang));
+  job.pdf_filter = std::string(in(msg::kPdfFilter, lang));
+  job.option_caption = std::string(in(msg::kPaperWithSolution, lang));
+  job.title = "Zerdo " + s_.puzzle_id;
+  job.details = std::string(in(msg::kPaperRange, lang)) + " " + s_.range_name + "    " +
+                std::string(in(msg::kPaperLevel, lang)) + " " +
+                std::string(1, static_cast<char>('A' + std::clamp<int>(s_.level, 1, 9) - 1));
+  job.solution_title = std::string(in(msg::kPaperSolution, lang));
+  job.controls = &view_.controls();
+  job.cards = s_.shape.field_count;
+  job.side = s_.shape.side;
+  job.solution = s_.solution;
+  job.colour_marks = s_.colour_marks;
+  std::string path;
+  switch (platform_.print_puzzle(job, &path)) {
+    case PrintResult::Done:
+    case PrintResult::Cancelled:
+      return;
+    case PrintResult::Failed:
+      box(std::string(msg::kTitle),
+          target == PrintTarget::Pdf ? std::string(in(msg::kPdfFailed, lang)) + path
+                                     : std::string(in(msg::kPrintFailed, lang)),
+          Buttons::Ok, Icon::Exclamation);
+      return;
+    case PrintResult::Unavailable:
+      box(std::string(msg::kTitle), std::string(in(msg::kPrintUnavailable, lang)), Buttons::Ok,
+          Icon::Exclamation);
+      return;
+  }
+}
+
+bool FrmMain::card_click(int nr) {
+  if (!loaded_ || nr < 1 || nr > s_.shape.field_count || !view_.card(nr - 1).visible) return false;
+  bool& mark = s_.marks[static_cast<std::size_t>(nr)];
+  mark = !mark;
+  return true;
+}
+
+}  // namespace zerdo

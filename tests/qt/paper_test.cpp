@@ -1,0 +1,265 @@
+// The puzzle on paper and the card marks in the real window: the PDF holds
+// the cards as the window draws them, the printer module prints, and marked
+// cards are drawn shaded with a tick.
+#include <QAction>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+#include "play/frm_main.h"
+#include "qt/board_widget.h"
+#include "qt/control_painter.h"
+#include "qt/main_window.h"
+#include "qt/puzzle_sheet.h"
+
+using namespace zerdo;
+
+namespace {
+
+// Runs a poppler tool; its standard output, or a failed test.
+QByteArray run(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) {
+    qWarning() << program << args << p.readAllStandardError();
+    return {};
+  }
+  return p.readAllStandardOutput();
+}
+
+// The largest difference between two images of one size, after both are
+// shrunk to a quarter (0..255 in one colour channel): what is drawn in the
+// wrong colour shows, a pixel's worth of edge smoothing does not.
+int largest_difference(const QImage& a, const QImage& b) {
+  const QSize small = a.size() / 4;
+  const QImage p = a.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage q = b.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  int most = 0;
+  for (int y = 0; y < small.height(); ++y)
+    for (int x = 0; x < small.width(); ++x) {
+      const QColor u = p.pixelColor(x, y), v = q.pixelColor(x, y);
+      most = std::max({most, std::abs(u.red() - v.red()), std::abs(u.green() - v.green()),
+                       std::abs(u.blue() - v.blue())});
+    }
+  return most;
+}
+
+bool green(const QColor& c) { return c.green() > c.red() + 50 && c.green() > c.blue() + 40; }
+
+}  // namespace
+
+class PaperTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void paper_follows_the_locale_data();
+  void paper_follows_the_locale();
+  void pdf_holds_the_cards_as_drawn_data();
+  void pdf_holds_the_cards_as_drawn();
+  void printer_module_prints_with_the_solution_page();
+  void a_click_marks_a_card_and_a_second_clears_it();
+
+ private:
+  // Chooses menu item name as the player would.
+  void choose(const char* name) {
+    QAction* a = window_->menu_action(name);
+    QVERIFY(a);
+    a->trigger();
+  }
+  QImage render_board() {
+    QImage img(window_->board()->size(), QImage::Format_RGB32);
+    window_->board()->render(&img);
+    return img;
+  }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<MainWindow> window_;
+  std::optional<PrintJob> job_;  // the last job the platform was given
+  QtPlatform::PrintChoice choice_;
+};
+
+void PaperTest::init() {
+  dir_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(dir_->isValid());
+  qputenv("XDG_CONFIG_HOME", dir_->filePath("config").toUtf8());
+  window_ = std::make_unique<MainWindow>();
+  window_->platform().message_hook = [](const MessageBox& b) {
+    qWarning() << "box:" << QString::fromStdString(b.text);
+    return Answer::Ok;
+  };
+  job_.reset();
+  window_->platform().print_hook = [this](const PrintJob& job) {
+    job_ = job;
+    return std::optional<QtPlatform::PrintChoice>(choice_);
+  };
+  window_->start();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void PaperTest::cleanup() {
+  window_.reset();
+  dir_.reset();
+}
+
+void PaperTest::paper_follows_the_locale_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<int>("paper");
+  QTest::newRow("United States") << "en_US" << int{QPageSize::Letter};
+  QTest::newRow("Canada") << "fr_CA" << int{QPageSize::Letter};
+  QTest::newRow("Germany") << "de_DE" << int{QPageSize::A4};
+  QTest::newRow("Flanders") << "nl_BE" << int{QPageSize::A4};
+  QTest::newRow("Britain") << "en_GB" << int{QPageSize::A4};
+}
+
+void PaperTest::paper_follows_the_locale() {
+  QFETCH(QString, locale);
+  QFETCH(int, paper);
+  QCOMPARE(int{paper_for_locale(QLocale(locale))}, paper);
+}
+
+void PaperTest::pdf_holds_the_cards_as_drawn_data() {
+  QTest::addColumn<bool>("four");
+  QTest::addColumn<bool>("patterns");
+  QTest::newRow("built-in A1") << false << false;
+  QTest::newRow("level I on the 4x4 board") << true << false;
+  QTest::newRow("built-in A1, colours told by patterns") << false << true;
+}
+
+void PaperTest::pdf_holds_the_cards_as_drawn() {
+  QFETCH(bool, four);
+  QFETCH(bool, patterns);
+  if (patterns) choose("mnuFileSetupColourMarks");
+  QCOMPARE(window_->frm().state().colour_marks, patterns);
+  if (four) {
+    choose("mnuFileSetupRange4x4");
+    choose("mnuStufeI");
+  } else {
+    choose("mnuFileZerdoA1");
+  }
+  const MainState before = window_->frm().state();
+  choice_ = {dir_->filePath("puzzle.pdf").toStdString(), false};
+  choose("mnuFileExportPdf");
+  QVERIFY(job_);
+  QCOMPARE(window_->frm().state().moves, before.moves);
+  const QString pdf = QString::fromStdString(choice_.path);
+
+  // The text: the puzzle's name, its range and level, the number of every card.
+  const QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
+  QVERIFY2(text.contains(QString::fromStdString("Zerdo " + before.puzzle_id)), qPrintable(text));
+  QVERIFY(text.contains(four ? "Bereich 4x4" : "Bereich 3x3"));
+  QVERIFY(text.contains(four ? "Stufe I" : "Stufe A"));
+  const QStringList words = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+  for (int i = 0; i < job_->cards; ++i) {
+    const Control* card = job_->controls->find("Frame_1_0(" + std::to_string(i) + ")");
+    QVERIFY(card && card->caption);
+    QVERIFY2(words.contains(QString::fromStdString(*card->caption)), qPrintable(text));
+  }
+
+  // The picture: every card on the page as the window draws it.
+  constexpr int kDpi = 144;
+  run("pdftoppm", {"-r", QString::number(kDpi), "-f", "1", "-l", "1", "-png", "-singlefile", pdf,
+                   dir_->filePath("page")});
+  QImage page(dir_->filePath("page.png"));
+  QVERIFY(!page.isNull());
+  page = page.convertToFormat(QImage::Format_RGB32);
+  const QPageLayout layout(QPageSize(paper_for_locale(QLocale::system())), QPageLayout::Portrait,
+                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  const QRectF printable = layout.paintRectPoints();
+  QCOMPARE(page.width(), qRound(layout.fullRectPoints().width() * kDpi / 72.0));
+  const SheetPlan plan = plan_sheet(*job_, printable.size());
+  QCOMPARE(int(plan.cards.size()), job_->cards);
+  const qreal px = kDpi / 72.0;  // image pixels per point
+  for (const SheetPlan::Card& card : plan.cards) {
+    QCOMPARE(card.page, 0);
+    const QRectF on_page = card.at.translated(printable.topLeft());  // points
+    const QRect in_image(qRound(on_page.left() * px), qRound(on_page.top() * px),
+                         qRound(on_page.width() * px), qRound(on_page.height() * px));
+    const QImage printed = page.copy(in_image);
+    QImage drawn(in_image.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+      QPainter p(&drawn);
+      const qreal k = plan.scale * px;
+      p.translate((card.at.left() + printable.left()) * px - in_image.left(),
+                  (card.at.top() + printable.top()) * px - in_image.top());
+      p.scale(k, k);
+      p.translate(-card.source.topLeft());
+      const Control* frame = job_->controls->find("Frame_1_0(" + std::to_string(card.index) + ")");
+      const QRectF on_card = control_rect(*frame).adjusted(-1, -1, 1, 1);
+      paint_controls(
+          p, *job_->controls,
+          [&on_card](const Control& c) {
+            const QRectF r = control_rect(c);
+            return !(r.left() >= on_card.left() && r.top() >= on_card.top() &&
+                     r.right() <= on_card.right() && r.bottom() <= on_card.bottom());
+          },
+          patterns);
+    }
+    const int diff = largest_difference(printed, drawn);
+    QVERIFY2(
+        diff < 40,
+        qPrintable(QStringLiteral("card %1 differs by %2 at worst").arg(card.index + 1).arg(diff)));
+  }
+  // Nothing of the game moved.
+  QCOMPARE(window_->frm().state().placement, before.placement);
+  QCOMPARE(window_->frm().state().puzzle_id, before.puzzle_id);
+}
+
+void PaperTest::printer_module_prints_with_the_solution_page() {
+  choose("mnuFileZerdoA1");
+  choose("mnuFileSetupLanguageEnglish");
+  choice_ = {dir_->filePath("printed.pdf").toStdString(), true};
+  choose("mnuFilePrint");
+  QVERIFY(job_);
+  QCOMPARE(job_->target, PrintTarget::Printer);
+  const QString pdf = QString::fromStdString(choice_.path);
+  const QString info = QString::fromUtf8(run("pdfinfo", {pdf}));
+  QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\b")), qPrintable(info));
+  const QString solution = QString::fromUtf8(run("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}));
+  QVERIFY2(solution.contains("Zerdo A1") && solution.contains("Solution"), qPrintable(solution));
+}
+
+void PaperTest::a_click_marks_a_card_and_a_second_clears_it() {
+  choose("mnuFileZerdoA1");
+  const FrmMain& frm = window_->frm();
+  const QImage plain = render_board();
+  const Control& card = *frm.controls().find("Frame_1_0(2)");
+  const QRectF r = control_pixel_rect(card);
+  // The middle of the card holds its small board; the tick sits top right.
+  const QPoint middle = r.center().toPoint();
+  const QPointF tick(r.right() - 3.5 - 5 - 11, r.top() + 6.5 + 5 + 4);
+  QVERIFY(!green(plain.pixelColor(tick.toPoint())));
+
+  QTest::mouseClick(window_->board(), Qt::LeftButton, Qt::NoModifier, middle);
+  QVERIFY(frm.state().marks[3]);
+  QCOMPARE(frm.state().moves, Int{0});
+  const QImage marked = render_board();
+  QVERIFY(green(marked.pixelColor(tick.toPoint())));
+  // Shaded: darker than the unmarked card at a point of bare paper.
+  const QPoint paper(static_cast<int>(r.left() + 6), static_cast<int>(r.bottom() - 8));
+  QVERIFY(marked.pixelColor(paper).lightness() < plain.pixelColor(paper).lightness() - 20);
+  // The other cards are untouched.
+  const Control& other = *frm.controls().find("Frame_1_0(1)");
+  const QRect other_r = control_pixel_rect(other).toRect();
+  QCOMPARE(marked.copy(other_r), plain.copy(other_r));
+
+  QTest::mouseClick(window_->board(), Qt::LeftButton, Qt::NoModifier, middle);
+  QVERIFY(!frm.state().marks[3]);
+  QCOMPARE(render_board(), plain);
+  // A press on one card and a release on another is no click.
+  QTest::mousePress(window_->board(), Qt::LeftButton, Qt::NoModifier, middle);
+  QTest::mouseRelease(window_->board(), Qt::LeftButton, Qt::NoModifier,
+                      control_pixel_rect(other).center().toPoint());
+  QCOMPARE(frm.state().marks, (std::array<bool, 17>{}));
+}
+
+QTEST_MAIN(PaperTest)
+#include "paper_test.moc"
