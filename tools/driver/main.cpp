@@ -1,5 +1,6 @@
 // zerdo-driver: runs the main window controller headless, from a script on
-// standard input. See the guide for the command language.
+// standard input. See the guide for the command language, and README.md here
+// for the commands added since.
 #include <QCoreApplication>
 #include <iostream>
 #include <string>
