@@ -1,6 +1,7 @@
 #include "qt/control_painter.h"
 
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -163,7 +164,10 @@ void paint_look(QPainter& p, const PlacedLook& placed) {
   const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
   const QTransform t = p.transform();
   const qreal scale = uniform_scale(t);
-  if (scale <= 0) {
+  // On paper (PDF or printer) a look is drawn as shapes, crisp at the
+  // printer's resolution, never copied as a picture.
+  const bool paper = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Pdf;
+  if (scale <= 0 || paper) {
     placed.look.draw(p, QRectF(placed.at, placed.look.size));
     return;
   }

@@ -34,7 +34,8 @@ QByteArray run(const QString& program, const QStringList& args) {
 
 // The largest difference between two images of one size, after both are
 // shrunk to a quarter (0..255 in one colour channel): what is drawn in the
-// wrong colour shows, a pixel's worth of edge smoothing does not.
+// wrong colour shows (a white shape on a coloured one differs by some 200),
+// the edge smoothing of a line a pixel thin does not (up to some 45).
 int largest_difference(const QImage& a, const QImage& b) {
   const QSize small = a.size() / 4;
   const QImage p = a.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -163,6 +164,12 @@ void PaperTest::pdf_holds_the_cards_as_drawn() {
     QVERIFY2(words.contains(QString::fromStdString(*card->caption)), qPrintable(text));
   }
 
+  // Drawn as shapes, crisp at any printer's resolution: not one picture in it
+  // (the list has its two head lines only).
+  const QStringList images = QString::fromUtf8(run("pdfimages", {"-list", pdf}))
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  QVERIFY2(images.size() == 2, qPrintable(images.join(QLatin1Char('\n'))));
+
   // The picture: every card on the page as the window draws it.
   constexpr int kDpi = 144;
   run("pdftoppm", {"-r", QString::number(kDpi), "-f", "1", "-l", "1", "-png", "-singlefile", pdf,
@@ -182,7 +189,6 @@ void PaperTest::pdf_holds_the_cards_as_drawn() {
     const QRectF on_page = card.at.translated(printable.topLeft());  // points
     const QRect in_image(qRound(on_page.left() * px), qRound(on_page.top() * px),
                          qRound(on_page.width() * px), qRound(on_page.height() * px));
-    const QImage printed = page.copy(in_image);
     QImage drawn(in_image.size(), QImage::Format_RGB32);
     drawn.fill(Qt::white);
     {
@@ -203,9 +209,14 @@ void PaperTest::pdf_holds_the_cards_as_drawn() {
           },
           patterns);
     }
-    const int diff = largest_difference(printed, drawn);
+    // The window puts each look on whole pixels; the page puts it exactly:
+    // the best of the printed card and its neighbours one pixel away.
+    int diff = 255;
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        diff = std::min(diff, largest_difference(page.copy(in_image.translated(dx, dy)), drawn));
     QVERIFY2(
-        diff < 40,
+        diff < 64,
         qPrintable(QStringLiteral("card %1 differs by %2 at worst").arg(card.index + 1).arg(diff)));
   }
   // Nothing of the game moved.
