@@ -193,6 +193,7 @@ class FrmMain : private GeneratorHost, private FormHandler {
 
   // Built-in puzzles and the range
   void install_builtin(int index);
+  void set_range(Int code);
   void set_range_3x3();
   void set_range_4x4();
   void mnuFileSetupRange3x3_Click();

@@ -6,23 +6,19 @@
 
 namespace zerdo {
 
-void FrmMain::set_range_3x3() {
-  s_.range_name = "3x3";
-  s_.shape.range_code = kRange3x3;
-  menus_.find("mnuFileSetupRange3x3")->checked = true;
-  menus_.find("mnuFileSetupRange4x4")->checked = false;
+// The range in force, its check mark, the layout and the caption.
+void FrmMain::set_range(Int code) {
+  const bool four = code == kRange4x4;
+  s_.range_name = four ? "4x4" : "3x3";
+  s_.shape.range_code = code;
+  menus_.find("mnuFileSetupRange3x3")->checked = !four;
+  menus_.find("mnuFileSetupRange4x4")->checked = four;
   set_feld_const();
   set_form_caption();
 }
 
-void FrmMain::set_range_4x4() {
-  s_.range_name = "4x4";
-  s_.shape.range_code = kRange4x4;
-  menus_.find("mnuFileSetupRange3x3")->checked = false;
-  menus_.find("mnuFileSetupRange4x4")->checked = true;
-  set_feld_const();
-  set_form_caption();
-}
+void FrmMain::set_range_3x3() { set_range(kRange3x3); }
+void FrmMain::set_range_4x4() { set_range(kRange4x4); }
 
 void FrmMain::set_range_3x3_neu() {
   set_range_3x3();

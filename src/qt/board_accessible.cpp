@@ -20,22 +20,35 @@ using Key = std::pair<int, int>;  // kind and index of an item
 
 Key key_of(const ReaderItem& item) { return {static_cast<int>(item.kind), item.index}; }
 
-// One piece, field or card of the board, found again by its key each time a
-// screen reader asks (the board changes under it).
-class ItemAccessible : public QAccessibleInterface {
+// What every leaf of the tree shares: it lives inside owner (the board or the
+// status bar), with no object and no children of its own.
+template <class Owner>
+class LeafAccessible : public QAccessibleInterface {
  public:
-  ItemAccessible(BoardWidget* board, Key key) : board_(board), key_(key) {}
+  explicit LeafAccessible(Owner* owner) : owner_(owner) {}
 
-  bool isValid() const override { return item() != nullptr; }
+  bool isValid() const override { return owner_ != nullptr; }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+  QWindow* window() const override { return owner_ ? owner_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* parent() const override {
-    return board_ ? QAccessible::queryAccessibleInterface(board_) : nullptr;
+    return owner_ ? QAccessible::queryAccessibleInterface(owner_) : nullptr;
   }
   QAccessibleInterface* child(int) const override { return nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+ protected:
+  QPointer<Owner> owner_;
+};
+
+// One piece, field or card of the board, found again by its key each time a
+// screen reader asks (the board changes under it).
+class ItemAccessible : public LeafAccessible<BoardWidget> {
+ public:
+  ItemAccessible(BoardWidget* board, Key key) : LeafAccessible(board), key_(key) {}
+
+  bool isValid() const override { return item() != nullptr; }
   QString text(QAccessible::Text t) const override {
     const ReaderItem* i = item();
     if (!i) return {};
@@ -46,12 +59,12 @@ class ItemAccessible : public QAccessibleInterface {
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     const ReaderItem* i = item();
-    if (!i || !board_) return {};
+    if (!i || !owner_) return {};
     const QRectF twips(i->left, i->top, i->width, i->height);
     const QRect r =
-        board_->to_widget(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel))
+        owner_->to_widget(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel))
             .toAlignedRect();
-    return QRect(board_->mapToGlobal(r.topLeft()), r.size());
+    return QRect(owner_->mapToGlobal(r.topLeft()), r.size());
   }
   QAccessible::Role role() const override {
     switch (static_cast<ReaderItem::Kind>(key_.first)) {
@@ -71,21 +84,20 @@ class ItemAccessible : public QAccessibleInterface {
       return s;
     }
     s.focusable = key_.first != static_cast<int>(ReaderItem::Kind::Card);
-    s.focused = board_ && board_->hasFocus() && board_->cursor_item() == key_;
-    s.selected = board_ && board_->carried_piece() != 0 &&
-                 key_ == Key{static_cast<int>(ReaderItem::Kind::Piece), board_->carried_piece()};
+    s.focused = owner_ && owner_->hasFocus() && owner_->cursor_item() == key_;
+    s.selected = owner_ && owner_->carried_piece() != 0 &&
+                 key_ == Key{static_cast<int>(ReaderItem::Kind::Piece), owner_->carried_piece()};
     return s;
   }
 
  private:
   const ReaderItem* item() const {
-    if (!board_) return nullptr;
-    for (const ReaderItem& i : board_->reader_items())
+    if (!owner_) return nullptr;
+    for (const ReaderItem& i : owner_->reader_items())
       if (key_of(i) == key_) return &i;
     return nullptr;
   }
 
-  QPointer<BoardWidget> board_;
   Key key_;
 };
 
@@ -138,37 +150,26 @@ class BoardAccessible : public QAccessibleWidget {
 };
 
 // One panel of the status bar: its text, and its tool tip as description.
-class PanelAccessible : public QAccessibleInterface {
+class PanelAccessible : public LeafAccessible<StatusBar> {
  public:
-  PanelAccessible(StatusBar* bar, int panel) : bar_(bar), panel_(panel) {}
-  bool isValid() const override { return bar_ != nullptr; }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
-  QAccessibleInterface* parent() const override {
-    return bar_ ? QAccessible::queryAccessibleInterface(bar_) : nullptr;
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  PanelAccessible(StatusBar* bar, int panel) : LeafAccessible(bar), panel_(panel) {}
   QString text(QAccessible::Text t) const override {
-    if (!bar_) return {};
-    const StatusPanel& p = bar_->panels()[static_cast<std::size_t>(panel_)];
+    if (!owner_) return {};
+    const StatusPanel& p = owner_->panels()[static_cast<std::size_t>(panel_)];
     if (t == QAccessible::Name) return QString::fromStdString(p.text).simplified();
     if (t == QAccessible::Description) return QString::fromStdString(p.tooltip);
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    if (!bar_) return {};
-    const QRect r = bar_->panel_rect(panel_).toAlignedRect();
-    return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
+    if (!owner_) return {};
+    const QRect r = owner_->panel_rect(panel_).toAlignedRect();
+    return QRect(owner_->mapToGlobal(r.topLeft()), r.size());
   }
   QAccessible::Role role() const override { return QAccessible::StaticText; }
   QAccessible::State state() const override { return {}; }
 
  private:
-  QPointer<StatusBar> bar_;
   int panel_;
 };
 
