@@ -83,7 +83,7 @@ class ItemAccessible : public LeafAccessible<BoardWidget> {
       s.invalid = true;
       return s;
     }
-    s.focusable = key_.first != static_cast<int>(ReaderItem::Kind::Card);
+    s.focusable = true;
     s.focused = owner_ && owner_->hasFocus() && owner_->cursor_item() == key_;
     s.selected = owner_ && owner_->carried_piece() != 0 &&
                  key_ == Key{static_cast<int>(ReaderItem::Kind::Piece), owner_->carried_piece()};

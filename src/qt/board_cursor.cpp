@@ -40,6 +40,12 @@ std::vector<CursorStop> cursor_stops(const FrmMain& frm, int carried,
     const Control* c = frm.controls().find("spielfeld(" + std::to_string(f) + ")");
     if (c && c->visible) stops.push_back({CursorStop::Kind::Field, f, control_rect(*c)});
   }
+  // The clue cards, row by row: a piece is never put down on them.
+  if (carried == 0)
+    for (int i = 1; i <= s.shape.field_count; ++i) {
+      const Control* c = frm.controls().find("Frame_1_0(" + std::to_string(i - 1) + ")");
+      if (c && c->visible) stops.push_back({CursorStop::Kind::Card, i, control_rect(*c)});
+    }
   return stops;
 }
 

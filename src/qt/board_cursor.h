@@ -13,6 +13,7 @@ struct CursorStop {
   enum class Kind {
     Piece,  // a piece waiting in the stock; index is its picture id 1..16
     Field,  // a field of the board; index is its number 1..N
+    Card,   // a clue card; index is its number 1..N (Space marks it)
   };
   Kind kind = Kind::Field;
   int index = 0;
@@ -23,7 +24,8 @@ struct CursorStop {
 
 // Every stop of the board as it stands, in reading order: the pieces in the
 // stock, then the board's fields. A piece carried by the keyboard keeps its
-// stock place (carried_home) while it is away, so that it can be put back.
+// stock place (carried_home) while it is away, so that it can be put back;
+// the clue cards follow, except while a piece is carried.
 // Further kinds of stop (the cards, say) are added here, each with its rect;
 // the arrows reach them without more work.
 std::vector<CursorStop> cursor_stops(const FrmMain& frm, int carried = 0,

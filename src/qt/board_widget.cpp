@@ -125,6 +125,7 @@ void BoardWidget::sync() {
     const auto i = static_cast<std::size_t>(nr);
     if (ticked[i] == card_marks_[i]) continue;
     card_marks_[i] = ticked[i];
+    reader_dirty_ = true;  // the card's name tells its mark
     if (const Control* card = frm_.controls().find("Frame_1_0(" + std::to_string(nr - 1) + ")"))
       dirty += widget_area(paint_area(*card));
   }
@@ -252,7 +253,8 @@ const std::vector<ReaderItem>& BoardWidget::reader_items() const {
                                              [static_cast<std::size_t>(k)];
       if (p > 0) field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
     }
-    reader_items_ = read_board(frm_.controls(), s.shape.field_count, field_of, s.language_code);
+    reader_items_ =
+        read_board(frm_.controls(), s.shape.field_count, field_of, s.language_code, s.marks);
     reader_dirty_ = false;
     reader_language_ = s.language_code;
   }
@@ -267,6 +269,8 @@ std::optional<std::pair<int, int>> BoardWidget::cursor_item() const {
       return std::pair{static_cast<int>(ReaderItem::Kind::Piece), at->index};
     case CursorStop::Kind::Field:
       return std::pair{static_cast<int>(ReaderItem::Kind::Field), at->index};
+    case CursorStop::Kind::Card:
+      return std::pair{static_cast<int>(ReaderItem::Kind::Card), at->index};
   }
   return std::nullopt;
 }
@@ -375,6 +379,14 @@ void BoardWidget::pick_or_put() {
   if (!here) return;
   show_focus_ = true;
   cursor_ = here;
+  if (here->kind == CursorStop::Kind::Card) {
+    // Space on a card ticks it off, or clears its mark, as a click does.
+    const int nr = here->index;
+    dispatch_([this, nr] { frm_.card_click(nr); });
+    sync();
+    emit cursor_moved();
+    return;
+  }
   if (carried_ != 0) {
     // Put down where the cursor stands: the release judges the field.
     const int k = carried_;

@@ -5,6 +5,7 @@
 #include "model/pictures.h"
 #include "texts/access.h"
 #include "texts/captions.h"
+#include "texts/paper.h"
 #include "view/board_view.h"
 
 namespace zerdo {
@@ -70,7 +71,8 @@ std::string read_card(const ControlSet& set, int card, int field_count, Int code
 }
 
 std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
-                                   const std::array<Int, 17>& field_of, Int code) {
+                                   const std::array<Int, 17>& field_of, Int code,
+                                   const std::array<bool, 17>& marks) {
   std::vector<ReaderItem> items;
   const auto item = [&items](ReaderItem::Kind kind, int index, const Control& c) -> ReaderItem& {
     ReaderItem& r = items.emplace_back();
@@ -108,7 +110,10 @@ std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
   for (int i = 1; i <= field_count; ++i) {
     const Control* c = set.find(indexed("Frame_1_0", i - 1));
     if (!c || !c->visible) continue;
-    item(ReaderItem::Kind::Card, i, *c).description = read_card(set, i, field_count, code);
+    ReaderItem& card = item(ReaderItem::Kind::Card, i, *c);
+    card.description = read_card(set, i, field_count, code);
+    if (marks[static_cast<std::size_t>(i)])
+      card.name += ", " + std::string(in(msg::kCardMarked, code));
   }
   return items;
 }

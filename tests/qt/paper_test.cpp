@@ -16,6 +16,7 @@
 #include "qt/control_painter.h"
 #include "qt/main_window.h"
 #include "qt/puzzle_sheet.h"
+#include "view/board_reader.h"
 
 using namespace zerdo;
 
@@ -66,6 +67,7 @@ class PaperTest : public QObject {
   void pdf_holds_the_cards_as_drawn();
   void printer_module_prints_with_the_solution_page();
   void a_click_marks_a_card_and_a_second_clears_it();
+  void space_marks_the_card_under_the_cursor();
 
  private:
   // Chooses menu item name as the player would.
@@ -270,6 +272,32 @@ void PaperTest::a_click_marks_a_card_and_a_second_clears_it() {
   QTest::mouseRelease(window_->board(), Qt::LeftButton, Qt::NoModifier,
                       control_pixel_rect(other).center().toPoint());
   QCOMPARE(frm.state().marks, (std::array<bool, 17>{}));
+}
+
+void PaperTest::space_marks_the_card_under_the_cursor() {
+  choose("mnuFileZerdoA1");
+  BoardWidget* board = window_->board();
+  board->setFocus();
+  // The arrows lead from the stock over the board to the cards on the right.
+  constexpr int kCard = 2;  // ReaderItem::Kind::Card
+  for (int i = 0; i < 12 && !(board->cursor_item() && board->cursor_item()->first == kCard); ++i)
+    QTest::keyClick(board, Qt::Key_Right);
+  const auto at = board->cursor_item();
+  QVERIFY(at && at->first == kCard);
+  const int nr = at->second;
+  const auto name = [&] {
+    for (const ReaderItem& r : board->reader_items())
+      if (r.kind == ReaderItem::Kind::Card && r.index == nr) return QString::fromStdString(r.name);
+    return QString();
+  };
+  QCOMPARE(name(), QStringLiteral("Vorgabe %1").arg(nr));
+  QTest::keyClick(board, Qt::Key_Space);
+  QVERIFY(window_->frm().state().marks[static_cast<std::size_t>(nr)]);
+  QCOMPARE(window_->frm().state().moves, Int{0});
+  QCOMPARE(name(), QStringLiteral("Vorgabe %1, abgehakt").arg(nr));
+  QTest::keyClick(board, Qt::Key_Space);
+  QVERIFY(!window_->frm().state().marks[static_cast<std::size_t>(nr)]);
+  QCOMPARE(name(), QStringLiteral("Vorgabe %1").arg(nr));
 }
 
 QTEST_MAIN(PaperTest)
