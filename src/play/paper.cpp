@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/levels.h"
 #include "play/frm_main.h"
 #include "texts/messages.h"
 
@@ -25,13 +26,15 @@ void FrmMain::print_puzzle(PrintTarget target) {
   job.title = "Zerdo " + s_.puzzle_id;
   job.details = std::string(in(msg::kPaperRange, lang)) + " " + s_.range_name + "    " +
                 std::string(in(msg::kPaperLevel, lang)) + " " +
-                std::string(1, static_cast<char>('A' + std::clamp<int>(s_.level, 1, 9) - 1));
+                std::string(1, static_cast<char>(kFirstLevelLetter +
+                                                 std::clamp<int>(s_.level, 1, kLevels) - 1));
   job.solution_title = std::string(in(msg::kPaperSolution, lang));
   job.controls = &view_.controls();
   job.cards = s_.shape.field_count;
   job.side = s_.shape.side;
   job.solution = s_.solution;
   job.colour_marks = s_.colour_marks;
+  job.folder = file_folder_;
   std::string path;
   switch (platform_.print_puzzle(job, &path)) {
     case PrintResult::Done:

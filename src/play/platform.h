@@ -65,6 +65,7 @@ struct PrintJob {
   int side = 3;                          // the board is side x side fields
   std::array<Int, 17> solution{};        // picture id per field 1..16
   bool colour_marks = false;             // pictures carry the patterns of their colours
+  std::string folder;                    // where the save dialog opens: the last puzzle file's
 };
 
 class FormHandler {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLibrary>
 
@@ -39,6 +40,9 @@ std::optional<QtPlatform::PrintChoice> QtPlatform::pdf_dialog(const PrintJob& jo
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(qt_file_filter(job.pdf_filter));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  // Where the puzzle files go, like the other file dialogs; else home.
+  const QString folder = QString::fromStdString(job.folder);
+  dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
   dialog.selectFile(QString::fromStdString(job.title) + QStringLiteral(".pdf"));
   auto* check = new QCheckBox(QString::fromStdString(job.option_caption), &dialog);
   check->setObjectName(QStringLiteral("withSolution"));

@@ -133,5 +133,17 @@ TEST_F(Paper, MarksToggleAndGoWithTheCardsOfALoadedFile) {
   EXPECT_EQ(w.state().marks, (std::array<bool, 17>{}));
 }
 
+TEST_F(Paper, ThePdfDialogOpensWhereThePuzzleFilesGo) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(w.choose_menu("mnuFileExportPdf"));
+  EXPECT_EQ(platform.print_jobs.back().folder, "");  // no puzzle file yet: the platform's home
+
+  platform.file_names.push_back(QDir(dir.path()).filePath("a1.zdo").toStdString());
+  ASSERT_TRUE(w.choose_menu("mnuFileSave"));
+  ASSERT_TRUE(w.choose_menu("mnuFileExportPdf"));
+  EXPECT_EQ(QDir(QString::fromStdString(platform.print_jobs.back().folder)), QDir(dir.path()));
+}
+
 }  // namespace
 }  // namespace zerdo
