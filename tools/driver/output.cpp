@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include <array>
 #include <charconv>
 
 namespace zerdo::driver {
@@ -40,45 +41,27 @@ std::string control_fields(const Control& c) {
   return s;
 }
 
-const char* answer_name(Answer a) {
-  switch (a) {
-    case Answer::Ok:
-      return "ok";
-    case Answer::Yes:
-      return "yes";
-    case Answer::No:
-      return "no";
-    case Answer::Cancel:
-      return "cancel";
-  }
-  return "?";
+namespace {
+
+// The driver's name of an enum value, from its names in the order of the
+// enum's values.
+template <class E, std::size_t N>
+const char* name_of(E e, const std::array<const char*, N>& names) {
+  const auto i = static_cast<std::size_t>(e);
+  return i < N ? names[i] : "?";
 }
 
-const char* buttons_name(Buttons b) { return b == Buttons::Ok ? "ok" : "yesnocancel"; }
+constexpr std::array<const char*, 4> kAnswerNames{"ok", "yes", "no", "cancel"};
+constexpr std::array<const char*, 2> kButtonsNames{"ok", "yesnocancel"};
+constexpr std::array<const char*, 3> kIconNames{"none", "information", "exclamation"};
+constexpr std::array<const char*, 3> kStateNames{"normal", "minimized", "maximized"};
 
-const char* icon_name(Icon i) {
-  switch (i) {
-    case Icon::None:
-      return "none";
-    case Icon::Information:
-      return "information";
-    case Icon::Exclamation:
-      return "exclamation";
-  }
-  return "?";
-}
+}  // namespace
 
-const char* state_name(WindowState s) {
-  switch (s) {
-    case WindowState::Normal:
-      return "normal";
-    case WindowState::Minimized:
-      return "minimized";
-    case WindowState::Maximized:
-      return "maximized";
-  }
-  return "?";
-}
+const char* answer_name(Answer a) { return name_of(a, kAnswerNames); }
+const char* buttons_name(Buttons b) { return name_of(b, kButtonsNames); }
+const char* icon_name(Icon i) { return name_of(i, kIconNames); }
+const char* state_name(WindowState s) { return name_of(s, kStateNames); }
 
 std::optional<std::int64_t> parse_seconds_ms(std::string_view s) {
   const auto dot = s.find('.');
