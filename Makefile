@@ -4,7 +4,7 @@
 # make asan  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # make fuzz  builds the libFuzzer targets (clang) and runs each FUZZ_SECONDS
 # make install  builds and installs below PREFIX (/usr/local), DESTDIR honoured
-# make package  builds the Debian package zerdo_<version>_<arch>.deb in BUILD
+# make package  builds the Debian package zerdo_<version>_<arch>.deb in PACKAGE_BUILD, with link-time optimisation
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
@@ -15,6 +15,8 @@ FUZZ_MAX_LEN ?= 66000
 # WERROR=ON turns every compiler warning into an error (CI does).
 WERROR ?= OFF
 PREFIX ?= /usr/local
+# The package is built in a folder of its own, optimised across files at link time.
+PACKAGE_BUILD ?= build-package
 
 .PHONY: all deps configure build run test bench startup asan fuzz install package clean
 
@@ -43,8 +45,11 @@ bench: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_LTO=ON \
+	  -DZERDO_BUILD_TESTS=OFF -DZERDO_BUILD_BENCH=OFF -DZERDO_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 startup: build
 	BUILD=$(BUILD) ./bench/startup.sh
@@ -73,4 +78,4 @@ fuzz: deps
 	done
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) $(PACKAGE_BUILD) build-asan build-fuzz

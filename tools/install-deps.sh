@@ -8,6 +8,8 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   time
+  # rebuilds from a cache, shared by every checkout of the tree
+  ccache
   # install and package: the icons' SVG, the desktop files' validators, the
   # MIME database, the man page's formatter, the Debian package's tools
   qt6-svg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base

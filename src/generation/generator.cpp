@@ -107,7 +107,7 @@ void Generator::generate_mixed_puzzle(bool anchors) {
   // From here on sn_anker tells whether the card itself carries an anchor.
   if (anchors)
     for (int r = 1; r <= count; ++r)
-      sn_(r, sn_anker) = -static_cast<Long>((sn_(r, sn_pict_4) != 0) & (sn_(r, sn_field_4) != 0));
+      sn_(r, sn_anker) = -static_cast<Long>(sn_(r, sn_pict_4) != 0 && sn_(r, sn_field_4) != 0);
 
   minimum_every_card();
   kopiere(sn_, count, sn_rsv_1, sn_pict);
