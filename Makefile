@@ -4,6 +4,9 @@
 # make asan  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # make fuzz  builds the libFuzzer targets (clang) and runs each FUZZ_SECONDS
 # make install  builds and installs below PREFIX (/usr/local), DESTDIR honoured
+# make web      builds the web page (WebAssembly) into build-web/site
+# make serve-web serves it on http://127.0.0.1:$(WEB_PORT)/
+# make web-test  plays it in headless Chromium
 # make package  builds the Debian package zerdo_<version>_<arch>.deb in PACKAGE_BUILD, with link-time optimisation
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
@@ -18,7 +21,12 @@ PREFIX ?= /usr/local
 # The package is built in a folder of its own, optimised across files at link time.
 PACKAGE_BUILD ?= build-package
 
-.PHONY: all deps configure build run test bench startup asan fuzz install package clean
+# The web page's build folder and the port make serve-web listens on.
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8023
+
+.PHONY: all deps configure build run test bench startup asan fuzz install package clean \
+  web-deps web serve-web web-test
 
 all: build
 
@@ -77,5 +85,25 @@ fuzz: deps
 	  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" build-fuzz/$$t.log; \
 	done
 
+web-deps:
+	@./tools/install-web-deps.sh
+
+# Only the rooms below the window toolkit and src/web, compiled with em++
+# (two jobs at most: the WebAssembly compiler is slow and the machine small).
+# Debian's em++ finds its JavaScript tools' parser (node-acorn) through NODE_PATH.
+web: export NODE_PATH := /usr/share/nodejs
+web: web-deps
+	@emcmake cmake -S . -B $(WEB_BUILD) -DZERDO_WEB=ON -DCMAKE_BUILD_TYPE=Release \
+	  -DZERDO_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(WEB_BUILD) -j 2
+	@echo "web page in $(WEB_BUILD)/site"
+
+serve-web: web
+	@echo "Zerdo on http://127.0.0.1:$(WEB_PORT)/"
+	cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+web-test: web
+	ZERDO_SITE=$(WEB_BUILD)/site node --experimental-websocket --test tests/web/play.test.mjs
+
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) $(PACKAGE_BUILD) build-asan build-fuzz $(WEB_BUILD)

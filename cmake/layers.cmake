@@ -9,8 +9,12 @@ set(ZERDO_LAYERS
   "records:model,texts"
   "view:model,texts"
   "play:model,texts,generation,catalogue,records,view"
+  "drawing:model"
   "services:"
   "qt:play,view,services"
+  # The browser binding: the controller, drawn through the shared looks, with
+  # the program's own random source.
+  "web:play,drawing,services"
   "app:qt"
   # Programs and tests beside the game: the controller and the services,
   # never the Qt binding ...

@@ -1,0 +1,46 @@
+#pragma once
+#include <string>
+
+#include "drawing/drawing.h"
+
+namespace zerdo::drawing {
+
+// The game's looks as drawings, in logical pixels: what a binding without
+// a painter of its own (the web page) draws the board with.
+
+// Picture id 1..25 into rect: 1..16 the pieces, 17..20 colour blots, 21..24
+// black shapes, 25 the cross; other ids draw nothing. With colour_marks the
+// pieces and blots carry the pattern of their colour.
+void picture(Drawing& d, const Rect& rect, int picture_id, bool colour_marks = false);
+// The colour of colour code 1..4 (lila, rood, vert, blau); the black shapes' otherwise.
+Colour piece_colour(int colour_code);
+
+// A clue card's paper (its frame's rectangle; the shadow reaches 2 px beyond).
+void card_sheet(Drawing& d, const Rect& frame);
+// The number tab of a card in the frame's line; width is the caption's text width.
+void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double text_width);
+// A ticked-off card: shaded, with a tick in its top right corner.
+void card_mark(Drawing& d, const Rect& frame);
+// A field of the board (its body below the caption line) in colour back.
+void board_field(Drawing& d, const Rect& body, Colour back);
+// A plate sunk 1 px into its surroundings: a card's cell, the grey box, a text box.
+void sunken(Drawing& d, const Rect& r, Colour fill);
+// An etched frame line: dark, with a light line just inside and below.
+void etched(Drawing& d, const Rect& r);
+// The tip plate with its caption.
+void tip_plate(Drawing& d, const Rect& r, const std::string& caption);
+// The glow under a piece the mouse holds.
+void piece_highlight(Drawing& d, const Rect& r);
+// The program's icon: four pieces on a small board.
+void program_icon(Drawing& d, const Rect& rect);
+
+// Frames draw their line this far below their top; the caption sits in it.
+constexpr double kFrameLineOffset = 6;
+// Captions and labels are drawn at this size (pixels).
+constexpr double kCaptionSize = 12;
+// Text and the frames' etched lines.
+constexpr Colour kText{28, 28, 30};
+constexpr Colour kCellColour{232, 228, 219};
+constexpr Colour kGreyBox{168, 166, 162};
+
+}  // namespace zerdo::drawing

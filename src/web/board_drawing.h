@@ -1,0 +1,25 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "drawing/drawing.h"
+#include "view/controls.h"
+
+namespace zerdo {
+
+// One logical pixel is 15 twips at scale 1.
+constexpr double kTwipsPerPixel = 15.0;
+
+// Every visible control of set as the window paints it (later ones on top,
+// a piece the mouse holds above all), with the ticked-off cards (by card
+// number 1..16) shaded, as one drawing in logical pixels.
+drawing::Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks,
+                               bool colour_marks);
+
+// The drawing as JSON for the page's canvas: a list of operations.
+std::string drawing_json(const drawing::Drawing& d);
+
+// Writes text as a JSON string literal.
+void append_json_string(std::string& out, const std::string& text);
+
+}  // namespace zerdo

@@ -1,0 +1,722 @@
+// The page's half of the game: it replays the controller's drawings on the
+// canvas, builds the menu bar and the status bar from its models, hands the
+// player's pointer, touch and keys to it one event at a time, and gives it
+// the browser's services (Zerdo.host) for boxes, dialogs, files and the store.
+'use strict';
+
+const Zerdo = {
+  module: null,
+  view: null,
+  menus: [],
+  queue: Promise.resolve(),
+  busy: 0,          // events queued or running
+  drag: 0,          // picture id the pointer holds
+  pressed: null,    // {card} or {tip} pressed, waiting for the release
+  cursor: null,     // the keyboard's stop {kind, index}
+  carried: 0,       // picture id the keyboard carries
+  carriedFrom: null,
+  files: new Map(), // puzzle files the player picked, by name
+  scale: 1,
+};
+
+// Words of the page's own buttons, by language code 0 German, 1 English, 2 Flemish.
+const kButtonWords = [
+  {ok: 'OK', yes: 'Ja', no: 'Nein', cancel: 'Abbrechen', help: 'Hilfe', search: 'Stichwort'},
+  {ok: 'OK', yes: 'Yes', no: 'No', cancel: 'Cancel', help: 'Help', search: 'Keyword'},
+  {ok: 'OK', yes: 'Ja', no: 'Nee', cancel: 'Annuleren', help: 'Help', search: 'Trefwoord'},
+];
+const kHelpFolders = ['de', 'en', 'nl'];
+const kHelpPages = ['index', 'play', 'cards', 'levels', 'menus', 'files', 'records'];
+const kStorePrefix = 'Zerdo/';
+
+function words() { return kButtonWords[(Zerdo.view && Zerdo.view.language) || 0] || kButtonWords[0]; }
+function $(id) { return document.getElementById(id); }
+
+// ---- calls into the module, one at a time --------------------------------
+
+Zerdo.call = function (name, ret, types, args) {
+  return Zerdo.module.ccall(name, ret, types, args, {async: true});
+};
+
+// Runs f (which calls the module) after every earlier event, then shows the
+// board as it now is. While a box is open the events wait behind it.
+Zerdo.run = function (f) {
+  Zerdo.busy++;
+  const step = Zerdo.queue.then(f).then(() => Zerdo.refresh(), (e) => console.error(e));
+  Zerdo.queue = step.finally(() => { Zerdo.busy--; });
+  return Zerdo.queue;
+};
+
+Zerdo.menu = (name) => Zerdo.run(() => Zerdo.call('zw_menu', 'number', ['string'], [name]));
+Zerdo.key = (key) => Zerdo.run(() => Zerdo.call('zw_key', 'number', ['string'], [key]));
+
+// ---- drawing -------------------------------------------------------------
+
+function pathOf(p) {
+  const path = new Path2D();
+  for (let i = 0; i < p.length;) {
+    const v = p[i++];
+    if (v === 'M') { path.moveTo(p[i], p[i + 1]); i += 2; }
+    else if (v === 'L') { path.lineTo(p[i], p[i + 1]); i += 2; }
+    else if (v === 'C') { path.bezierCurveTo(p[i], p[i + 1], p[i + 2], p[i + 3], p[i + 4], p[i + 5]); i += 6; }
+    else path.closePath();
+  }
+  return path;
+}
+
+function fillStyle(ctx, op) {
+  if (!op.g) return op.c;
+  const g = op.g;
+  const grad = ctx.createLinearGradient(g[0], g[1], g[2], g[3]);
+  for (let i = 4; i + 1 < g.length; i += 2) grad.addColorStop(g[i], g[i + 1]);
+  return grad;
+}
+
+function drawText(ctx, op) {
+  const [x, y, w, h] = op.b;
+  ctx.font = (op.B ? 'bold ' : '') + op.z + 'px sans-serif';
+  ctx.fillStyle = op.c;
+  ctx.textBaseline = 'middle';
+  if (op.a !== 'l') {
+    ctx.textAlign = 'center';
+    ctx.fillText(op.t, x + w / 2, y + h / 2);
+    return;
+  }
+  // Left-aligned text wraps at word boundaries, line after line from the top.
+  ctx.textAlign = 'left';
+  const lineHeight = op.z * 1.25;
+  let line = '', top = y;
+  const lines = [];
+  for (const para of String(op.t).split('\n')) {
+    line = '';
+    for (const word of para.split(' ')) {
+      const next = line ? line + ' ' + word : word;
+      if (line && ctx.measureText(next).width > w) { lines.push(line); line = word; } else line = next;
+    }
+    lines.push(line);
+  }
+  if (lines.length === 1 && h < lineHeight * 2) { ctx.fillText(lines[0], x, y + h / 2); return; }
+  for (const l of lines) { ctx.fillText(l, x, top + lineHeight / 2); top += lineHeight; }
+}
+
+// Replays a drawing of the controller (logical pixels) on ctx.
+Zerdo.replay = function (ctx, ops) {
+  for (const op of ops) {
+    switch (op.o) {
+      case 'f': ctx.fillStyle = fillStyle(ctx, op); ctx.fill(pathOf(op.p)); break;
+      case 's':
+        ctx.strokeStyle = op.c; ctx.lineWidth = op.w;
+        ctx.lineCap = op.r ? 'round' : 'square'; ctx.lineJoin = op.r ? 'round' : 'bevel';
+        ctx.stroke(pathOf(op.p));
+        break;
+      case 'k': ctx.clip(pathOf(op.p)); break;
+      case 'v': ctx.save(); break;
+      case 'r': ctx.restore(); break;
+      case 't': drawText(ctx, op); break;
+    }
+  }
+};
+
+// A canvas of w x h logical pixels, sharp at the page's pixel ratio.
+function sizeCanvas(canvas, w, h) {
+  const dpr = window.devicePixelRatio || 1;
+  canvas.width = Math.ceil(w * dpr); canvas.height = Math.ceil(h * dpr);
+  canvas.style.width = w + 'px'; canvas.style.height = h + 'px';
+  const ctx = canvas.getContext('2d');
+  ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
+  return ctx;
+}
+
+function extent(controls) {
+  let w = 0, h = 0;
+  for (const c of controls) { w = Math.max(w, c.x + c.w); h = Math.max(h, c.y + c.h); }
+  return [Math.ceil(w) + 4, Math.ceil(h) + 4];
+}
+
+Zerdo.paint = function () {
+  const v = Zerdo.view;
+  const [w, h] = extent(v.controls);
+  const ctx = sizeCanvas($('board'), w, h);
+  ctx.fillStyle = 'rgb(212,208,200)';
+  ctx.fillRect(0, 0, w, h);
+  const t0 = performance.now();
+  Zerdo.replay(ctx, v.drawing);
+  Zerdo.lastPaintMs = performance.now() - t0;
+};
+
+// ---- the models the page shows -------------------------------------------
+
+Zerdo.refresh = function () {
+  const m = Zerdo.module;
+  Zerdo.view = JSON.parse(m.UTF8ToString(m.ccall('zw_view', 'number', [], [])));
+  Zerdo.menus = JSON.parse(m.UTF8ToString(m.ccall('zw_menus', 'number', [], [])));
+  document.title = Zerdo.view.caption || 'Zerdo';
+  document.documentElement.lang = kHelpFolders[Zerdo.view.language] || 'de';
+  Zerdo.paint();
+  buildMenus();
+  buildStatus();
+  buildReader();
+  if (!Zerdo.firstPaint) Zerdo.firstPaint = performance.now();
+};
+
+function plainCaption(c) { return c.replace(/&(.)/g, '$1'); }
+
+function buildMenus() {
+  const bar = $('menubar');
+  const openName = bar.querySelector('.open') ? bar.querySelector('.open').dataset.name : null;
+  bar.textContent = '';
+  const items = Zerdo.menus;
+  const children = items.map(() => []);
+  const top = [];
+  items.forEach((it, i) => { if (it.parent < 0) top.push(i); else children[it.parent].push(i); });
+  const make = (i, level) => {
+    const it = items[i];
+    const holder = document.createElement('div');
+    holder.dataset.name = it.name;
+    const b = document.createElement('button');
+    b.id = it.name;
+    b.setAttribute('role', 'menuitem');
+    b.disabled = !it.enabled;
+    const tick = document.createElement('span');
+    tick.className = 'tick';
+    if (level > 0) { tick.textContent = it.checked ? '\u2713' : ''; b.append(tick); }
+    if (it.checked) b.setAttribute('aria-checked', 'true');
+    const label = document.createElement('span');
+    label.textContent = plainCaption(it.caption);
+    b.append(label);
+    const access = /&(.)/.exec(it.caption);
+    if (access) b.dataset.access = access[1].toLowerCase();
+    if (it.shortcut) {
+      const key = document.createElement('span');
+      key.className = 'key'; key.textContent = it.shortcut; b.append(key);
+      b.setAttribute('aria-keyshortcuts', it.shortcut);
+    }
+    holder.append(b);
+    const sub = children[i].filter((c) => items[c].visible);
+    if (sub.length) {
+      b.setAttribute('aria-haspopup', 'menu');
+      if (level > 0) { const arrow = document.createElement('span'); arrow.className = 'key'; arrow.textContent = '\u25b8'; b.append(arrow); }
+      const menu = document.createElement('div');
+      menu.className = 'menu'; menu.setAttribute('role', 'menu');
+      for (const c of sub) {
+        if (items[c].separator) menu.append(document.createElement('hr'));
+        menu.append(make(c, level + 1));
+      }
+      holder.append(menu);
+      b.addEventListener('click', (e) => {
+        e.stopPropagation();
+        // A menu of the bar opens and closes by click; a submenu stays open.
+        const wasOpen = holder.classList.contains('open');
+        if (level === 0) closeMenus();
+        else for (const sib of holder.parentElement.children) sib.classList.remove('open');
+        holder.classList.toggle('open', level > 0 || !wasOpen);
+      });
+      b.addEventListener('mouseenter', () => {
+        if (level > 0 || bar.querySelector('.open')) {
+          for (const sib of holder.parentElement.children) if (sib !== holder) sib.classList.remove('open');
+          holder.classList.add('open');
+        }
+      });
+    } else {
+      b.addEventListener('click', (e) => { e.stopPropagation(); closeMenus(); Zerdo.menu(it.name); });
+    }
+    return holder;
+  };
+  for (const i of top) if (items[i].visible) bar.append(make(i, 0));
+  if (openName) { const h = bar.querySelector(`[data-name="${openName}"]`); if (h) h.classList.add('open'); }
+}
+
+function closeMenus() { for (const o of document.querySelectorAll('#menubar .open')) o.classList.remove('open'); }
+document.addEventListener('click', closeMenus);
+
+function buildStatus() {
+  const bar = $('status');
+  const panels = Zerdo.view.status;
+  while (bar.children.length < panels.length) bar.append(document.createElement('span'));
+  panels.forEach((p, i) => {
+    const s = bar.children[i];
+    if (s.textContent !== p.text) s.textContent = p.text;
+    s.title = p.tip;
+  });
+}
+
+// ---- what the screen reader and the keyboard see -------------------------
+
+const KIND_FRAME = 0, KIND_PICTURE = 1;
+const isPiece = (c) => c.kind === KIND_PICTURE && c.index < 0 && c.picture >= 1 && c.picture <= 16;
+const isCard = (c) => c.name === 'Frame_1_0';
+const isField = (c) => c.name === 'spielfeld' && c.index >= 1;
+
+// The keyboard's stops in reading order: the stock's pieces, the board's
+// fields, then (unless a piece is carried) the cards.
+function stops() {
+  const v = Zerdo.view, out = [];
+  const onBoard = new Set();
+  const fields = v.controls.filter(isField);
+  for (const c of v.controls) {
+    if (!isPiece(c)) continue;
+    const f = fields.find((fl) => inside(fl, c.x + c.w / 2, c.y + c.h / 2));
+    if (f) onBoard.add(c.picture);
+    else if (c.picture !== Zerdo.carried) out.push({kind: 'piece', index: c.picture, c});
+  }
+  if (Zerdo.carried && Zerdo.carriedFrom) out.push({kind: 'piece', index: Zerdo.carried, c: Zerdo.carriedFrom});
+  for (const f of fields) out.push({kind: 'field', index: f.index, c: f});
+  if (!Zerdo.carried) for (const c of v.controls.filter(isCard)) out.push({kind: 'card', index: c.index + 1, c});
+  return out;
+}
+
+function inside(c, x, y) { return x >= c.x && y >= c.y && x < c.x + c.w && y < c.y + c.h; }
+
+function buildReader() {
+  const reader = $('reader');
+  reader.textContent = '';
+  for (const s of stops()) {
+    const el = document.createElement('div');
+    el.className = 'item';
+    el.setAttribute('role', 'img');
+    const c = s.c;
+    el.style.left = c.x + 'px'; el.style.top = c.y + 'px'; el.style.width = c.w + 'px'; el.style.height = c.h + 'px';
+    const piece = s.kind === 'field' ? pieceOnField(c) : null;
+    let name = c.tip || c.caption || c.name;
+    if (s.kind === 'field') name = (c.caption || ('' + c.index)) + (piece ? ': ' + (piece.tip || piece.name) : '');
+    if (s.kind === 'card') name = c.caption + (c.tip ? ': ' + c.tip : '');
+    el.setAttribute('aria-label', name);
+    el.dataset.kind = s.kind; el.dataset.index = s.index;
+    if (Zerdo.cursor && Zerdo.cursor.kind === s.kind && Zerdo.cursor.index === s.index) {
+      el.classList.add('cursor');
+      if (Zerdo.cursorShown) el.classList.add('shown');
+      reader.setAttribute('aria-activedescendant', el.id = 'cursor-item');
+    }
+    reader.append(el);
+  }
+}
+
+function pieceOnField(f) {
+  return Zerdo.view.controls.find((c) => isPiece(c) && inside(f, c.x + c.w / 2, c.y + c.h / 2));
+}
+
+function control(name, index) { return Zerdo.view.controls.find((c) => c.name === name && c.index === index); }
+function pieceControl(k) { return Zerdo.view.controls.find((c) => isPiece(c) && c.picture === k); }
+
+// The topmost visible control at the point, accepts limiting which.
+function controlAt(x, y, accepts) {
+  const all = Zerdo.view.controls;
+  for (let i = all.length - 1; i >= 0; i--) if (inside(all[i], x, y) && (!accepts || accepts(all[i]))) return all[i];
+  return null;
+}
+
+// ---- the pointer: mouse, pen and touch -----------------------------------
+
+function boardPoint(e) {
+  const r = $('board').getBoundingClientRect();
+  return [e.clientX - r.left, e.clientY - r.top];
+}
+
+function pointerDown(e) {
+  if (Zerdo.drag || Zerdo.carried || !Zerdo.view) return;
+  closeMenus();
+  Zerdo.cursorShown = false;
+  const [x, y] = boardPoint(e);
+  const top = controlAt(x, y);
+  if (top && isPiece(top)) {
+    Zerdo.drag = top.picture;
+    $('stage').setPointerCapture(e.pointerId);
+    const k = Zerdo.drag;
+    Zerdo.run(() => Zerdo.call('zw_down', null, ['number'], [k]));
+  } else {
+    const card = top ? controlAt(x, y, isCard) : null;
+    Zerdo.pressed = top && top.name === 'FrameTip' ? {tip: true} : card ? {card: card.index + 1} : null;
+  }
+  // No text selection or scrolling while on the board; the keys stay with it.
+  e.preventDefault();
+  $('reader').focus();
+}
+
+function pointerMove(e) {
+  if (!Zerdo.drag) return;
+  // Moves beyond one waiting in the queue only repeat where the pointer was.
+  if (Zerdo.moveWaiting) { Zerdo.moveWaiting = boardPoint(e); return; }
+  Zerdo.moveWaiting = boardPoint(e);
+  const k = Zerdo.drag;
+  Zerdo.run(() => {
+    const [x, y] = Zerdo.moveWaiting;
+    Zerdo.moveWaiting = null;
+    const p = pieceControl(k);
+    if (!p) return;
+    const t0 = performance.now();
+    const dx = Math.round(x * 15) - p.left, dy = Math.round(y * 15) - p.top;
+    return Zerdo.call('zw_move', null, ['number', 'number', 'number'], [k, dx, dy]).then(() => {
+      Zerdo.refresh();
+      Zerdo.lastDragFrameMs = performance.now() - t0;
+    });
+  });
+}
+
+function pointerUp(e) {
+  if (Zerdo.drag) {
+    const k = Zerdo.drag;
+    Zerdo.drag = 0;
+    Zerdo.run(() => Zerdo.call('zw_up', null, ['number'], [k]));
+    return;
+  }
+  const pressed = Zerdo.pressed;
+  Zerdo.pressed = null;
+  if (!pressed) return;
+  const [x, y] = boardPoint(e);
+  if (pressed.card) {
+    const card = controlAt(x, y, isCard);
+    const top = controlAt(x, y);
+    if (card && card.index + 1 === pressed.card && !(top && isPiece(top)))
+      Zerdo.run(() => Zerdo.call('zw_card', 'number', ['number'], [pressed.card]));
+  } else if (pressed.tip) {
+    const top = controlAt(x, y);
+    if (top && top.name === 'FrameTip') Zerdo.run(() => Zerdo.call('zw_tip', null, [], []));
+  }
+}
+
+// ---- the keyboard --------------------------------------------------------
+
+// The key as the menus name their shortcuts: "F2", "Shift+F4", "Ctrl+N".
+function keyName(e) {
+  let k = e.key;
+  if (/^F\d+$/.test(k)) {} else if (k.length === 1) k = k.toUpperCase(); else return null;
+  return (e.ctrlKey ? 'Ctrl+' : '') + (e.shiftKey ? 'Shift+' : '') + (e.altKey ? 'Alt+' : '') + k;
+}
+
+function stopEqual(a, b) { return a && b && a.kind === b.kind && a.index === b.index; }
+
+function currentStop(all) {
+  if (Zerdo.cursor) { const s = all.find((t) => stopEqual(t, Zerdo.cursor)); if (s) return s; }
+  return all[0] || null;
+}
+
+// The nearest stop from `from` that lies in direction (dx, dy), those in
+// line with it first.
+function nextStop(all, from, dx, dy) {
+  const cx = (c) => c.x + c.w / 2, cy = (c) => c.y + c.h / 2;
+  let best = null, bestScore = Infinity;
+  for (const s of all) {
+    if (stopEqual(s, from)) continue;
+    const ex = cx(s.c) - cx(from.c), ey = cy(s.c) - cy(from.c);
+    const along = ex * dx + ey * dy, across = Math.abs(ex * dy) + Math.abs(ey * dx);
+    if (along <= 0) continue;
+    const inLine = across < Math.min(from.c.w, from.c.h) / 2 ? 0 : 1;
+    const score = inLine * 1e6 + along + 2 * across;
+    if (score < bestScore) { best = s; bestScore = score; }
+  }
+  return best;
+}
+
+function moveCarried(stop) {
+  const k = Zerdo.carried;
+  Zerdo.run(() => {
+    const p = pieceControl(k);
+    if (!p) return;
+    const c = stop.c;
+    const x = Math.round((c.x + c.w / 2) * 15 - p.w * 15 / 2) - p.left;
+    const y = Math.round((c.y + c.h / 2 + (stop.kind === 'field' ? 3 : 0)) * 15 - p.h * 15 / 2) - p.top;
+    if (x || y) return Zerdo.call('zw_move', null, ['number', 'number', 'number'], [k, x, y]);
+  });
+}
+
+function boardKey(e) {
+  const arrows = {ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1]};
+  if (!Zerdo.view) return false;
+  if (arrows[e.key] && !e.ctrlKey && !e.altKey) {
+    const all = stops();
+    const here = currentStop(all);
+    if (!here) return true;
+    if (!Zerdo.cursorShown || !stopEqual(here, Zerdo.cursor)) {
+      Zerdo.cursorShown = true; Zerdo.cursor = here; buildReader(); return true;
+    }
+    const next = nextStop(all, here, ...arrows[e.key]);
+    if (next) {
+      Zerdo.cursor = {kind: next.kind, index: next.index};
+      if (Zerdo.carried) moveCarried(next); else buildReader();
+    }
+    return true;
+  }
+  if (e.key === ' ' || e.key === 'Enter') {
+    const all = stops();
+    const here = currentStop(all);
+    if (!here) return true;
+    Zerdo.cursorShown = true;
+    Zerdo.cursor = {kind: here.kind, index: here.index};
+    if (here.kind === 'card') {
+      Zerdo.run(() => Zerdo.call('zw_card', 'number', ['number'], [here.index]));
+    } else if (Zerdo.carried) {
+      const k = Zerdo.carried;
+      Zerdo.carried = 0; Zerdo.carriedFrom = null;
+      Zerdo.run(() => Zerdo.call('zw_up', null, ['number'], [k]));
+    } else {
+      const piece = here.kind === 'piece' ? pieceControl(here.index) : pieceOnField(here.c);
+      if (!piece) return true;
+      const k = piece.picture;
+      Zerdo.run(() => Zerdo.call('zw_down', null, ['number'], [k]).then(() => {
+        Zerdo.refresh();
+        // A stopped game lets no piece be picked up: the piece is not held then.
+        const held = pieceControl(k);
+        if (held) { Zerdo.carried = k; Zerdo.carriedFrom = Object.assign({}, piece); }
+      }));
+    }
+    return true;
+  }
+  if (e.key === 'Escape' && Zerdo.carried) {
+    const k = Zerdo.carried, from = Zerdo.carriedFrom;
+    Zerdo.carried = 0; Zerdo.carriedFrom = null;
+    Zerdo.run(() => {
+      const p = pieceControl(k);
+      const x = from.left - p.left, y = from.top - p.top;
+      return (x || y ? Zerdo.call('zw_move', null, ['number', 'number', 'number'], [k, x, y]) : Promise.resolve())
+        .then(() => Zerdo.call('zw_up', null, ['number'], [k]));
+    });
+    return true;
+  }
+  return false;
+}
+
+function keyDown(e) {
+  if (document.querySelector('dialog[open]') || !Zerdo.view) return;
+  const name = keyName(e);
+  if (name) {
+    const item = Zerdo.menus.find((m) => m.shortcut === name) ||
+      (name === 'F1' ? Zerdo.menus.find((m) => m.name === 'mnuHelpContents') : null);
+    if (item) { e.preventDefault(); closeMenus(); if (name === 'F1') Zerdo.menu(item.name); else Zerdo.key(name); return; }
+  }
+  if (e.altKey && e.key.length === 1) {
+    const b = [...document.querySelectorAll('#menubar > div > button')].find((x) => x.dataset.access === e.key.toLowerCase());
+    if (b) { e.preventDefault(); b.click(); b.focus(); return; }
+  }
+  if (e.target === $('reader') || e.target === document.body) if (boardKey(e)) e.preventDefault();
+}
+
+// ---- the browser's services for the controller ---------------------------
+
+Zerdo.host = {
+  newString(text) {
+    const m = Zerdo.module;
+    const n = m.lengthBytesUTF8(text) + 1;
+    const p = m._malloc(n);
+    m.stringToUTF8(text, p, n);
+    return p;
+  },
+
+  // 0 OK, 1 Yes, 2 No, 3 Cancel.
+  messageBox(box) {
+    const d = $('box'), w = words();
+    $('box-title').textContent = box.title;
+    $('box-text').textContent = box.text;
+    const buttons = $('box-buttons');
+    buttons.textContent = '';
+    const choices = box.buttons === 0 ? [['0', w.ok]] : [['1', w.yes], ['2', w.no], ['3', w.cancel]];
+    for (const [value, caption] of choices) {
+      const b = document.createElement('button');
+      b.value = value; b.textContent = caption;
+      buttons.append(b);
+    }
+    d.returnValue = '';
+    return new Promise((resolve) => {
+      d.addEventListener('close', () => resolve(Number(d.returnValue || (box.buttons === 0 ? 0 : 3))), {once: true});
+      d.showModal();
+      buttons.firstChild.focus();
+    });
+  },
+
+  // Shows a secondary window; resolves with the pressed button and the text
+  // boxes' contents ("control\nname=value"), or "" when closed.
+  form(f) {
+    const d = $('form');
+    $('form-title').textContent = f.caption;
+    const body = $('form-body');
+    body.textContent = '';
+    const [w, h] = extent(f.controls.filter((c) => c.visible));
+    body.style.width = w + 'px'; body.style.height = h + 'px';
+    const canvas = document.createElement('canvas');
+    canvas.style.left = '0'; canvas.style.top = '0';
+    Zerdo.replay(sizeCanvas(canvas, w, h), f.drawing);
+    body.append(canvas);
+    const inputs = [];
+    return new Promise((resolve) => {
+      let answered = false;
+      const answer = (name) => {
+        answered = true;
+        const values = inputs.map((i) => '\n' + i.name + '=' + i.value.replace(/\n/g, ' ')).join('');
+        d.close();
+        resolve(name + values);
+      };
+      for (const c of f.controls) {
+        if (!c.visible) continue;
+        let el = null;
+        if (c.kind === 4) {
+          el = document.createElement('button');
+          el.textContent = plainCaption(c.caption);
+          el.disabled = !c.enabled;
+          el.addEventListener('click', () => answer(c.name));
+        } else if (c.kind === 2 && c.name === 'username') {
+          el = document.createElement('input');
+          el.value = c.caption; el.name = c.name;
+          el.addEventListener('keydown', (e) => {
+            if (e.key === 'Enter') { e.preventDefault(); const ok = f.controls.find((b) => b.name === 'OKButton' || b.name === 'cmdOK'); if (ok) answer(ok.name); }
+          });
+          inputs.push(el);
+        }
+        if (!el) continue;
+        el.id = 'form-' + c.name.replace(/[()]/g, '_');
+        Object.assign(el.style, {left: c.x + 'px', top: c.y + 'px', width: c.w + 'px', height: c.h + 'px'});
+        body.append(el);
+      }
+      d.addEventListener('close', () => { if (!answered) resolve(''); }, {once: true});
+      d.showModal();
+      (inputs[0] || body.querySelector('button')).focus();
+      if (inputs[0]) inputs[0].select();
+    });
+  },
+
+  // Open: the browser's file picker (its name comes back; the bytes wait in
+  // Zerdo.files for readFile). Save: the name of the download, asked for.
+  fileDialog(save, title, filter) {
+    const patterns = filter.split('|').filter((_, i) => i % 2 === 1).join(';');
+    const ext = (/\*(\.\w+)/.exec(patterns) || [, '.zdo'])[1];
+    if (save) {
+      const d = $('ask'), w = words();
+      $('ask-title').textContent = title;
+      $('ask-name').value = (Zerdo.lastFile || 'zerdo') .replace(/\.\w+$/, '') + ext;
+      $('ask-cancel').textContent = w.cancel;
+      d.returnValue = '';
+      return new Promise((resolve) => {
+        d.addEventListener('close', () => resolve(d.returnValue === 'ok' ? $('ask-name').value.trim() : ''), {once: true});
+        d.showModal();
+        $('ask-name').select();
+      });
+    }
+    const picker = $('picker');
+    picker.accept = patterns.split(';').map((p) => p.replace(/^\*/, '')).filter((p) => p && p !== '.*').join(',');
+    picker.value = '';
+    return new Promise((resolve) => {
+      const done = (name) => { picker.onchange = picker.oncancel = null; resolve(name); };
+      picker.onchange = () => {
+        const file = picker.files[0];
+        if (!file) return done('');
+        file.arrayBuffer().then((buf) => { Zerdo.files.set(file.name, new Uint8Array(buf)); Zerdo.lastFile = file.name; done(file.name); });
+      };
+      picker.oncancel = () => done('');
+      picker.click();
+    });
+  },
+
+  readFile(name) { return Zerdo.files.has(name) ? Zerdo.files.get(name) : null; },
+
+  writeFile(name, bytes) {
+    try {
+      Zerdo.files.set(name, bytes);
+      Zerdo.lastFile = name;
+      const a = document.createElement('a');
+      a.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+      a.download = name;
+      document.body.append(a); a.click(); a.remove();
+      setTimeout(() => URL.revokeObjectURL(a.href), 10000);
+      return true;
+    } catch (e) { return false; }
+  },
+
+  storeGet(key) { try { return localStorage.getItem(kStorePrefix + key); } catch (e) { return null; } },
+
+  // Writes every value or none: "" when written, else the browser's reason.
+  storePut(values) {
+    const before = {};
+    try {
+      for (const k of Object.keys(values)) before[k] = localStorage.getItem(kStorePrefix + k);
+      for (const [k, v] of Object.entries(values)) localStorage.setItem(kStorePrefix + k, v);
+      return '';
+    } catch (e) {
+      try {
+        for (const [k, v] of Object.entries(before))
+          if (v === null) localStorage.removeItem(kStorePrefix + k); else localStorage.setItem(kStorePrefix + k, v);
+      } catch (ignored) {}
+      return String(e && e.message || e);
+    }
+  },
+
+  help(search, file, context, keyword) {
+    const lang = search ? (Zerdo.view ? Zerdo.view.language : 0) : ({1200: 0, 1210: 1, 1220: 2}[context] ?? 0);
+    openHelp(kHelpFolders[lang] || 'de', search, keyword);
+  },
+  helpClose() { const d = $('help'); if (d.open) d.close(); },
+};
+
+// ---- help: the pages of the language with a keyword search ---------------
+
+Zerdo.helpIndex = {};
+
+async function helpIndex(folder) {
+  if (Zerdo.helpIndex[folder]) return Zerdo.helpIndex[folder];
+  const entries = [];
+  for (const page of kHelpPages) {
+    const file = `help/${folder}/${page}.html`;
+    try {
+      const html = await (await fetch(file)).text();
+      const doc = new DOMParser().parseFromString(html, 'text/html');
+      const title = doc.title;
+      const meta = doc.querySelector('meta[name="keywords"]');
+      for (const k of (meta ? meta.content : '').split(';').map((s) => s.trim()).filter(Boolean)) entries.push({keyword: k, file, title});
+    } catch (e) { /* a page missing from the folder leaves its keywords out */ }
+  }
+  entries.sort((a, b) => a.keyword.localeCompare(b.keyword, undefined, {sensitivity: 'base'}));
+  return (Zerdo.helpIndex[folder] = entries);
+}
+
+async function openHelp(folder, search, keyword) {
+  const d = $('help'), w = words();
+  const list = $('help-list'), box = $('help-search'), page = $('help-page');
+  box.placeholder = w.search;
+  box.setAttribute('aria-label', w.search);
+  $('help-close').setAttribute('aria-label', w.cancel);
+  $('help-close').onclick = () => d.close();
+  const entries = await helpIndex(folder);
+  const show = () => {
+    const text = box.value.trim().toLowerCase();
+    const hits = entries.filter((e) => e.keyword.toLowerCase().includes(text));
+    hits.sort((a, b) => (b.keyword.toLowerCase().startsWith(text) ? 1 : 0) - (a.keyword.toLowerCase().startsWith(text) ? 1 : 0));
+    list.textContent = '';
+    for (const e of hits) {
+      const li = document.createElement('li');
+      const a = document.createElement('a');
+      a.href = e.file; a.textContent = e.keyword + ' \u2013 ' + e.title;
+      a.addEventListener('click', (ev) => { ev.preventDefault(); page.src = e.file; });
+      li.append(a); list.append(li);
+    }
+  };
+  box.value = keyword || '';
+  box.oninput = show;
+  list.hidden = !search;
+  box.onfocus = () => { list.hidden = false; show(); };
+  if (search) show();
+  page.src = `help/${folder}/index.html`;
+  if (!d.open) d.showModal();
+  if (search) box.focus();
+}
+
+// ---- start ---------------------------------------------------------------
+
+Zerdo.start = async function () {
+  Zerdo.module = await ZerdoModule();
+  await Zerdo.run(() => Zerdo.call('zw_start', null, [], []));
+  const icon = document.createElement('canvas');
+  Zerdo.replay(sizeCanvas(icon, 32, 32), JSON.parse(Zerdo.module.UTF8ToString(Zerdo.module.ccall('zw_icon', 'number', ['number'], [32]))));
+  $('icon').href = icon.toDataURL();
+  // The reader's named elements lie over the canvas: the stage takes the pointer.
+  const board = $('stage');
+  board.addEventListener('pointerdown', pointerDown);
+  board.addEventListener('pointermove', pointerMove);
+  board.addEventListener('pointerup', pointerUp);
+  board.addEventListener('pointercancel', pointerUp);
+  $('reader').addEventListener('pointerdown', () => $('reader').focus());
+  document.addEventListener('keydown', keyDown);
+  window.addEventListener('resize', () => Zerdo.view && Zerdo.paint());
+  setInterval(() => { if (!Zerdo.busy && Zerdo.view && Zerdo.view.loaded) Zerdo.run(() => Zerdo.call('zw_timer', null, [], [])); }, 300);
+  window.addEventListener('pagehide', () => { if (Zerdo.view && Zerdo.view.loaded) Zerdo.module.ccall('zw_unload', null, [], []); });
+  $('reader').focus();
+  Zerdo.stops = stops;
+  Zerdo.nextStop = nextStop;
+  Zerdo.ready = true;
+};

@@ -1,0 +1,142 @@
+// The game as a web page: the controller FrmMain on WebPlatform, driven by
+// the page's script (web/shell/zerdo.js) through the functions below. Each
+// answers the page's questions as JSON, or runs one event of the player.
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "drawing/looks.h"
+#include "play/frm_main.h"
+#include "web/board_drawing.h"
+#include "web/web_platform.h"
+
+namespace zerdo {
+namespace {
+
+WebPlatform* platform = nullptr;
+FrmMain* game = nullptr;
+std::string answer;  // the last JSON handed to the page
+
+EM_JS(void, js_refresh, (), { Zerdo.refresh(); });
+
+const char* hand(std::string text) {
+  answer = std::move(text);
+  return answer.c_str();
+}
+
+void append_bool(std::string& out, const char* name, bool v) {
+  out += std::string(",\"") + name + "\":" + (v ? "true" : "false");
+}
+
+}  // namespace
+}  // namespace zerdo
+
+using namespace zerdo;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void zw_start() {
+  platform = new WebPlatform;
+  game = new FrmMain(*platform);
+  platform->set_before_modal([] { js_refresh(); });
+  game->Form_Load();
+}
+
+// The board as a drawing, the controls (for the pointer, the screen reader
+// and the tests), the status panels and the window's caption.
+EMSCRIPTEN_KEEPALIVE const char* zw_view() {
+  std::string out = "{\"caption\":";
+  append_json_string(out, game->window().caption);
+  append_bool(out, "loaded", game->is_loaded());
+  out += ",\"language\":" + std::to_string(game->state().language_code);
+  out += ",\"status\":[";
+  for (std::size_t i = 1; i < game->panels().size(); ++i) {
+    if (i > 1) out += ',';
+    out += "{\"text\":";
+    append_json_string(out, game->panels()[i].text);
+    out += ",\"tip\":";
+    append_json_string(out, game->panels()[i].tooltip);
+    out += '}';
+  }
+  out += "],\"controls\":[";
+  bool first = true;
+  for (const Control& c : game->controls().all()) {
+    if (!c.visible || c.width <= 0 || c.height <= 0) continue;
+    if (!first) out += ',';
+    first = false;
+    out += "{\"kind\":" + std::to_string(static_cast<int>(c.kind)) + ",\"name\":";
+    append_json_string(out, c.name);
+    out += ",\"index\":" + std::to_string(c.index);
+    out += ",\"x\":" + std::to_string(c.left / kTwipsPerPixel);
+    out += ",\"y\":" + std::to_string(c.top / kTwipsPerPixel);
+    out += ",\"w\":" + std::to_string(c.width / kTwipsPerPixel);
+    out += ",\"h\":" + std::to_string(c.height / kTwipsPerPixel);
+    out += ",\"left\":" + std::to_string(c.left) + ",\"top\":" + std::to_string(c.top);
+    out += ",\"picture\":" + std::to_string(c.picture);
+    out += ",\"caption\":";
+    append_json_string(out, c.caption.value_or(""));
+    out += ",\"tip\":";
+    append_json_string(out, c.tooltip);
+    out += '}';
+  }
+  out += "],\"drawing\":";
+  out += drawing_json(
+      draw_controls(game->controls(), game->state().marks, game->state().colour_marks));
+  out += '}';
+  return hand(std::move(out));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zw_menus() {
+  std::string out = "[";
+  bool first = true;
+  for (const MenuItem& m : game->menus().items()) {
+    if (!first) out += ',';
+    first = false;
+    out += "{\"name\":";
+    append_json_string(out, m.name);
+    out += ",\"caption\":";
+    append_json_string(out, m.caption);
+    out += ",\"shortcut\":";
+    append_json_string(out, m.shortcut);
+    out += ",\"parent\":" + std::to_string(m.parent);
+    append_bool(out, "checked", m.checked);
+    append_bool(out, "enabled", m.enabled);
+    append_bool(out, "visible", m.visible);
+    append_bool(out, "separator", m.separator_before);
+    out += '}';
+  }
+  out += ']';
+  return hand(std::move(out));
+}
+
+EMSCRIPTEN_KEEPALIVE int zw_menu(const char* name) { return game->choose_menu(name) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int zw_key(const char* key) { return game->press_key(key) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void zw_down(int k) { game->picture_mouse_down(k); }
+EMSCRIPTEN_KEEPALIVE void zw_move(int k, int x, int y) { game->picture_mouse_move(k, x, y); }
+EMSCRIPTEN_KEEPALIVE void zw_up(int k) { game->picture_mouse_up(k); }
+EMSCRIPTEN_KEEPALIVE int zw_card(int nr) { return game->card_click(nr) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void zw_tip() { game->FrameTip_Click(); }
+EMSCRIPTEN_KEEPALIVE void zw_timer() { game->ZerdoTimer_Timer(); }
+EMSCRIPTEN_KEEPALIVE void zw_load(const char* name) { game->load_puzzle_file(name); }
+EMSCRIPTEN_KEEPALIVE void zw_unload() { game->Form_Unload(); }
+// The program's icon at size pixels, drawn as the window draws it.
+EMSCRIPTEN_KEEPALIVE const char* zw_icon(int size) {
+  drawing::Drawing d;
+  drawing::program_icon(d, {0, 0, static_cast<double>(size), static_cast<double>(size)});
+  return hand(drawing_json(d));
+}
+
+// The solution of the puzzle on the board: picture id per field 1..16 (entry
+// 0 unused), for the tests.
+EMSCRIPTEN_KEEPALIVE const char* zw_solution() {
+  std::string out = "[";
+  for (std::size_t f = 0; f < game->state().solution.size(); ++f) {
+    if (f > 0) out += ',';
+    out += std::to_string(game->state().solution[f]);
+  }
+  out += ']';
+  return hand(std::move(out));
+}
+
+}  // extern "C"

@@ -1,0 +1,234 @@
+#include "web/web_platform.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "web/board_drawing.h"
+
+namespace zerdo {
+
+namespace {
+
+// The page's side of the platform (web/shell/zerdo.js, Zerdo.host). Strings
+// that come back are allocated with malloc; owned() frees them.
+
+EM_ASYNC_JS(int, js_message_box, (const char* json),
+            { return await Zerdo.host.messageBox(JSON.parse(UTF8ToString(json))); });
+
+EM_ASYNC_JS(char*, js_form, (const char* json), {
+  return Zerdo.host.newString(await Zerdo.host.form(JSON.parse(UTF8ToString(json))));
+});
+
+EM_ASYNC_JS(char*, js_file_dialog, (int save, const char* title, const char* filter), {
+  return Zerdo.host.newString(
+      await Zerdo.host.fileDialog(save != 0, UTF8ToString(title), UTF8ToString(filter)));
+});
+
+// The file's bytes as they are (a Uint8Array the page keeps by name), with
+// their count in *size; 0 when the page has no such file.
+EM_JS(char*, js_read_file, (const char* path, int* size), {
+  const bytes = Zerdo.host.readFile(UTF8ToString(path));
+  if (bytes == null) return 0;
+  const p = _malloc(bytes.length + 1);
+  HEAPU8.set(bytes, p);
+  HEAP32[size >> 2] = bytes.length;
+  return p;
+});
+
+EM_JS(int, js_write_file, (const char* path, const char* bytes, int size), {
+  return Zerdo.host.writeFile(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
+});
+
+EM_JS(char*, js_store_get, (const char* key), {
+  const v = Zerdo.host.storeGet(UTF8ToString(key));
+  return v == null ? 0 : Zerdo.host.newString(v);
+});
+
+EM_JS(char*, js_store_put, (const char* json),
+      { return Zerdo.host.newString(Zerdo.host.storePut(JSON.parse(UTF8ToString(json)))); });
+
+EM_JS(double, js_now_ms, (), { return performance.now(); });
+EM_JS(double, js_time_of_day_ms, (), {
+  const d = new Date();
+  return ((d.getHours() * 60 + d.getMinutes()) * 60 + d.getSeconds()) * 1000 + d.getMilliseconds();
+});
+EM_JS(int, js_screen, (int height), { return height ? screen.height : screen.width; });
+EM_JS(void, js_help, (int search, const char* file, int context, const char* keyword),
+      { Zerdo.host.help(search != 0, UTF8ToString(file), context, UTF8ToString(keyword)); });
+EM_JS(void, js_help_close, (), { Zerdo.host.helpClose(); });
+
+struct FreeString {
+  void operator()(char* p) const { std::free(p); }
+};
+std::optional<std::string> owned(char* p) {
+  if (!p) return std::nullopt;
+  std::unique_ptr<char, FreeString> hold(p);
+  return std::string(p);
+}
+
+std::string store_key(const std::string& section, const std::string& key) {
+  return section + "/" + key;
+}
+
+std::string form_json(const Form& form) {
+  std::string out = "{\"name\":";
+  append_json_string(out, form.name);
+  out += ",\"caption\":";
+  append_json_string(out, form.caption);
+  out += ",\"width\":" + std::to_string(form.width / kTwipsPerPixel);
+  out += ",\"height\":" + std::to_string(form.height / kTwipsPerPixel);
+  out += ",\"controls\":[";
+  bool first = true;
+  for (const Control& c : form.controls.all()) {
+    if (!first) out += ',';
+    first = false;
+    out += "{\"kind\":" + std::to_string(static_cast<int>(c.kind)) + ",\"name\":";
+    append_json_string(out, c.full_name());
+    out += ",\"x\":" + std::to_string(c.left / kTwipsPerPixel);
+    out += ",\"y\":" + std::to_string(c.top / kTwipsPerPixel);
+    out += ",\"w\":" + std::to_string(c.width / kTwipsPerPixel);
+    out += ",\"h\":" + std::to_string(c.height / kTwipsPerPixel);
+    out += std::string(",\"visible\":") + (c.visible ? "true" : "false");
+    out += std::string(",\"enabled\":") + (c.enabled ? "true" : "false");
+    out += ",\"caption\":";
+    append_json_string(out, c.caption.value_or(""));
+    out += "}";
+  }
+  out += "],\"drawing\":";
+  out += drawing_json(draw_controls(form.controls, std::array<bool, 17>{}, form.colour_marks));
+  out += "}";
+  return out;
+}
+
+}  // namespace
+
+Answer WebPlatform::message_box(const MessageBox& box) {
+  if (before_modal_) before_modal_();
+  std::string json = "{\"title\":";
+  append_json_string(json, box.title);
+  json += ",\"text\":";
+  append_json_string(json, box.text);
+  json += ",\"buttons\":" + std::to_string(box.buttons == Buttons::Ok ? 0 : 1);
+  json += ",\"icon\":" + std::to_string(static_cast<int>(box.icon)) + "}";
+  switch (js_message_box(json.c_str())) {
+    case 1:
+      return Answer::Yes;
+    case 2:
+      return Answer::No;
+    case 3:
+      return Answer::Cancel;
+    default:
+      return box.buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+  }
+}
+
+void WebPlatform::show_modal(Form& form, FormHandler& handler) {
+  if (before_modal_) before_modal_();
+  for (;;) {
+    // The page answers "control" or "control\nname=value\n..." with the text
+    // boxes' contents as the player left them ("" when closed).
+    const std::string answer = owned(js_form(form_json(form).c_str())).value_or("");
+    std::size_t at = answer.find('\n');
+    const std::string pressed = answer.substr(0, at);
+    while (at != std::string::npos) {
+      const std::size_t next = answer.find('\n', at + 1);
+      const std::string line =
+          answer.substr(at + 1, next == std::string::npos ? next : next - at - 1);
+      const std::size_t eq = line.find('=');
+      if (eq != std::string::npos)
+        if (Control* c = form.controls.find(line.substr(0, eq))) c->caption = line.substr(eq + 1);
+      at = next;
+    }
+    if (handler.click(form, pressed) || pressed.empty()) return;
+  }
+}
+
+std::string WebPlatform::file_dialog(FileDialogKind kind, const std::string& title,
+                                     const std::string& filter) {
+  if (before_modal_) before_modal_();
+  return owned(js_file_dialog(kind == FileDialogKind::Save ? 1 : 0, title.c_str(), filter.c_str()))
+      .value_or("");
+}
+
+PrintResult WebPlatform::print_puzzle(const PrintJob&, std::string*) {
+  return PrintResult::Unavailable;
+}
+
+std::string WebPlatform::get_setting(const std::string&, const std::string& section,
+                                     const std::string& key, const std::string& def) {
+  const std::string k = store_key(section, key);
+  if (const auto it = pending_.find(k); it != pending_.end()) return it->second;
+  return owned(js_store_get(k.c_str())).value_or(def);
+}
+
+void WebPlatform::save_setting(const std::string&, const std::string& section,
+                               const std::string& key, const std::string& value) {
+  pending_[store_key(section, key)] = value;
+}
+
+std::optional<std::string> WebPlatform::stored_setting(const std::string&,
+                                                       const std::string& section,
+                                                       const std::string& key) {
+  return owned(js_store_get(store_key(section, key).c_str()));
+}
+
+std::optional<StoreFailure> WebPlatform::flush_settings() {
+  if (pending_.empty()) return std::nullopt;
+  std::string json = "{";
+  bool first = true;
+  for (const auto& [k, v] : pending_) {
+    if (!first) json += ',';
+    first = false;
+    append_json_string(json, k);
+    json += ':';
+    append_json_string(json, v);
+  }
+  json += '}';
+  // The page writes every value or none; its answer is "" or the reason.
+  const std::string reason = owned(js_store_put(json.c_str())).value_or("");
+  if (!reason.empty()) return StoreFailure{"localStorage", reason};
+  pending_.clear();
+  return std::nullopt;
+}
+
+std::int64_t WebPlatform::now_ms() { return static_cast<std::int64_t>(js_now_ms()) + 1; }
+std::int64_t WebPlatform::time_of_day_ms() {
+  return static_cast<std::int64_t>(js_time_of_day_ms());
+}
+
+std::string WebPlatform::time_of_day_text() {
+  const std::int64_t ms = time_of_day_ms();
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(ms / 3600000),
+                static_cast<int>(ms / 60000 % 60), static_cast<int>(ms / 1000 % 60));
+  return buf;
+}
+
+std::optional<std::string> WebPlatform::read_file(const std::string& path, std::size_t limit) {
+  int size = 0;
+  char* bytes = js_read_file(path.c_str(), &size);
+  if (!bytes) return std::nullopt;
+  std::unique_ptr<char, FreeString> hold(bytes);
+  return std::string(bytes, std::min(static_cast<std::size_t>(size), limit));
+}
+
+bool WebPlatform::write_file(const std::string& path, const std::string& bytes) {
+  return js_write_file(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
+
+void WebPlatform::help_open(const std::string& file, int context) {
+  js_help(0, file.c_str(), context, "");
+}
+void WebPlatform::help_search(const std::string& file, const std::string& keyword) {
+  js_help(1, file.c_str(), 0, keyword.c_str());
+}
+void WebPlatform::help_close() { js_help_close(); }
+
+Int WebPlatform::screen_width() { return static_cast<Int>(js_screen(0) * kTwipsPerPixel); }
+Int WebPlatform::screen_height() { return static_cast<Int>(js_screen(1) * kTwipsPerPixel); }
+
+}  // namespace zerdo

@@ -1,0 +1,62 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+
+#include "play/platform.h"
+#include "services/random_source.h"
+
+namespace zerdo {
+
+// The platform of the web page: boxes and secondary windows as the page's
+// dialogs, the settings store in the browser's local storage (one entry per
+// "Section/Key", values as the desktop keeps them), puzzle files loaded with
+// the page's file picker and saved as downloads, the page's clock, and the
+// program's own random source.
+class WebPlatform : public Platform {
+ public:
+  // Called before a box or a window opens, so that the page shows the board
+  // as it is.
+  void set_before_modal(std::function<void()> f) { before_modal_ = std::move(f); }
+
+  Answer message_box(const MessageBox& box) override;
+  void show_modal(Form& form, FormHandler& handler) override;
+  std::string file_dialog(FileDialogKind kind, const std::string& title,
+                          const std::string& filter) override;
+  PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
+
+  std::string get_setting(const std::string& app, const std::string& section,
+                          const std::string& key, const std::string& def) override;
+  void save_setting(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& value) override;
+  std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
+                                            const std::string& key) override;
+  std::optional<StoreFailure> flush_settings() override;
+
+  std::int64_t now_ms() override;
+  std::int64_t time_of_day_ms() override;
+  std::string time_of_day_text() override;
+  void seed_random(std::uint64_t seed) override { random_.seed(seed); }
+  float draw_uniform() override { return random_.next(); }
+  void draw_uniforms(float* out, int count) override { random_.fill(out, count); }
+
+  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override;
+  bool write_file(const std::string& path, const std::string& bytes) override;
+
+  void help_open(const std::string& file, int context) override;
+  void help_search(const std::string& file, const std::string& keyword) override;
+  void help_close() override;
+  std::optional<std::string> system_info_program() override { return std::nullopt; }
+  bool launch(const std::string&) override { return false; }
+
+  WindowState window_state() override { return WindowState::Normal; }
+  Int screen_width() override;
+  Int screen_height() override;
+
+ private:
+  RandomSource random_;
+  std::map<std::string, std::string> pending_;  // saved since the last flush
+  std::function<void()> before_modal_;
+};
+
+}  // namespace zerdo

@@ -1,0 +1,173 @@
+// The web page played in headless Chromium as a player would: by mouse, by
+// keyboard, through the menus, with puzzle files and a reload.
+import {test, before, after} from 'node:test';
+import assert from 'node:assert/strict';
+import {mkdtempSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {Browser, serve} from './cdp.mjs';
+
+const site = process.env.ZERDO_SITE || 'build-web/site';
+let server, browser;
+
+before(async () => {
+  server = await serve(site);
+  browser = await Browser.launch();
+  await browser.goto(server.url);
+});
+after(() => { browser && browser.close(); server && server.close(); });
+
+const solution = () => browser.eval(
+    `JSON.parse(Zerdo.module.UTF8ToString(Zerdo.module.ccall('zw_solution', 'number', [], [])))`);
+const boxText = () => browser.eval(`$('box').open ? $('box-text').textContent : null`);
+const status = () => browser.eval(`[...document.querySelectorAll('#status span')].map((s) => s.textContent)`);
+
+// Chooses a menu item by clicking the menus above it, then the item.
+async function menu(...path) {
+  for (const id of path) await browser.clickId(id);
+  await browser.idle();
+}
+
+// The centre (page pixels) of a control of the board.
+function centre(name, index) {
+  return browser.eval(`(() => { const b = $('board').getBoundingClientRect();
+    const c = Zerdo.view.controls.find((c) => c.name === ${JSON.stringify(name)} && (${index} === null || c.index === ${index}));
+    return c ? [b.x + c.x + c.w / 2, b.y + c.y + c.h / 2] : null; })()`);
+}
+function pieceCentre(picture) {
+  return browser.eval(`(() => { const b = $('board').getBoundingClientRect();
+    const c = Zerdo.view.controls.find((c) => c.kind === 1 && c.index < 0 && c.picture === ${picture});
+    return [b.x + c.x + c.w / 2, b.y + c.y + c.h / 2]; })()`);
+}
+
+async function closeBox() {
+  await browser.waitFor(`$('box').open`, 'a message box');
+  await browser.eval(`$('box-buttons').firstChild.click()`);
+  await browser.idle();
+}
+
+test('A1 played by mouse to the praise', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA1');
+  const sol = await solution();
+  for (let f = 1; f <= 9; f++) {
+    const [x0, y0] = await pieceCentre(sol[f]);
+    const [x1, y1] = await centre('spielfeld', f);
+    await browser.mouse('mouseMoved', x0, y0);
+    await browser.mouse('mousePressed', x0, y0);
+    for (let i = 1; i <= 4; i++) await browser.mouse('mouseMoved', x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
+    await browser.mouse('mouseReleased', x1, y1);
+    await browser.idle();
+  }
+  await browser.waitFor(`$('box').open`, 'the praise');
+  assert.equal(await boxText(), '!! Sehr gut : gewonnen und nur 9 mal gezogen!!');
+  await closeBox();
+  const frame = await browser.eval('Zerdo.lastDragFrameMs');
+  console.log(`measured: a drag frame (event to drawn board) ${frame.toFixed(2)} ms`);
+});
+
+test('a reload keeps the hall of fame', async () => {
+  const records = `JSON.stringify(Object.keys(localStorage).filter((k) => /MinTime|Bester|Check/.test(k)).sort().map((k) => [k, localStorage.getItem(k)]))`;
+  const before = JSON.parse(await browser.eval(records));
+  assert.ok(before.some(([k, v]) => /MinTime/.test(k) && v !== ''), `a record is stored: ${JSON.stringify(before)}`);
+  await browser.goto(server.url);
+  assert.deepEqual(JSON.parse(await browser.eval(records)), before);
+  const firstPaint = await browser.eval('Zerdo.firstPaint');
+  console.log(`measured: navigation to the first drawn board ${firstPaint.toFixed(0)} ms`);
+});
+
+// Leads the keyboard cursor to the stop of kind and index with the arrow
+// keys, along the shortest way the arrows offer.
+const kArrows = {ArrowRight: [1, 0, 39], ArrowLeft: [-1, 0, 37], ArrowUp: [0, -1, 38], ArrowDown: [0, 1, 40]};
+async function cursorTo(kind, index) {
+  // The first arrow only shows where the cursor stands.
+  if (!(await browser.eval('Zerdo.cursorShown'))) await browser.key('ArrowRight', {keyCode: 39});
+  const keys = await browser.eval(`(() => {
+    const all = Zerdo.stops(), arrows = ${JSON.stringify(kArrows)};
+    const key = (s) => s.kind + s.index;
+    const here = all.find((s) => Zerdo.cursor && s.kind === Zerdo.cursor.kind && s.index === Zerdo.cursor.index) || all[0];
+    const way = new Map([[key(here), []]]), todo = [here];
+    while (todo.length) {
+      const s = todo.shift();
+      if (s.kind === ${JSON.stringify(kind)} && s.index === ${index}) return way.get(key(s));
+      for (const [name, [dx, dy]] of Object.entries(arrows)) {
+        const n = Zerdo.nextStop(all, s, dx, dy);
+        if (n && !way.has(key(n))) { way.set(key(n), [...way.get(key(s)), name]); todo.push(n); }
+      }
+    }
+    return null; })()`);
+  assert.ok(keys, `the arrows lead to ${kind} ${index}`);
+  for (const k of keys) {
+    await browser.key(k, {keyCode: kArrows[k][2]});
+    await browser.idle();
+  }
+  assert.ok(await browser.eval(`Zerdo.cursor.kind === ${JSON.stringify(kind)} && Zerdo.cursor.index === ${index}`));
+}
+
+test('a 4x4 puzzle played by keyboard', async () => {
+  await menu('mnuFile', 'mnuFileSetup', 'mnuFileSetupRange', 'mnuFileSetupRange4x4');
+  if (await browser.eval(`$('box').open`)) await closeBox();
+  await browser.waitFor(`Zerdo.view.controls.filter((c) => c.name === 'spielfeld' && c.index >= 1).length === 16`, 'the 4x4 board');
+  await browser.eval(`$('reader').focus()`);
+  const sol = await solution();
+  for (let f = 1; f <= 16; f++) {
+    await cursorTo('piece', sol[f]);
+    await browser.key(' ', {code: 'Space', keyCode: 32, text: ' '});
+    await browser.idle();
+    await cursorTo('field', f);
+    await browser.key(' ', {code: 'Space', keyCode: 32, text: ' '});
+    await browser.idle();
+  }
+  await browser.waitFor(`$('box').open`, 'the praise');
+  assert.match(await boxText(), /gewonnen/);
+  await closeBox();
+});
+
+test('the menus switch the language', async () => {
+  await menu('mnuFile', 'mnuFileSetup', 'mnuFileSetupLanguage', 'mnuFileSetupLanguageEnglish');
+  assert.equal(await browser.eval(`$('mnuFile').textContent`), 'Game');
+  assert.equal(await browser.eval('document.documentElement.lang'), 'en');
+  await menu('mnuFile', 'mnuFileSetup', 'mnuFileSetupLanguage', 'mnuFileSetupLanguageVlaams');
+  assert.equal(await browser.eval(`$('mnuFile').textContent`), 'Spel');
+  await menu('mnuFile', 'mnuFileSetup', 'mnuFileSetupLanguage', 'mnuFileSetupLanguageDeutsch');
+  assert.equal(await browser.eval(`$('mnuFile').textContent`), 'Spiel');
+});
+
+test('a saved puzzle file loads again, and a bad one is refused with the message', async () => {
+  await menu('mnuFile', 'mnuFileSetup', 'mnuFileSetupRange', 'mnuFileSetupRange3x3');
+  if (await browser.eval(`$('box').open`)) await closeBox();
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoB', 'mnuFileZerdoB2');
+  const saved = await solution();
+  await menu('mnuFile', 'mnuFileSave');
+  await browser.waitFor(`$('ask').open`, 'the save dialog');
+  await browser.eval(`$('ask-name').value = 'b2.zdo'; $('ask-ok').click()`);
+  await browser.idle();
+  if (await browser.eval(`$('box').open`)) await closeBox();
+  const bytes = await browser.eval(`Zerdo.files.has('b2.zdo') ? [...Zerdo.files.get('b2.zdo')] : null`);
+  assert.ok(bytes && bytes.length > 0, 'the saved file');
+  const dir = mkdtempSync(join(tmpdir(), 'zerdo-files-'));
+  writeFileSync(join(dir, 'b2.zdo'), Buffer.from(bytes));
+  writeFileSync(join(dir, 'bad.zdo'), 'not a puzzle\n');
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA1');
+  assert.notDeepEqual(await solution(), saved);
+
+  await browser.page('Page.setInterceptFileChooserDialog', {enabled: true});
+  const load = async (file) => {
+    const chooser = browser.event('Page.fileChooserOpened');
+    await browser.clickId('mnuFile');
+    await browser.clickId('mnuFileLoad');
+    const {backendNodeId} = await chooser;
+    await browser.page('DOM.setFileInputFiles', {files: [join(dir, file)], backendNodeId});
+    await browser.waitFor(`Zerdo.files.has(${JSON.stringify(file)})`, 'the picked file');
+    await browser.idle();
+  };
+  await load('b2.zdo');
+  if (await browser.eval(`$('box').open`)) await closeBox();
+  assert.deepEqual(await solution(), saved);
+  const before = await status();
+  await load('bad.zdo');
+  await browser.waitFor(`$('box').open`, 'the refusal');
+  assert.ok((await boxText()).length > 0);
+  await closeBox();
+  assert.deepEqual(await status(), before, 'the puzzle on the board stays');
+  assert.deepEqual(await solution(), saved);
+});
