@@ -11,7 +11,7 @@ set(ZERDO_LAYERS
   "play:model,texts,generation,catalogue,records,view"
   "drawing:model"
   "services:"
-  "qt:play,view,services"
+  "qt:play,view,services,drawing"
   # The browser binding: the controller, drawn through the shared looks, with
   # the program's own random source.
   "web:play,drawing,services"
