@@ -225,9 +225,10 @@ void card_sheet(Drawing& d, const Rect& frame) {
   d.stroke(paper, Stroke{{158, 152, 140}, 1, false});
 }
 
-void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double text_width) {
+void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double text_width,
+              double height) {
   if (caption.empty()) return;
-  const double h = kCaptionSize + 5;
+  const double h = height;
   const Rect tab{frame.x + 8, frame.y + kFrameLineOffset - h / 2, std::max(h, text_width + 10), h};
   Path p;
   p.add_rounded_rect(tab, h / 2 - 0.5);
@@ -275,7 +276,7 @@ void sunken(Drawing& d, const Rect& r, Colour fill) {
 
 void etched(Drawing& d, const Rect& r) {
   outline(d, r.adjusted(1, 1, 0, 0), kWhite);
-  outline(d, r.adjusted(0, 0, -1, -1), {140, 136, 128});
+  outline(d, r.adjusted(0, 0, -1, -1), kEtchDark);
 }
 
 void tip_plate(Drawing& d, const Rect& r, const std::string& caption) {

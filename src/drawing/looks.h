@@ -17,8 +17,10 @@ Colour piece_colour(int colour_code);
 
 // A clue card's paper (its frame's rectangle; the shadow reaches 2 px beyond).
 void card_sheet(Drawing& d, const Rect& frame);
-// The number tab of a card in the frame's line; width is the caption's text width.
-void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double text_width);
+// The number tab of a card in the frame's line, as high as height; text_width
+// is the caption's width in the caption font.
+void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double text_width,
+              double height);
 // A ticked-off card: shaded, with a tick in its top right corner.
 void card_mark(Drawing& d, const Rect& frame);
 // A field of the board (its body below the caption line) in colour back.
@@ -41,6 +43,7 @@ constexpr double kCaptionSize = 12;
 // Text and the frames' etched lines.
 constexpr Colour kText{28, 28, 30};
 constexpr Colour kCellColour{232, 228, 219};
+constexpr Colour kEtchDark{140, 136, 128};
 constexpr Colour kGreyBox{168, 166, 162};
 
 }  // namespace zerdo::drawing

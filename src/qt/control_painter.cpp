@@ -16,7 +16,9 @@
 #include <optional>
 #include <vector>
 
+#include "drawing/looks.h"
 #include "model/pictures.h"
+#include "qt/drawing_replay.h"
 #include "qt/piece_painter.h"
 #include "view/board_view.h"
 
@@ -26,12 +28,11 @@ namespace {
 
 // Frames draw their etched line this far below their top, leaving room for
 // the caption that sits in the line.
-constexpr qreal kFrameLineOffset = 6;
+constexpr qreal kFrameLineOffset = drawing::kFrameLineOffset;
 
-const QColor kEtchDark(140, 136, 128);
-const QColor kEtchLight(255, 255, 255);
-const QColor kText(28, 28, 30);
-const QColor kCellColour(232, 228, 219);
+const QColor kEtchDark(drawing::kEtchDark.r, drawing::kEtchDark.g, drawing::kEtchDark.b);
+const QColor kText(drawing::kText.r, drawing::kText.g, drawing::kText.b);
+const QColor kCellColour(drawing::kCellColour.r, drawing::kCellColour.g, drawing::kCellColour.b);
 
 QColor from_bgr(std::uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
@@ -42,31 +43,25 @@ QString caption_of(const Control& c) {
   return c.caption ? QString::fromStdString(*c.caption) : QString();
 }
 
-// The lines below are filled as whole-pixel rectangles rather than stroked:
-// as crisp, and far cheaper than a stroked outline with antialiasing on.
+drawing::Rect rect_of(const QRectF& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+drawing::Colour colour_of(const QColor& c) { return {c.red(), c.green(), c.blue(), c.alpha()}; }
 
-// A 1 px line just inside each edge of box.
-void outline(QPainter& p, const QRectF& box, const QColor& colour) {
-  p.fillRect(QRectF(box.left(), box.top(), box.width(), 1), colour);
-  p.fillRect(QRectF(box.left(), box.bottom() - 1, box.width(), 1), colour);
-  p.fillRect(QRectF(box.left(), box.top() + 1, 1, box.height() - 2), colour);
-  p.fillRect(QRectF(box.right() - 1, box.top() + 1, 1, box.height() - 2), colour);
+// Replays one look of src/drawing, drawn by look into a fresh drawing.
+template <typename Look>
+void draw_look(QPainter& p, Look look) {
+  drawing::Drawing d;
+  look(d);
+  replay(p, d);
 }
 
 // An etched rectangle: a dark line with a light line just inside and below.
 void etched_rect(QPainter& p, const QRectF& r) {
-  outline(p, r.adjusted(1, 1, 0, 0), kEtchLight);
-  outline(p, r.adjusted(0, 0, -1, -1), kEtchDark);
+  draw_look(p, [&](drawing::Drawing& d) { drawing::etched(d, rect_of(r)); });
 }
 
 // A rectangle that is 1 px darker on the top/left than on the bottom/right.
 void sunken_rect(QPainter& p, const QRectF& r, const QColor& fill) {
-  p.fillRect(r, fill);
-  const QColor dark = fill.darker(150), light = fill.lighter(130);
-  p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), dark);
-  p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), dark);
-  p.fillRect(QRectF(r.right() - 1, r.top() + 1, 1, r.height() - 1), light);
-  p.fillRect(QRectF(r.left() + 1, r.bottom() - 1, r.width() - 1, 1), light);
+  draw_look(p, [&](drawing::Drawing& d) { drawing::sunken(d, rect_of(r), colour_of(fill)); });
 }
 
 bool is_board_field(const Control& c) { return c.name == "spielfeld" && c.index >= 1; }
@@ -76,28 +71,11 @@ bool is_card_cell(const Control& c) {
 }
 
 void draw_card_sheet(QPainter& q, const QRectF& at) {
-  const QRectF sheet = at.adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
-  q.setPen(Qt::NoPen);
-  q.setBrush(QColor(0, 0, 0, 32));
-  q.drawRoundedRect(sheet.translated(1.5, 2), 5, 5);
-  QLinearGradient paper(sheet.topLeft(), sheet.bottomRight());
-  paper.setColorAt(0, QColor(252, 250, 245));
-  paper.setColorAt(1, QColor(238, 234, 225));
-  q.setBrush(paper);
-  q.setPen(QPen(QColor(158, 152, 140), 1));
-  q.drawRoundedRect(sheet, 5, 5);
+  draw_look(q, [&](drawing::Drawing& d) { drawing::card_sheet(d, rect_of(at)); });
 }
 
 void draw_field(QPainter& q, const QRectF& at, const QColor& back) {
-  QLinearGradient g(at.topLeft(), at.bottomRight());
-  g.setColorAt(0, back.darker(106));
-  g.setColorAt(1, back.lighter(104));
-  q.setPen(Qt::NoPen);
-  q.setBrush(g);
-  q.drawRoundedRect(at.adjusted(1, 1, -1, -1), 3, 3);
-  q.setPen(QPen(back.darker(135), 1));
-  q.setBrush(Qt::NoBrush);
-  q.drawRoundedRect(at.adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+  draw_look(q, [&](drawing::Drawing& d) { drawing::board_field(d, rect_of(at), colour_of(back)); });
 }
 
 // The frame's body: below the line its caption sits in.
@@ -196,17 +174,11 @@ void paint_look(QPainter& p, const PlacedLook& placed) {
 // (a bold face would be one more font to load before the first paint).
 void paint_card_tab(QPainter& p, const QRectF& r, const QString& caption) {
   if (caption.isEmpty()) return;
-  const QFont f = caption_font();
-  p.setFont(f);
-  const QFontMetricsF fm(f);
-  const qreal h = fm.height() + 2;
-  const QRectF tab(r.left() + 8, r.top() + kFrameLineOffset - h / 2,
-                   qMax(h, fm.horizontalAdvance(caption) + 10), h);
-  p.setBrush(QColor(84, 78, 70));
-  p.setPen(Qt::NoPen);
-  p.drawRoundedRect(tab, h / 2 - 0.5, h / 2 - 0.5);
-  p.setPen(Qt::white);
-  p.drawText(tab, Qt::AlignCenter, caption);
+  const QFontMetricsF fm(caption_font());
+  draw_look(p, [&](drawing::Drawing& d) {
+    drawing::card_tab(d, rect_of(r), caption.toStdString(), fm.horizontalAdvance(caption),
+                      fm.height() + 2);
+  });
 }
 
 void paint_frame(QPainter& p, const Control& c) {
@@ -222,15 +194,8 @@ void paint_frame(QPainter& p, const Control& c) {
 
   if (c.name == "FrameTip") {
     // The tip frame is a small clickable plate.
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, QColor(255, 246, 196));
-    g.setColorAt(1, QColor(240, 212, 120));
-    p.setBrush(g);
-    p.setPen(QPen(QColor(170, 140, 60), 1));
-    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    p.setPen(kText);
-    p.setFont(caption_font());
-    p.drawText(r, Qt::AlignCenter, caption_of(c));
+    draw_look(
+        p, [&](drawing::Drawing& d) { drawing::tip_plate(d, rect_of(r), c.caption.value_or("")); });
     return;
   }
   if (is_card_cell(c) || is_card(c) || is_board_field(c)) {
@@ -262,15 +227,7 @@ void paint_frame(QPainter& p, const Control& c) {
 }
 
 void paint_piece_highlight(QPainter& p, const QRectF& r) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 40));
-  p.drawRoundedRect(r.translated(3, 4), 8, 8);
-  p.setBrush(QColor(255, 236, 140, 150));
-  p.setPen(QPen(QColor(226, 170, 30), 1.5));
-  p.drawRoundedRect(r.adjusted(0.75, 0.75, -0.75, -0.75), 8, 8);
-  p.restore();
+  draw_look(p, [&](drawing::Drawing& d) { drawing::piece_highlight(d, rect_of(r)); });
 }
 
 void paint_text_box(QPainter& p, const Control& c, bool colour_marks) {
@@ -487,26 +444,8 @@ void paint_controls(QPainter& p, const ControlSet& set,
 }
 
 void paint_card_mark(QPainter& p, const Control& card) {
-  const QRectF sheet = control_pixel_rect(card).adjusted(0.5, kFrameLineOffset + 0.5, -3.5, -3.5);
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(70, 66, 60, 96));
-  p.drawRoundedRect(sheet, 5, 5);
-  // The tick on a green disc, clear of the number tab on the left.
-  const qreal d = 22;
-  const QRectF disc(sheet.right() - d - 5, sheet.top() + 5, d, d);
-  p.setBrush(QColor(46, 139, 62));
-  p.setPen(QPen(Qt::white, 1.5));
-  p.drawEllipse(disc);
-  QPainterPath tick;
-  tick.moveTo(disc.left() + d * 0.25, disc.top() + d * 0.52);
-  tick.lineTo(disc.left() + d * 0.43, disc.top() + d * 0.70);
-  tick.lineTo(disc.left() + d * 0.76, disc.top() + d * 0.32);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPath(tick);
-  p.restore();
+  draw_look(p,
+            [&](drawing::Drawing& d) { drawing::card_mark(d, rect_of(control_pixel_rect(card))); });
 }
 
 const Control* control_at(const ControlSet& set, const QPointF& point,

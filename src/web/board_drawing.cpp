@@ -45,6 +45,9 @@ bool is_card_cell(const Control& c) {
 bool has_border(const Control& c) { return c.border.value_or(1) != 0; }
 std::string caption_of(const Control& c) { return c.caption.value_or(std::string()); }
 
+// The height of a line of the caption font.
+constexpr double kLineHeight = drawing::kCaptionSize * 7 / 6;
+
 // The width of text in the caption font, near enough for the tab around it.
 double text_width(const std::string& text) {
   std::size_t chars = 0;
@@ -64,7 +67,7 @@ void draw_frame(Drawing& d, const Control& c) {
   }
   if (is_card(c)) {
     drawing::card_sheet(d, r);
-    drawing::card_tab(d, r, caption_of(c), text_width(caption_of(c)));
+    drawing::card_tab(d, r, caption_of(c), text_width(caption_of(c)), kLineHeight + 2);
     return;
   }
   if (is_card_cell(c)) {
@@ -86,7 +89,7 @@ void draw_frame(Drawing& d, const Control& c) {
     d.fill(box, drawing::plain({220, 60, 60, 28}));
     d.stroke(box, drawing::Stroke{{200, 40, 40}, 1.5, false});
   }
-  const double h = drawing::kCaptionSize + 3;
+  const double h = kLineHeight;
   const Rect text_r{r.x + 8, r.y + drawing::kFrameLineOffset - h / 2, text_width(caption) + 6, h};
   d.fill_rect(text_r, back);
   d.text({text_r, caption, drawing::kCaptionSize, false,
