@@ -146,16 +146,27 @@ Zerdo.paint = function () {
 
 // ---- the models the page shows -------------------------------------------
 
+// Shows what changed since the last look: the board, the menus (rebuilt
+// only when their model changed, so that a menu the player is in stays
+// as it is), the status bar and the screen reader's elements.
 Zerdo.refresh = function () {
   const m = Zerdo.module;
-  Zerdo.view = JSON.parse(m.UTF8ToString(m.ccall('zw_view', 'number', [], [])));
-  Zerdo.menus = JSON.parse(m.UTF8ToString(m.ccall('zw_menus', 'number', [], [])));
-  document.title = Zerdo.view.caption || 'Zerdo';
-  document.documentElement.lang = kHelpFolders[Zerdo.view.language] || 'de';
-  Zerdo.paint();
-  buildMenus();
-  buildStatus();
-  buildReader();
+  const view = m.UTF8ToString(m.ccall('zw_view', 'number', [], []));
+  const menus = m.UTF8ToString(m.ccall('zw_menus', 'number', [], []));
+  if (view !== Zerdo.viewText) {
+    Zerdo.viewText = view;
+    Zerdo.view = JSON.parse(view);
+    document.title = Zerdo.view.caption || 'Zerdo';
+    document.documentElement.lang = kHelpFolders[Zerdo.view.language] || 'de';
+    Zerdo.paint();
+    buildStatus();
+    buildReader();
+  }
+  if (menus !== Zerdo.menusText) {
+    Zerdo.menusText = menus;
+    Zerdo.menus = JSON.parse(menus);
+    buildMenus();
+  }
   if (!Zerdo.firstPaint) Zerdo.firstPaint = performance.now();
 };
 
