@@ -187,8 +187,9 @@ void append_json_string(std::string& out, const std::string& text) {
   out += '"';
 }
 
-Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks) {
-  Drawing d;
+BoardDrawing draw_board(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks,
+                        bool top_only) {
+  BoardDrawing out;
   // A piece held by the mouse (it has a border while dragged) floats above
   // everything else, so it comes last.
   const auto held = [](const Control& c) {
@@ -202,6 +203,8 @@ Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks, 
   for (const Control* cp : order) {
     const Control& c = *cp;
     if (!c.visible || c.width <= 0 || c.height <= 0) continue;
+    if (top_only && !held(c)) continue;
+    Drawing& d = held(c) ? out.top : out.base;
     switch (c.kind) {
       case ControlKind::Frame:
         draw_frame(d, c);
@@ -226,7 +229,13 @@ Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks, 
         break;  // buttons are elements of the page
     }
   }
-  return d;
+  return out;
+}
+
+Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks) {
+  BoardDrawing layers = draw_board(set, marks, colour_marks);
+  layers.base.append(layers.top);
+  return layers.base;
 }
 
 std::string drawing_json(const Drawing& d) {

@@ -16,6 +16,15 @@ constexpr double kTwipsPerPixel = 15.0;
 drawing::Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks,
                                bool colour_marks);
 
+// The same in two layers: base everything but the pieces the mouse holds,
+// top those pieces with their glow.
+struct BoardDrawing {
+  drawing::Drawing base, top;
+};
+// With top_only the base stays empty.
+BoardDrawing draw_board(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks,
+                        bool top_only = false);
+
 // The drawing as JSON for the page's canvas: a list of operations.
 std::string drawing_json(const drawing::Drawing& d);
 

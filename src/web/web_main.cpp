@@ -8,6 +8,7 @@
 
 #include "drawing/looks.h"
 #include "play/frm_main.h"
+#include "view/board_reader.h"
 #include "web/board_drawing.h"
 #include "web/web_platform.h"
 
@@ -80,10 +81,38 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
     append_json_string(out, c.tooltip);
     out += '}';
   }
-  out += "],\"drawing\":";
-  out += drawing_json(
-      draw_controls(game->controls(), game->state().marks, game->state().colour_marks));
-  out += '}';
+  out += "],\"reader\":[";
+  const MainState& s = game->state();
+  std::array<Int, 17> field_of{};
+  for (int k = 1; k <= 16; ++k) {
+    const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
+                                           [static_cast<std::size_t>(k)];
+    if (p > 0) field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
+  }
+  first = true;
+  for (const ReaderItem& item :
+       read_board(game->controls(), s.shape.field_count, field_of, s.language_code, s.marks)) {
+    if (!first) out += ',';
+    first = false;
+    static constexpr const char* kKinds[] = {"piece", "field", "card"};
+    out += std::string("{\"kind\":\"") + kKinds[static_cast<int>(item.kind)] + "\"";
+    out += ",\"index\":" + std::to_string(item.index) + ",\"name\":";
+    append_json_string(out, item.name);
+    out += ",\"description\":";
+    append_json_string(out, item.description);
+    out += '}';
+  }
+  out += "]}";
+  return hand(std::move(out));
+}
+
+// The board as a drawing in two layers: "base" everything but a piece the
+// mouse holds, "top" that piece; while a piece is dragged only the top
+// changes, and the page keeps the base as it drew it.
+EMSCRIPTEN_KEEPALIVE const char* zw_drawing() {
+  const BoardDrawing d =
+      draw_board(game->controls(), game->state().marks, game->state().colour_marks);
+  std::string out = "{\"base\":" + drawing_json(d.base) + ",\"top\":" + drawing_json(d.top) + "}";
   return hand(std::move(out));
 }
 
@@ -120,6 +149,24 @@ EMSCRIPTEN_KEEPALIVE void zw_tip() { game->FrameTip_Click(); }
 EMSCRIPTEN_KEEPALIVE void zw_timer() { game->ZerdoTimer_Timer(); }
 EMSCRIPTEN_KEEPALIVE void zw_load(const char* name) { game->load_puzzle_file(name); }
 EMSCRIPTEN_KEEPALIVE void zw_unload() { game->Form_Unload(); }
+// While a piece is dragged only it moves: its layer of the drawing, and
+// where it lies now ([x, y] pixels, [left, top] twips), are all the page
+// needs for the next frame.
+EMSCRIPTEN_KEEPALIVE const char* zw_top() {
+  const BoardDrawing d =
+      draw_board(game->controls(), game->state().marks, game->state().colour_marks, true);
+  return hand(drawing_json(d.top));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zw_piece(int k) {
+  for (const Control& c : game->controls().all())
+    if (c.kind == ControlKind::Picture && c.index < 0 && c.picture == k)
+      return hand("[" + std::to_string(c.left / kTwipsPerPixel) + "," +
+                  std::to_string(c.top / kTwipsPerPixel) + "," + std::to_string(c.left) + "," +
+                  std::to_string(c.top) + "]");
+  return hand("null");
+}
+
 // The program's icon at size pixels, drawn as the window draws it.
 EMSCRIPTEN_KEEPALIVE const char* zw_icon(int size) {
   drawing::Drawing d;

@@ -40,9 +40,9 @@ Zerdo.call = function (name, ret, types, args) {
 
 // Runs f (which calls the module) after every earlier event, then shows the
 // board as it now is. While a box is open the events wait behind it.
-Zerdo.run = function (f) {
+Zerdo.run = function (f, refresh = true) {
   Zerdo.busy++;
-  const step = Zerdo.queue.then(f).then(() => Zerdo.refresh(), (e) => console.error(e));
+  const step = Zerdo.queue.then(f).then(() => refresh && Zerdo.refresh(), (e) => console.error(e));
   Zerdo.queue = step.finally(() => { Zerdo.busy--; });
   return Zerdo.queue;
 };
@@ -133,14 +133,36 @@ function extent(controls) {
   return [Math.ceil(w) + 4, Math.ceil(h) + 4];
 }
 
+// Draws the board: its base layer (everything but a held piece) drawn once
+// into a canvas of its own and copied while it stays the same, then the held
+// piece above it.
 Zerdo.paint = function () {
-  const v = Zerdo.view;
-  const [w, h] = extent(v.controls);
-  const ctx = sizeCanvas($('board'), w, h);
-  ctx.fillStyle = 'rgb(212,208,200)';
-  ctx.fillRect(0, 0, w, h);
+  const text = Zerdo.drawingText;
+  const baseText = text.slice(0, text.lastIndexOf(',"top":'));
+  Zerdo.paintLayers(baseText, JSON.parse(text.slice(baseText.length + ',"top":'.length, -1)));
+};
+
+Zerdo.paintLayers = function (baseText, top) {
   const t0 = performance.now();
-  Zerdo.replay(ctx, v.drawing);
+  const [w, h] = extent(Zerdo.view.controls);
+  const dpr = window.devicePixelRatio || 1;
+  const key = `${w}x${h}@${dpr}`;
+  if (baseText !== Zerdo.baseText || key !== Zerdo.baseKey) {
+    Zerdo.baseText = baseText;
+    Zerdo.baseKey = key;
+    Zerdo.base = Zerdo.base || document.createElement('canvas');
+    const bctx = sizeCanvas(Zerdo.base, w, h);
+    bctx.fillStyle = 'rgb(212,208,200)';
+    bctx.fillRect(0, 0, w, h);
+    Zerdo.replay(bctx, JSON.parse(baseText.slice('{"base":'.length)));
+  }
+  const board = $('board');
+  if (board.width !== Zerdo.base.width || board.height !== Zerdo.base.height) sizeCanvas(board, w, h);
+  const ctx = board.getContext('2d');
+  ctx.setTransform(1, 0, 0, 1, 0, 0);
+  ctx.drawImage(Zerdo.base, 0, 0);
+  ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
+  Zerdo.replay(ctx, top);
   Zerdo.lastPaintMs = performance.now() - t0;
 };
 
@@ -153,14 +175,18 @@ Zerdo.refresh = function () {
   const m = Zerdo.module;
   const view = m.UTF8ToString(m.ccall('zw_view', 'number', [], []));
   const menus = m.UTF8ToString(m.ccall('zw_menus', 'number', [], []));
+  const drawing = m.UTF8ToString(m.ccall('zw_drawing', 'number', [], []));
   if (view !== Zerdo.viewText) {
     Zerdo.viewText = view;
     Zerdo.view = JSON.parse(view);
     document.title = Zerdo.view.caption || 'Zerdo';
     document.documentElement.lang = kHelpFolders[Zerdo.view.language] || 'de';
-    Zerdo.paint();
     buildStatus();
     buildReader();
+  }
+  if (drawing !== Zerdo.drawingText) {
+    Zerdo.drawingText = drawing;
+    Zerdo.paint();
   }
   if (menus !== Zerdo.menusText) {
     Zerdo.menusText = menus;
@@ -243,7 +269,13 @@ document.addEventListener('click', closeMenus);
 function buildStatus() {
   const bar = $('status');
   const panels = Zerdo.view.status;
-  while (bar.children.length < panels.length) bar.append(document.createElement('span'));
+  // The first panel (the puzzle, the moves, the time played) is read out as
+  // it changes; the clock's panel is not, or it would speak every second.
+  while (bar.children.length < panels.length) {
+    const span = document.createElement('span');
+    if (!bar.children.length) { span.setAttribute('role', 'status'); span.setAttribute('aria-live', 'polite'); }
+    bar.append(span);
+  }
   panels.forEach((p, i) => {
     const s = bar.children[i];
     if (s.textContent !== p.text) s.textContent = p.text;
@@ -287,11 +319,10 @@ function buildReader() {
     el.setAttribute('role', 'img');
     const c = s.c;
     el.style.left = c.x + 'px'; el.style.top = c.y + 'px'; el.style.width = c.w + 'px'; el.style.height = c.h + 'px';
-    const piece = s.kind === 'field' ? pieceOnField(c) : null;
-    let name = c.tip || c.caption || c.name;
-    if (s.kind === 'field') name = (c.caption || ('' + c.index)) + (piece ? ': ' + (piece.tip || piece.name) : '');
-    if (s.kind === 'card') name = c.caption + (c.tip ? ': ' + c.tip : '');
-    el.setAttribute('aria-label', name);
+    // The words of the window's screen-reader view.
+    const words = (Zerdo.view.reader || []).find((r) => r.kind === s.kind && r.index === s.index);
+    el.setAttribute('aria-label', words ? words.name : (c.tip || c.caption || c.name));
+    if (words && words.description) el.setAttribute('aria-description', words.description);
     el.dataset.kind = s.kind; el.dataset.index = s.index;
     if (Zerdo.cursor && Zerdo.cursor.kind === s.kind && Zerdo.cursor.index === s.index) {
       el.classList.add('cursor');
@@ -349,6 +380,7 @@ function pointerMove(e) {
   if (Zerdo.moveWaiting) { Zerdo.moveWaiting = boardPoint(e); return; }
   Zerdo.moveWaiting = boardPoint(e);
   const k = Zerdo.drag;
+  // A frame of the drag: the piece moved, and only its layer drawn anew.
   Zerdo.run(() => {
     const [x, y] = Zerdo.moveWaiting;
     Zerdo.moveWaiting = null;
@@ -357,10 +389,15 @@ function pointerMove(e) {
     const t0 = performance.now();
     const dx = Math.round(x * 15) - p.left, dy = Math.round(y * 15) - p.top;
     return Zerdo.call('zw_move', null, ['number', 'number', 'number'], [k, dx, dy]).then(() => {
-      Zerdo.refresh();
+      const m = Zerdo.module;
+      const at = JSON.parse(m.UTF8ToString(m.ccall('zw_piece', 'number', ['number'], [k])));
+      if (at) [p.x, p.y, p.left, p.top] = at;
+      Zerdo.drawingText = null;  // the next refresh draws the whole board
+      Zerdo.paintLayers(Zerdo.baseText, JSON.parse(m.UTF8ToString(m.ccall('zw_top', 'number', [], []))));
       Zerdo.lastDragFrameMs = performance.now() - t0;
+      (Zerdo.dragFrames = Zerdo.dragFrames || []).push(Zerdo.lastDragFrameMs);
     });
-  });
+  }, false);
 }
 
 function pointerUp(e) {
@@ -723,7 +760,7 @@ Zerdo.start = async function () {
   board.addEventListener('pointercancel', pointerUp);
   $('reader').addEventListener('pointerdown', () => $('reader').focus());
   document.addEventListener('keydown', keyDown);
-  window.addEventListener('resize', () => Zerdo.view && Zerdo.paint());
+  window.addEventListener('resize', () => Zerdo.drawingText && Zerdo.paint());
   setInterval(() => { if (!Zerdo.busy && Zerdo.view && Zerdo.view.loaded) Zerdo.run(() => Zerdo.call('zw_timer', null, [], [])); }, 300);
   window.addEventListener('pagehide', () => { if (Zerdo.view && Zerdo.view.loaded) Zerdo.module.ccall('zw_unload', null, [], []); });
   $('reader').focus();
