@@ -22,11 +22,14 @@ set(ZERDO_LAYERS
   "fuzz:play,services"
   "bench:play,services"
   "tests:play,services"
-  # ... except the tests of the real window, the window benchmarks and the
-  # icon files, drawn at build time by the window's own painter.
+  # ... except the tests of the real window, the window benchmarks, the
+  # icon files, drawn at build time by the window's own painter, and the
+  # board painted by it for the web tests.
   "tests/qt:qt,services"
   "bench/window_bench.cpp:qt"
-  "tools/icon:qt")
+  "tools/icon:qt"
+  # The board as the window paints it, for the web tests' comparison.
+  "tools/cards:qt,services")
 
 # Sets out_var to the rooms that room may use directly.
 function(zerdo_layer_uses room out_var)

@@ -66,7 +66,9 @@ void draw_frame(Drawing& d, const Control& c) {
     return;
   }
   if (is_card(c)) {
-    drawing::card_sheet(d, r);
+    // The sheet is drawn in the frame grown by its shadow's 2 px, as the
+    // window's look cache holds it.
+    drawing::card_sheet(d, r.adjusted(0, 0, 2, 2));
     drawing::card_tab(d, r, caption_of(c), text_width(caption_of(c)), kLineHeight + 2);
     return;
   }

@@ -2,12 +2,15 @@
 // keyboard, through the menus, with puzzle files and a reload.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
-import {mkdtempSync, writeFileSync} from 'node:fs';
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {Browser, serve} from './cdp.mjs';
 
 const site = process.env.ZERDO_SITE || 'build-web/site';
+// The window's painter, drawing the board to a PNG (tools/cards).
+const cards = process.env.ZERDO_CARDS || 'build/zerdo-cards';
 let server, browser;
 
 before(async () => {
@@ -168,4 +171,40 @@ test('a saved puzzle file loads again, and a bad one is refused with the message
   assert.ok((await boxText()).length > 0);
   await closeBox();
   assert.deepEqual(await solution(), saved, 'the puzzle on the board stays');
+});
+
+test('every card of A1 on the canvas looks as the window draws it', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA1');
+  const png = join(mkdtempSync(join(tmpdir(), 'zerdo-cards-')), 'a1.png');
+  execFileSync(cards, [png, 'mnuFileZerdoA1'], {env: {...process.env, QT_QPA_PLATFORM: 'offscreen'}});
+  const url = 'data:image/png;base64,' + readFileSync(png).toString('base64');
+  // Per card: the mean difference of the colour channels (0..255) and the
+  // share of pixels that differ by more than a fifth in some channel.
+  const result = await browser.eval(`(async () => {
+    const img = new Image();
+    img.src = ${JSON.stringify(url)};
+    await img.decode();
+    const qt = document.createElement('canvas');
+    qt.width = img.width; qt.height = img.height;
+    const q = qt.getContext('2d');
+    q.drawImage(img, 0, 0);
+    const web = $('board').getContext('2d');
+    const dpr = window.devicePixelRatio || 1;
+    return Zerdo.view.controls.filter((c) => c.name === 'Frame_1_0').map((c) => {
+      const x = Math.round(c.x), y = Math.round(c.y), w = Math.round(c.w), h = Math.round(c.h);
+      const a = q.getImageData(x, y, w, h).data, b = web.getImageData(x * dpr, y * dpr, w, h).data;
+      let sum = 0, far = 0;
+      for (let i = 0; i < a.length; i += 4) {
+        let worst = 0;
+        for (let k = 0; k < 3; k++) { const d = Math.abs(a[i + k] - b[i + k]); sum += d; worst = Math.max(worst, d); }
+        if (worst > 51) far++;
+      }
+      return {card: c.index + 1, mean: sum / (a.length / 4 * 3), far: far / (a.length / 4)};
+    }); })()`);
+  assert.equal(result.length, 9);
+  for (const r of result) {
+    console.log(`measured: card ${r.card}, canvas against the window: mean difference ${r.mean.toFixed(2)}, ` +
+        `${(r.far * 100).toFixed(2)} % of the pixels far apart`);
+    assert.ok(r.mean < 1.5 && r.far < 0.01, `card ${r.card} looks as the window draws it: ${JSON.stringify(r)}`);
+  }
 });

@@ -1,0 +1,100 @@
+// Paints the main window's board with a built-in puzzle as the window does,
+// at scale 1, into a PNG:
+//   zerdo-cards OUT.png [MENU_ITEM]
+// MENU_ITEM chooses the puzzle (mnuFileZerdoA1 when left out). Nothing is
+// read from or written to the player's store.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <map>
+
+#include "play/frm_main.h"
+#include "qt/control_painter.h"
+#include "services/random_source.h"
+
+namespace {
+
+// A platform with nothing stored, every box answered with OK, no files and
+// a fixed clock: the board alone is wanted.
+class QuietPlatform : public zerdo::Platform {
+ public:
+  zerdo::Answer message_box(const zerdo::MessageBox&) override { return zerdo::Answer::Ok; }
+  void show_modal(zerdo::Form& form, zerdo::FormHandler& handler) override {
+    handler.click(form, "");
+  }
+  std::string file_dialog(zerdo::FileDialogKind, const std::string&, const std::string&) override {
+    return {};
+  }
+  zerdo::PrintResult print_puzzle(const zerdo::PrintJob&, std::string*) override {
+    return zerdo::PrintResult::Unavailable;
+  }
+  std::string get_setting(const std::string&, const std::string& section, const std::string& key,
+                          const std::string& def) override {
+    const auto it = store_.find(section + "/" + key);
+    return it == store_.end() ? def : it->second;
+  }
+  void save_setting(const std::string&, const std::string& section, const std::string& key,
+                    const std::string& value) override {
+    store_[section + "/" + key] = value;
+  }
+  std::int64_t now_ms() override { return ++now_; }
+  std::int64_t time_of_day_ms() override { return 43200000; }
+  std::string time_of_day_text() override { return "12:00:00"; }
+  void seed_random(std::uint64_t seed) override { random_.seed(seed); }
+  float draw_uniform() override { return random_.next(); }
+  std::optional<std::string> read_file(const std::string&, std::size_t) override {
+    return std::nullopt;
+  }
+  bool write_file(const std::string&, const std::string&) override { return false; }
+  void help_open(const std::string&, int) override {}
+  void help_search(const std::string&, const std::string&) override {}
+  void help_close() override {}
+  std::optional<std::string> system_info_program() override { return std::nullopt; }
+  bool launch(const std::string&) override { return false; }
+  zerdo::WindowState window_state() override { return zerdo::WindowState::Normal; }
+  zerdo::Int screen_width() override { return 28800; }
+  zerdo::Int screen_height() override { return 16200; }
+
+ private:
+  std::map<std::string, std::string> store_;
+  zerdo::RandomSource random_;
+  std::int64_t now_ = 1;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QGuiApplication app(argc, argv);
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: zerdo-cards OUT.png [MENU_ITEM]\n");
+    return 2;
+  }
+  QuietPlatform platform;
+  zerdo::FrmMain frm(platform);
+  frm.Form_Load();
+  const char* item = argc == 3 ? argv[2] : "mnuFileZerdoA1";
+  if (!frm.choose_menu(item)) {
+    std::fprintf(stderr, "zerdo-cards: no menu item %s\n", item);
+    return 1;
+  }
+  int width = 0, height = 0;
+  for (const zerdo::Control& c : frm.controls().all()) {
+    if (!c.visible) continue;
+    const QRectF r = zerdo::control_pixel_rect(c);
+    width = std::max(width, static_cast<int>(r.right()) + 4);
+    height = std::max(height, static_cast<int>(r.bottom()) + 4);
+  }
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(zerdo::control_back_colour(zerdo::Control{}));
+  {
+    QPainter p(&image);
+    p.setFont(zerdo::caption_font());
+    zerdo::paint_controls(p, frm.controls());
+  }
+  if (!image.save(QString::fromLocal8Bit(argv[1]))) {
+    std::fprintf(stderr, "zerdo-cards: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
