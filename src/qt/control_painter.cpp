@@ -207,8 +207,10 @@ void paint_frame(QPainter& p, const Control& c) {
   }
   const QString caption = caption_of(c);
   if (caption.isEmpty()) return;
-  // A field of the solution window with a caption holds a wrong piece.
-  const bool wrong = c.name == "Frame1";
+  // A field of the solution window (an element of the array Frame1) with a
+  // caption holds a wrong piece; the player dialog's single Frame1 is a
+  // plain frame.
+  const bool wrong = c.name == "Frame1" && c.index >= 0;
   if (wrong) {
     p.setPen(QPen(QColor(200, 40, 40), 1.5));
     p.setBrush(QColor(220, 60, 60, 28));

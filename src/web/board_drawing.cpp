@@ -83,8 +83,10 @@ void draw_frame(Drawing& d, const Control& c) {
   }
   const std::string caption = caption_of(c);
   if (caption.empty()) return;
-  // A field of the solution window with a caption holds a wrong piece.
-  const bool wrong = c.name == "Frame1";
+  // A field of the solution window (an element of the array Frame1) with a
+  // caption holds a wrong piece; the player dialog's single Frame1 is a
+  // plain frame.
+  const bool wrong = c.name == "Frame1" && c.index >= 0;
   if (wrong) {
     drawing::Path box;
     box.add_rect(body.adjusted(0.75, 0.75, -0.75, -0.75));

@@ -64,6 +64,7 @@ class MainWindowTest : public QObject {
   void menu_gets_its_items_when_opened();
   void builtin_puzzle_played_to_the_praise();
   void wrong_board_opens_the_solution_window();
+  void player_dialog_frame_is_not_marked_wrong();
   void painting_is_crisp_at_double_pixel_ratio();
   void looks_are_prepared_for_the_paint_that_needs_them();
   void exit_closes_the_window();
@@ -220,6 +221,27 @@ void MainWindowTest::wrong_board_opens_the_solution_window() {
   QVERIFY(first != second);
   QVERIFY(shown);
   QCOMPARE(boxes_.back().text, std::string("Soll angezeigt werden welche verkehrt sind? ( 2)"));
+}
+
+// Only the fields of the solution window are marked red when wrong; the
+// player dialog's frame, a single control of the same name, never is.
+void MainWindowTest::player_dialog_frame_is_not_marked_wrong() {
+  int red = -1;
+  window_->platform().form_hook = [&](Form& form, FormHandler& handler) {
+    QCOMPARE(form.name, std::string("DialogUser"));
+    FormDialog dialog(form, handler, window_.get());
+    dialog.show();
+    const QImage img = dialog.grab().toImage();
+    red = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const QColor c = img.pixelColor(x, y);
+        if (c.red() > 150 && c.green() < 100 && c.blue() < 100) ++red;
+      }
+    QTest::mouseClick(dialog.button("CancelButton"), Qt::LeftButton);
+  };
+  QVERIFY(window_->frm().choose_menu("mnuFileUser"));
+  QCOMPARE(red, 0);
 }
 
 void MainWindowTest::painting_is_crisp_at_double_pixel_ratio() {
