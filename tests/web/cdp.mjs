@@ -119,6 +119,10 @@ export class Browser {
       buttons: type === 'mouseReleased' ? 0 : 1, clickCount: 1, pointerType: 'mouse'});
   }
 
+  touch(type, x, y) {
+    return this.page('Input.dispatchTouchEvent', {type, touchPoints: type === 'touchEnd' ? [] : [{x, y}]});
+  }
+
   async click(x, y) {
     await this.mouse('mouseMoved', x, y);
     await this.mouse('mousePressed', x, y);

@@ -68,6 +68,19 @@ test('A1 played by mouse to the praise', async () => {
       `slowest ${frames[frames.length - 1].toFixed(2)} ms of ${frames.length}`);
 });
 
+test('a piece dragged by touch lands on its field', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA2');
+  const sol = await solution();
+  const [x0, y0] = await pieceCentre(sol[5]);
+  const [x1, y1] = await centre('spielfeld', 5);
+  await browser.touch('touchStart', x0, y0);
+  for (let i = 1; i <= 4; i++) await browser.touch('touchMove', x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
+  await browser.touch('touchEnd', x1, y1);
+  await browser.idle();
+  const [x, y] = await pieceCentre(sol[5]);
+  assert.ok(Math.abs(x - x1) < 10 && Math.abs(y - y1) < 10, `the piece at ${x}, ${y}, its field at ${x1}, ${y1}`);
+});
+
 test('a reload keeps the hall of fame', async () => {
   const records = `JSON.stringify(Object.keys(localStorage).filter((k) => /MinTime|Bester|Check/.test(k)).sort().map((k) => [k, localStorage.getItem(k)]))`;
   const before = JSON.parse(await browser.eval(records));
