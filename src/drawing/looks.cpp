@@ -298,6 +298,44 @@ void piece_highlight(Drawing& d, const Rect& r) {
   d.stroke(glow, Stroke{{226, 170, 30}, 1.5, false});
 }
 
+namespace {
+struct SketchLayout {
+  double cell, gap = 4, left = 48, top = 8;
+};
+SketchLayout sketch_layout(int side) { return {side == 3 ? 40.0 : 32.0}; }
+}  // namespace
+
+Rect card_sketch_size(int side) {
+  const SketchLayout l = sketch_layout(side);
+  return {0, 0, l.left + side * (l.cell + l.gap) + 8, l.top + side * (l.cell + l.gap) + 8};
+}
+
+void card_sketch(Drawing& d, int side, int picture_id, const std::vector<SketchCell>& cells) {
+  const SketchLayout l = sketch_layout(side);
+  const Rect size = card_sketch_size(side);
+  d.fill_rect(size, {212, 208, 200});  // the window colour
+  Path edge;
+  edge.add_rect(size.adjusted(0.5, 0.5, -0.5, -0.5));
+  d.stroke(edge, Stroke{{128, 128, 128}, 1, false});
+  if (picture_id > 0)
+    picture(d, {10, l.top + 4, kHelpPicturePixels + 4, kHelpPicturePixels + 4}, picture_id);
+  for (std::size_t k = 0; k < cells.size() && k < static_cast<std::size_t>(side * side); ++k) {
+    const SketchCell& c = cells[k];
+    const int col = static_cast<int>(k) % side, row = static_cast<int>(k) / side;
+    const Rect r{l.left + col * (l.cell + l.gap), l.top + row * (l.cell + l.gap), l.cell, l.cell};
+    if (c.border) {
+      Path box;
+      box.add_rect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+      d.stroke(box, Stroke{{64, 64, 64}, 1, false});
+    }
+    const double in = l.cell / 2 - 12;
+    const Rect inner = r.adjusted(in, in, -in, -in);
+    if (c.grey) d.fill_rect(inner, {160, 160, 160});
+    if (c.cross) picture(d, inner, kCrossId);
+    if (c.picture > 0) picture(d, inner, c.picture);
+  }
+}
+
 void program_icon(Drawing& d, const Rect& rect) {
   const double s = std::min(rect.w, rect.h);
   const Rect r{rect.centre().x - s / 2, rect.centre().y - s / 2, s, s};

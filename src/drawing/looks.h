@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "drawing/drawing.h"
 
@@ -33,6 +34,20 @@ void etched(Drawing& d, const Rect& r);
 void tip_plate(Drawing& d, const Rect& r, const std::string& caption);
 // The glow under a piece the mouse holds.
 void piece_highlight(Drawing& d, const Rect& r);
+// A clue card as the help pages sketch it: the piece at the left (picture
+// 0 none), a small board of side x side cells to its right, row by row.
+struct SketchCell {
+  bool border = true;  // a cell of the board
+  bool grey = false;   // the grey must-field box
+  bool cross = false;
+  int picture = 0;
+};
+// The size of such a sketch (x and y 0).
+Rect card_sketch_size(int side);
+void card_sketch(Drawing& d, int side, int picture, const std::vector<SketchCell>& cells);
+// A picture of the help pages is this many pixels square, as on a card.
+constexpr double kHelpPicturePixels = 24;
+
 // The program's icon: four pieces on a small board.
 void program_icon(Drawing& d, const Rect& rect);
 

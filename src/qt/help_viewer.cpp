@@ -11,6 +11,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "drawing/looks.h"
+#include "qt/drawing_replay.h"
 #include "qt/piece_painter.h"
 #include "texts/access.h"
 #include "texts/captions.h"
@@ -25,7 +27,7 @@ namespace zerdo {
 
 namespace {
 
-constexpr int kCluePixels = 24;  // a clue picture on a card, as the game shows it
+constexpr int kCluePixels = static_cast<int>(drawing::kHelpPicturePixels);
 
 QString qt_text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -63,40 +65,21 @@ class HelpBrowser : public QTextBrowser {
   static QImage picture(int id, bool colour_marks = false) {
     QImage img = blank(kCluePixels, kCluePixels);
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     paint_picture(p, QRectF(0, 0, kCluePixels, kCluePixels), id, colour_marks);
     return img;
   }
 
   // A card as the main window draws it: the piece at the left, the small
-  // board of n x n cells to its right.
+  // board of n x n cells to its right (the sketch of src/drawing).
   static QImage sketch(const CardSketch& card) {
-    const int cell = card.side == 3 ? 40 : 32, gap = 4, left = 48, top = 8;
-    const int width = left + card.side * (cell + gap) + 8,
-              height = top + card.side * (cell + gap) + 8;
-    QImage img = blank(width, height);
+    std::vector<drawing::SketchCell> cells;
+    for (const auto& c : card.cells) cells.push_back({c.border, c.grey, c.cross, c.picture});
+    const drawing::Rect size = drawing::card_sketch_size(card.side);
+    QImage img = blank(static_cast<int>(size.w), static_cast<int>(size.h));
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(img.rect(), QColor(212, 208, 200));  // the window colour
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
-    if (card.picture > 0)
-      paint_picture(p, QRectF(10, top + 4, kCluePixels + 4, kCluePixels + 4), card.picture);
-    for (int k = 0; k < card.side * card.side; ++k) {
-      const auto& c = card.cells[static_cast<std::size_t>(k)];
-      const QRectF r(left + (k % card.side) * (cell + gap), top + (k / card.side) * (cell + gap),
-                     cell, cell);
-      if (c.border) {
-        p.setPen(QColor(64, 64, 64));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
-      }
-      const QRectF inner =
-          r.adjusted(cell / 2.0 - 12, cell / 2.0 - 12, 12 - cell / 2.0, 12 - cell / 2.0);
-      if (c.grey) p.fillRect(inner, QColor(160, 160, 160));
-      if (c.cross) paint_picture(p, inner, 25);
-      if (c.picture > 0) paint_picture(p, inner, c.picture);
-    }
+    drawing::Drawing d;
+    drawing::card_sketch(d, card.side, card.picture, cells);
+    replay(p, d);
     return img;
   }
 };

@@ -3,12 +3,17 @@
 // answers the page's questions as JSON, or runs one event of the player.
 #include <emscripten.h>
 
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "drawing/looks.h"
 #include "play/frm_main.h"
 #include "view/board_reader.h"
+#include "view/help_index.h"
 #include "web/board_drawing.h"
 #include "web/web_platform.h"
 
@@ -165,6 +170,35 @@ EMSCRIPTEN_KEEPALIVE const char* zw_piece(int k) {
                   std::to_string(c.top / kTwipsPerPixel) + "," + std::to_string(c.left) + "," +
                   std::to_string(c.top) + "]");
   return hand("null");
+}
+
+// A picture of the help pages, named as the pages name it: "zerdo-picture:7",
+// "zerdo-marked:7" (with its colour's pattern) or "zerdo-card:SKETCH" (a
+// clue card, see parse_card_sketch): {"w", "h", "drawing"}, or null.
+EMSCRIPTEN_KEEPALIVE const char* zw_help_image(const char* name) {
+  const std::string_view text(name);
+  drawing::Drawing d;
+  drawing::Rect size{0, 0, drawing::kHelpPicturePixels, drawing::kHelpPicturePixels};
+  const auto after = [&](std::string_view prefix) -> std::optional<std::string_view> {
+    if (text.substr(0, prefix.size()) != prefix) return std::nullopt;
+    return text.substr(prefix.size());
+  };
+  if (const auto id = after("zerdo-picture:")) {
+    drawing::picture(d, size, std::atoi(std::string(*id).c_str()));
+  } else if (const auto marked = after("zerdo-marked:")) {
+    drawing::picture(d, size, std::atoi(std::string(*marked).c_str()), true);
+  } else if (const auto sketch = after("zerdo-card:")) {
+    const auto card = parse_card_sketch(*sketch);
+    if (!card) return hand("null");
+    std::vector<drawing::SketchCell> cells;
+    for (const auto& c : card->cells) cells.push_back({c.border, c.grey, c.cross, c.picture});
+    size = drawing::card_sketch_size(card->side);
+    drawing::card_sketch(d, card->side, card->picture, cells);
+  } else {
+    return hand("null");
+  }
+  return hand("{\"w\":" + std::to_string(size.w) + ",\"h\":" + std::to_string(size.h) +
+              ",\"drawing\":" + drawing_json(d) + "}");
 }
 
 // The program's icon at size pixels, drawn as the window draws it.

@@ -221,3 +221,16 @@ test('every card of A1 on the canvas looks as the window draws it', async () => 
     assert.ok(r.mean < 1.5 && r.far < 0.01, `card ${r.card} looks as the window draws it: ${JSON.stringify(r)}`);
   }
 });
+
+test('the help finds a keyword, and its page shows the cards drawn by the game', async () => {
+  await menu('mnuHelp', 'mnuHelpSearchForHelpOn');
+  await browser.waitFor(`$('help').open && $('help-list').children.length > 0`, 'the keyword index');
+  await browser.eval(`$('help-search').value = 'Anker'; $('help-search').dispatchEvent(new Event('input')); 1`);
+  const hits = await browser.eval(`[...$('help-list').querySelectorAll('a')].map((a) => a.textContent)`);
+  assert.ok(hits.length > 0 && hits.every((h) => /anker/i.test(h)), JSON.stringify(hits));
+  await browser.eval(`$('help-list').querySelector('a[href$="cards.html"]').click(); 1`);
+  await browser.waitFor(`$('help-page').contentDocument && $('help-page').contentDocument.querySelectorAll('canvas').length > 0`,
+      'the pictures of the page');
+  assert.equal(await browser.eval(`$('help-page').contentDocument.querySelectorAll('img[src^="zerdo-"]').length`), 0);
+  await browser.eval(`$('help').close(); 1`);
+});

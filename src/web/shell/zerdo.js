@@ -713,6 +713,25 @@ async function helpIndex(folder) {
   return (Zerdo.helpIndex[folder] = entries);
 }
 
+// The pages name their pictures and card sketches "zerdo-picture:7",
+// "zerdo-card:..."; each is drawn by the game onto a canvas in its place.
+function drawHelpPictures(doc) {
+  if (!doc) return;
+  const m = Zerdo.module;
+  for (const img of [...doc.querySelectorAll('img')]) {
+    const name = img.getAttribute('src') || '';
+    if (!name.startsWith('zerdo-')) continue;
+    const found = JSON.parse(m.UTF8ToString(m.ccall('zw_help_image', 'number', ['string'], [name])));
+    if (!found) continue;
+    const canvas = doc.createElement('canvas');
+    canvas.setAttribute('role', 'img');
+    canvas.setAttribute('aria-label', img.getAttribute('alt') || '');
+    canvas.style.verticalAlign = 'middle';
+    Zerdo.replay(sizeCanvas(canvas, found.w, found.h), found.drawing);
+    img.replaceWith(canvas);
+  }
+}
+
 async function openHelp(folder, search, keyword) {
   const d = $('help'), w = words();
   const list = $('help-list'), box = $('help-search'), page = $('help-page');
@@ -730,7 +749,7 @@ async function openHelp(folder, search, keyword) {
       const li = document.createElement('li');
       const a = document.createElement('a');
       a.href = e.file; a.textContent = e.keyword + ' \u2013 ' + e.title;
-      a.addEventListener('click', (ev) => { ev.preventDefault(); page.src = e.file; });
+      a.addEventListener('click', (ev) => { ev.preventDefault(); $('help-page').src = e.file; });
       li.append(a); list.append(li);
     }
   };
@@ -739,6 +758,7 @@ async function openHelp(folder, search, keyword) {
   list.hidden = !search;
   box.onfocus = () => { list.hidden = false; show(); };
   if (search) show();
+  page.onload = () => drawHelpPictures(page.contentDocument);
   page.src = `help/${folder}/index.html`;
   if (!d.open) d.showModal();
   if (search) box.focus();
