@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "drawing/looks.h"
 #include "web/board_drawing.h"
 
 namespace zerdo {
@@ -30,6 +31,11 @@ EM_ASYNC_JS(char*, js_file_dialog, (int save, const char* title, const char* fil
 
 // The file's bytes as they are (a Uint8Array the page keeps by name), with
 // their count in *size; 0 when the page has no such file.
+// 0 when the player cancelled, 1 when the page went to the printer (or to
+// the browser's PDF), 2 when it could not.
+EM_ASYNC_JS(int, js_print, (const char* json),
+            { return await Zerdo.host.print(JSON.parse(UTF8ToString(json))); });
+
 EM_JS(char*, js_read_file, (const char* path, int* size), {
   const bytes = Zerdo.host.readFile(UTF8ToString(path));
   if (bytes == null) return 0;
@@ -154,8 +160,58 @@ std::string WebPlatform::file_dialog(FileDialogKind kind, const std::string& tit
       .value_or("");
 }
 
-PrintResult WebPlatform::print_puzzle(const PrintJob&, std::string*) {
-  return PrintResult::Unavailable;
+PrintResult WebPlatform::print_puzzle(const PrintJob& job, std::string*) {
+  if (!job.controls) return PrintResult::Failed;
+  if (before_modal_) before_modal_();
+  // The board as the window draws it, without the pieces: the cards come
+  // from it, and the empty board.
+  ControlSet board = *job.controls;
+  for (const Control& c : job.controls->all())
+    if (c.kind == ControlKind::Picture && c.index < 0 && c.picture >= 1 && c.picture <= 16)
+      if (Control* piece = board.find(c.full_name())) piece->visible = false;
+  const auto rect_json = [](const Control* c) {
+    if (!c) return std::string("null");
+    return "[" + std::to_string(c->left / kTwipsPerPixel) + "," +
+           std::to_string(c->top / kTwipsPerPixel) + "," +
+           std::to_string(c->width / kTwipsPerPixel) + "," +
+           std::to_string(c->height / kTwipsPerPixel) + "]";
+  };
+  std::string out = "{\"pdf\":";
+  out += job.target == PrintTarget::Pdf ? "true" : "false";
+  for (const auto& [key, value] :
+       {std::pair{"dialog", &job.dialog_title}, std::pair{"option", &job.option_caption},
+        std::pair{"title", &job.title}, std::pair{"details", &job.details},
+        std::pair{"solutionTitle", &job.solution_title}}) {
+    out += std::string(",\"") + key + "\":";
+    append_json_string(out, *value);
+  }
+  out += ",\"cards\":[";
+  for (int i = 0; i < job.cards; ++i) {
+    if (i > 0) out += ',';
+    out += rect_json(board.find("Frame_1_0(" + std::to_string(i) + ")"));
+  }
+  out += "],\"board\":" + rect_json(board.find("spielfeld(0)"));
+  out += ",\"drawing\":" + drawing_json(draw_controls(board, {}, job.colour_marks));
+  // The solution: every piece on its field.
+  drawing::Drawing solved;
+  for (int f = 1; f <= job.side * job.side; ++f) {
+    const Control* field = board.find("spielfeld(" + std::to_string(f) + ")");
+    if (!field) continue;
+    const double x = field->left / kTwipsPerPixel, y = field->top / kTwipsPerPixel;
+    const double w = field->width / kTwipsPerPixel, h = field->height / kTwipsPerPixel;
+    const double side = std::min(w, h) - 12;
+    drawing::picture(solved, {x + (w - side) / 2, y + (h - side) / 2 + 3, side, side},
+                     static_cast<int>(job.solution[static_cast<std::size_t>(f)]), job.colour_marks);
+  }
+  out += ",\"solution\":" + drawing_json(solved) + "}";
+  switch (js_print(out.c_str())) {
+    case 0:
+      return PrintResult::Cancelled;
+    case 1:
+      return PrintResult::Done;
+    default:
+      return PrintResult::Failed;
+  }
 }
 
 std::string WebPlatform::get_setting(const std::string&, const std::string& section,

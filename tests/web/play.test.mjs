@@ -234,3 +234,15 @@ test('the help finds a keyword, and its page shows the cards drawn by the game',
   assert.equal(await browser.eval(`$('help-page').contentDocument.querySelectorAll('img[src^="zerdo-"]').length`), 0);
   await browser.eval(`$('help').close(); 1`);
 });
+
+test('the puzzle goes to paper with every card, the empty board and the solution page', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA1');
+  await menu('mnuFile', 'mnuFilePrint');
+  await browser.waitFor(`$('print').open`, 'the print dialog');
+  await browser.eval(`$('print-solution').checked = true; $('print-ok').click(); 1`);
+  await browser.idle();
+  assert.equal(await browser.eval(`$('sheet').querySelectorAll('.cards canvas').length`), 9);
+  assert.equal(await browser.eval(`$('sheet').querySelectorAll('.page').length`), 2);
+  assert.equal(await browser.eval(`$('sheet').querySelector('h1').textContent`), 'Zerdo A1');
+  assert.equal(await browser.eval(`$('box').open`), false, 'no message: printing is there');
+});

@@ -667,6 +667,31 @@ Zerdo.host = {
     } catch (e) { return false; }
   },
 
+  // The puzzle on paper: the option of a solution page asked for, then the
+  // sheet laid out for the browser's printing (which also saves a PDF).
+  print(job) {
+    const d = $('print'), w = words();
+    $('print-title').textContent = job.dialog;
+    $('print-option').textContent = plainCaption(job.option);
+    $('print-cancel').textContent = w.cancel;
+    d.returnValue = '';
+    return new Promise((resolve) => {
+      d.addEventListener('close', () => {
+        if (d.returnValue !== 'ok') return resolve(0);
+        try {
+          layOutSheet(job, $('print-solution').checked);
+          window.print();
+          resolve(1);
+        } catch (e) {
+          console.error(e);
+          resolve(2);
+        }
+      }, {once: true});
+      d.showModal();
+      $('print-ok').focus();
+    });
+  },
+
   storeGet(key) { try { return localStorage.getItem(kStorePrefix + key); } catch (e) { return null; } },
 
   // Writes every value or none: "" when written, else the browser's reason.
@@ -691,6 +716,37 @@ Zerdo.host = {
   },
   helpClose() { const d = $('help'); if (d.open) d.close(); },
 };
+
+// The sheet: the head lines, every card and the empty board cut from the
+// board's drawing, and on a page of its own the board solved.
+function layOutSheet(job, withSolution) {
+  const sheet = $('sheet');
+  sheet.textContent = '';
+  // A part of the board with the tab above it and the shadow below it.
+  const part = ([x, y, w, h], ops) => {
+    const canvas = document.createElement('canvas');
+    const ctx = sizeCanvas(canvas, w + 2, h + 6);
+    ctx.translate(-x, 4 - y);
+    Zerdo.replay(ctx, ops);
+    return canvas;
+  };
+  const page = document.createElement('div');
+  page.className = 'page';
+  const head = (text, tag) => { const e = document.createElement(tag); e.textContent = text; return e; };
+  page.append(head(job.title, 'h1'), head(job.details, 'p'));
+  const cards = document.createElement('div');
+  cards.className = 'cards';
+  for (const r of job.cards) if (r) cards.append(part(r, job.drawing));
+  page.append(cards);
+  if (job.board) page.append(part(job.board, job.drawing));
+  sheet.append(page);
+  if (withSolution && job.board) {
+    const solved = document.createElement('div');
+    solved.className = 'page solution';
+    solved.append(head(job.title, 'h1'), head(job.solutionTitle, 'h2'), part(job.board, job.drawing.concat(job.solution)));
+    sheet.append(solved);
+  }
+}
 
 // ---- help: the pages of the language with a keyword search ---------------
 
