@@ -7,6 +7,7 @@
 # make web      builds the web page (WebAssembly) into build-web/site
 # make serve-web serves it on http://127.0.0.1:$(WEB_PORT)/
 # make web-test  plays it in headless Chromium
+# make web-measure  its transfer size, time to the first drawn board and drag frames
 # make package  builds the Debian package zerdo_<version>_<arch>.deb in PACKAGE_BUILD, with link-time optimisation
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
@@ -26,7 +27,7 @@ WEB_BUILD ?= build-web
 WEB_PORT ?= 8023
 
 .PHONY: all deps configure build run test bench startup asan fuzz install package clean \
-  web-deps web serve-web web-test
+  web-deps web serve-web web-test web-measure
 
 all: build
 
@@ -105,6 +106,9 @@ serve-web: web
 # The desktop build gives zerdo-cards, the window's painter the canvas is held to.
 web-test: web build
 	ZERDO_SITE=$(WEB_BUILD)/site ZERDO_CARDS=$(BUILD)/zerdo-cards node --experimental-websocket --test tests/web/play.test.mjs
+
+web-measure: web
+	node --experimental-websocket bench/web_measure.mjs $(WEB_BUILD)/site
 
 clean:
 	rm -rf $(BUILD) $(PACKAGE_BUILD) build-asan build-fuzz $(WEB_BUILD)

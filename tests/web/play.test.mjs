@@ -63,9 +63,6 @@ test('A1 played by mouse to the praise', async () => {
   await browser.waitFor(`$('box').open`, 'the praise');
   assert.equal(await boxText(), '!! Sehr gut : gewonnen und nur 9 mal gezogen!!');
   await closeBox();
-  const frames = await browser.eval('Zerdo.dragFrames.slice().sort((a, b) => a - b)');
-  console.log(`measured: drag frames (event to drawn board), median ${frames[frames.length >> 1].toFixed(2)} ms, ` +
-      `slowest ${frames[frames.length - 1].toFixed(2)} ms of ${frames.length}`);
 });
 
 test('a piece dragged by touch lands on its field', async () => {
@@ -87,8 +84,6 @@ test('a reload keeps the hall of fame', async () => {
   assert.ok(before.some(([k, v]) => /MinTime/.test(k) && v !== ''), `a record is stored: ${JSON.stringify(before)}`);
   await browser.goto(server.url);
   assert.deepEqual(JSON.parse(await browser.eval(records)), before);
-  const firstPaint = await browser.eval('Zerdo.firstPaint');
-  console.log(`measured: navigation to the first drawn board ${firstPaint.toFixed(0)} ms`);
 });
 
 // Leads the keyboard cursor to the stop of kind and index with the arrow
