@@ -135,9 +135,10 @@ export class Browser {
     await this.click(r[0], r[1]);
   }
 
-  async key(key, {code = key, keyCode = 0, text} = {}) {
-    await this.page('Input.dispatchKeyEvent', {type: text ? 'keyDown' : 'rawKeyDown', key, code, windowsVirtualKeyCode: keyCode, text});
-    await this.page('Input.dispatchKeyEvent', {type: 'keyUp', key, code, windowsVirtualKeyCode: keyCode});
+  // modifiers: 1 Alt, 2 Ctrl, 4 Meta, 8 Shift, as the protocol counts them.
+  async key(key, {code = key, keyCode = 0, text, modifiers = 0} = {}) {
+    await this.page('Input.dispatchKeyEvent', {type: text ? 'keyDown' : 'rawKeyDown', key, code, windowsVirtualKeyCode: keyCode, text, modifiers});
+    await this.page('Input.dispatchKeyEvent', {type: 'keyUp', key, code, windowsVirtualKeyCode: keyCode, modifiers});
   }
 
   close() {

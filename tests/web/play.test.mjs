@@ -143,6 +143,17 @@ test('the menus switch the language', async () => {
   assert.equal(await browser.eval(`$('mnuFile').textContent`), 'Spiel');
 });
 
+test('the menus are reached by the keyboard', async () => {
+  await browser.eval(`$('reader').focus(); 1`);
+  await browser.key('s', {code: 'KeyS', keyCode: 83, modifiers: 1});
+  await browser.waitFor(`document.activeElement && document.activeElement.id === 'mnuFileNew'`, 'the game menu open');
+  const next = await browser.eval(`[...document.querySelectorAll('#mnuFile + .menu > div > button:not(:disabled)')][1].id`);
+  await browser.key('ArrowDown', {keyCode: 40});
+  assert.equal(await browser.eval('document.activeElement.id'), next);
+  await browser.key('Escape', {keyCode: 27});
+  assert.equal(await browser.eval(`document.querySelectorAll('#menubar .open').length`), 0);
+});
+
 test('a saved puzzle file loads again, and a bad one is refused with the message', async () => {
   await menu('mnuFile', 'mnuFileSetup', 'mnuFileSetupRange', 'mnuFileSetupRange3x3');
   if (await browser.eval(`$('box').open`)) await closeBox();

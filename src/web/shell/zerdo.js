@@ -218,8 +218,16 @@ function buildMenus() {
     tick.className = 'tick';
     if (level > 0) { tick.textContent = it.checked ? '\u2713' : ''; b.append(tick); }
     if (it.checked) b.setAttribute('aria-checked', 'true');
+    // The caption with its access key underlined, as the window shows it.
     const label = document.createElement('span');
-    label.textContent = plainCaption(it.caption);
+    const at = it.caption.indexOf('&');
+    if (at >= 0 && at + 1 < it.caption.length) {
+      const key = document.createElement('u');
+      key.textContent = it.caption[at + 1];
+      label.append(it.caption.slice(0, at), key, it.caption.slice(at + 2).replace(/&/g, ''));
+    } else {
+      label.textContent = plainCaption(it.caption);
+    }
     b.append(label);
     const access = /&(.)/.exec(it.caption);
     if (access) b.dataset.access = access[1].toLowerCase();
@@ -523,8 +531,48 @@ function boardKey(e) {
   return false;
 }
 
+// The keys in an open menu: the arrows go from item to item, into a
+// submenu and out of it, Escape closes the menu, a letter chooses the item
+// whose access key it is.
+function menuKey(e) {
+  const open = [...document.querySelectorAll('#menubar .open')];
+  if (!open.length) return false;
+  const inner = open[open.length - 1];
+  const items = [...inner.querySelector(':scope > .menu').children].filter((x) => x.tagName === 'DIV')
+      .map((x) => x.querySelector(':scope > button')).filter((b) => !b.disabled);
+  const at = items.indexOf(document.activeElement);
+  switch (e.key) {
+    case 'Escape':
+      closeMenus(); $('reader').focus(); return true;
+    case 'ArrowDown': case 'ArrowUp': {
+      const step = e.key === 'ArrowDown' ? 1 : -1;
+      if (items.length) items[(at + step + items.length) % items.length].focus();
+      return true;
+    }
+    case 'ArrowRight':
+      if (at >= 0 && items[at].getAttribute('aria-haspopup')) {
+        items[at].click();
+        const sub = items[at].parentElement.querySelector(':scope > .menu button:not(:disabled)');
+        if (sub) sub.focus();
+      }
+      return true;
+    case 'ArrowLeft':
+      if (open.length > 1) { inner.classList.remove('open'); inner.querySelector(':scope > button').focus(); }
+      return true;
+    case 'Enter': case ' ':
+      if (at >= 0) items[at].click();
+      return true;
+    default: {
+      const b = items.find((x) => x.dataset.access === e.key.toLowerCase());
+      if (b && !e.ctrlKey && !e.altKey) { b.click(); return true; }
+      return false;
+    }
+  }
+}
+
 function keyDown(e) {
   if (document.querySelector('dialog[open]') || !Zerdo.view) return;
+  if (menuKey(e)) { e.preventDefault(); return; }
   const name = keyName(e);
   if (name) {
     const item = Zerdo.menus.find((m) => m.shortcut === name) ||
@@ -533,7 +581,13 @@ function keyDown(e) {
   }
   if (e.altKey && e.key.length === 1) {
     const b = [...document.querySelectorAll('#menubar > div > button')].find((x) => x.dataset.access === e.key.toLowerCase());
-    if (b) { e.preventDefault(); b.click(); b.focus(); return; }
+    if (b) {
+      e.preventDefault();
+      b.click();
+      const first = b.parentElement.querySelector(':scope > .menu button:not(:disabled)');
+      (first || b).focus();
+      return;
+    }
   }
   if (e.target === $('reader') || e.target === document.body) if (boardKey(e)) e.preventDefault();
 }
