@@ -117,13 +117,14 @@ Zerdo.replay = function (ctx, ops) {
   }
 };
 
-// A canvas of w x h logical pixels, sharp at the page's pixel ratio.
-function sizeCanvas(canvas, w, h) {
-  const dpr = window.devicePixelRatio || 1;
-  canvas.width = Math.ceil(w * dpr); canvas.height = Math.ceil(h * dpr);
-  canvas.style.width = w + 'px'; canvas.style.height = h + 'px';
+// A canvas of w x h logical pixels shown at scale, sharp at the page's
+// pixel ratio.
+function sizeCanvas(canvas, w, h, scale = 1) {
+  const px = (window.devicePixelRatio || 1) * scale;
+  canvas.width = Math.ceil(w * px); canvas.height = Math.ceil(h * px);
+  canvas.style.width = w * scale + 'px'; canvas.style.height = h * scale + 'px';
   const ctx = canvas.getContext('2d');
-  ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
+  ctx.setTransform(px, 0, 0, px, 0, 0);
   return ctx;
 }
 
@@ -145,23 +146,32 @@ Zerdo.paint = function () {
 Zerdo.paintLayers = function (baseText, top) {
   const t0 = performance.now();
   const [w, h] = extent(Zerdo.view.controls);
-  const dpr = window.devicePixelRatio || 1;
-  const key = `${w}x${h}@${dpr}`;
+  // A screen narrower than the board (a phone) shows it smaller; the page's
+  // zoom and pixel ratio keep it sharp.
+  const scale = Math.min(1, Math.max(0.3, (document.documentElement.clientWidth - 2) / w));
+  Zerdo.scale = scale;
+  const px = (window.devicePixelRatio || 1) * scale;
+  const key = `${w}x${h}@${px}`;
   if (baseText !== Zerdo.baseText || key !== Zerdo.baseKey) {
     Zerdo.baseText = baseText;
     Zerdo.baseKey = key;
     Zerdo.base = Zerdo.base || document.createElement('canvas');
-    const bctx = sizeCanvas(Zerdo.base, w, h);
+    const bctx = sizeCanvas(Zerdo.base, w, h, scale);
     bctx.fillStyle = 'rgb(212,208,200)';
     bctx.fillRect(0, 0, w, h);
     Zerdo.replay(bctx, JSON.parse(baseText.slice('{"base":'.length)));
   }
   const board = $('board');
-  if (board.width !== Zerdo.base.width || board.height !== Zerdo.base.height) sizeCanvas(board, w, h);
+  if (board.width !== Zerdo.base.width || board.height !== Zerdo.base.height) {
+    sizeCanvas(board, w, h, scale);
+    const reader = $('reader');
+    reader.style.width = w + 'px'; reader.style.height = h + 'px';
+    reader.style.transform = scale === 1 ? '' : `scale(${scale})`;
+  }
   const ctx = board.getContext('2d');
   ctx.setTransform(1, 0, 0, 1, 0, 0);
   ctx.drawImage(Zerdo.base, 0, 0);
-  ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
+  ctx.setTransform(px, 0, 0, px, 0, 0);
   Zerdo.replay(ctx, top);
   Zerdo.lastPaintMs = performance.now() - t0;
 };
@@ -359,7 +369,7 @@ function controlAt(x, y, accepts) {
 
 function boardPoint(e) {
   const r = $('board').getBoundingClientRect();
-  return [e.clientX - r.left, e.clientY - r.top];
+  return [(e.clientX - r.left) / Zerdo.scale, (e.clientY - r.top) / Zerdo.scale];
 }
 
 function pointerDown(e) {
