@@ -34,12 +34,14 @@ async function menu(...path) {
 function centre(name, index) {
   return browser.eval(`(() => { const b = $('board').getBoundingClientRect();
     const c = Zerdo.view.controls.find((c) => c.name === ${JSON.stringify(name)} && (${index} === null || c.index === ${index}));
-    return c ? [b.x + c.x + c.w / 2, b.y + c.y + c.h / 2] : null; })()`);
+    const k = Zerdo.scale;
+    return c ? [b.x + (c.x + c.w / 2) * k, b.y + (c.y + c.h / 2) * k] : null; })()`);
 }
 function pieceCentre(picture) {
   return browser.eval(`(() => { const b = $('board').getBoundingClientRect();
     const c = Zerdo.view.controls.find((c) => c.kind === 1 && c.index < 0 && c.picture === ${picture});
-    return [b.x + c.x + c.w / 2, b.y + c.y + c.h / 2]; })()`);
+    const k = Zerdo.scale;
+    return [b.x + (c.x + c.w / 2) * k, b.y + (c.y + c.h / 2) * k]; })()`);
 }
 
 async function closeBox() {
@@ -76,6 +78,26 @@ test('a piece dragged by touch lands on its field', async () => {
   await browser.idle();
   const [x, y] = await pieceCentre(sol[5]);
   assert.ok(Math.abs(x - x1) < 10 && Math.abs(y - y1) < 10, `the piece at ${x}, ${y}, its field at ${x1}, ${y1}`);
+});
+
+test('on a narrow screen the board is smaller and a piece still lands where it is dropped', async () => {
+  await browser.page('Emulation.setDeviceMetricsOverride', {width: 420, height: 800, deviceScaleFactor: 1, mobile: false});
+  try {
+    await browser.waitFor('Zerdo.scale < 0.6', 'the smaller board');
+    const sol = await solution();
+    const [x0, y0] = await pieceCentre(sol[1]);
+    const [x1, y1] = await centre('spielfeld', 1);
+    await browser.mouse('mouseMoved', x0, y0);
+    await browser.mouse('mousePressed', x0, y0);
+    for (let i = 1; i <= 4; i++) await browser.mouse('mouseMoved', x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
+    await browser.mouse('mouseReleased', x1, y1);
+    await browser.idle();
+    const [x, y] = await pieceCentre(sol[1]);
+    assert.ok(Math.abs(x - x1) < 6 && Math.abs(y - y1) < 6, `the piece at ${x}, ${y}, its field at ${x1}, ${y1}`);
+  } finally {
+    await browser.page('Emulation.clearDeviceMetricsOverride');
+    await browser.waitFor('Zerdo.scale === 1', 'the board at full size');
+  }
 });
 
 test('a reload keeps the hall of fame', async () => {
