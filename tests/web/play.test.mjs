@@ -100,6 +100,16 @@ test('on a narrow screen the board is smaller and a piece still lands where it i
   }
 });
 
+test('Exit closes the game and the page starts it anew', async () => {
+  await browser.eval('window.beforeExit = true; 1');
+  const loaded = browser.event('Page.loadEventFired');
+  await browser.clickId('mnuFile');
+  await browser.clickId('mnuFileExit');
+  await loaded;
+  await browser.waitFor("typeof Zerdo !== 'undefined' && Zerdo.ready === true", 'the game to start again');
+  assert.equal(await browser.eval('window.beforeExit === undefined'), true);
+});
+
 test('a reload keeps the hall of fame', async () => {
   const records = `JSON.stringify(Object.keys(localStorage).filter((k) => /MinTime|Bester|Check/.test(k)).sort().map((k) => [k, localStorage.getItem(k)]))`;
   const before = JSON.parse(await browser.eval(records));

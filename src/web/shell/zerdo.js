@@ -204,6 +204,12 @@ Zerdo.refresh = function () {
     buildMenus();
   }
   if (!Zerdo.firstPaint) Zerdo.firstPaint = performance.now();
+  // Exit closed the game (its store written): a page cannot close itself,
+  // so it starts the game anew, as opening the program again would.
+  if (Zerdo.ready && !Zerdo.view.loaded && !Zerdo.closing) {
+    Zerdo.closing = true;
+    location.reload();
+  }
 };
 
 function plainCaption(c) { return c.replace(/&(.)/g, '$1'); }
@@ -902,7 +908,9 @@ Zerdo.start = async function () {
   document.addEventListener('keydown', keyDown);
   window.addEventListener('resize', () => Zerdo.drawingText && Zerdo.paint());
   setInterval(() => { if (!Zerdo.busy && Zerdo.view && Zerdo.view.loaded) Zerdo.run(() => Zerdo.call('zw_timer', null, [], [])); }, 300);
-  window.addEventListener('pagehide', () => { if (Zerdo.view && Zerdo.view.loaded) Zerdo.module.ccall('zw_unload', null, [], []); });
+  window.addEventListener('pagehide', () => {
+    if (Zerdo.view && Zerdo.view.loaded && !Zerdo.busy) Zerdo.module.ccall('zw_unload', null, [], []);
+  });
   $('reader').focus();
   Zerdo.stops = stops;
   Zerdo.nextStop = nextStop;
