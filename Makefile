@@ -103,7 +103,8 @@ serve-web: web
 	@echo "Zerdo on http://127.0.0.1:$(WEB_PORT)/"
 	cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-# The desktop build gives zerdo-cards, the window's painter the canvas is held to.
+# The desktop build gives zerdo-cards, the window's painter the canvas is held
+# to, and zerdo-driver, whose puzzles the page's are held to.
 web-test: web build
 	ZERDO_SITE=$(WEB_BUILD)/site ZERDO_CARDS=$(BUILD)/zerdo-cards node --experimental-websocket --test tests/web/play.test.mjs
 

@@ -5,12 +5,14 @@ import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
-import {join} from 'node:path';
+import {dirname, join} from 'node:path';
 import {Browser, serve} from './cdp.mjs';
 
 const site = process.env.ZERDO_SITE || 'build-web/site';
 // The window's painter, drawing the board to a PNG (tools/cards).
 const cards = process.env.ZERDO_CARDS || 'build/zerdo-cards';
+// The scripted front end of the same controller, beside zerdo-cards.
+const driver = process.env.ZERDO_DRIVER || join(dirname(cards), 'zerdo-driver');
 let server, browser;
 
 before(async () => {
@@ -283,4 +285,31 @@ test('the puzzle goes to paper with every card, the empty board and the solution
   assert.equal(await browser.eval(`$('sheet').querySelectorAll('.page').length`), 2);
   assert.equal(await browser.eval(`$('sheet').querySelector('h1').textContent`), 'Zerdo A1');
   assert.equal(await browser.eval(`$('box').open`), false, 'no message: printing is there');
+});
+
+test('the same clock gives the same new puzzle in the browser as in the driver', async () => {
+  // Both seed the random source from the time of day; the driver's clock
+  // starts at 12:00:00.0, and the page's is held there.
+  const config = mkdtempSync(join(tmpdir(), 'zerdo-driver-'));
+  const lines = execFileSync(driver, [], {input: 'start\nmenu mnuFileNew\ntable solution\n',
+    env: {...process.env, XDG_CONFIG_HOME: config}}).toString().trim().split('\n');
+  const expected = [0, ...lines[lines.length - 1].split(' ').map(Number)];
+  const fresh = await Browser.launch();
+  try {
+    await fresh.page('Page.addScriptToEvaluateOnNewDocument', {source: `(() => {
+      const Real = Date, noon = new Real();
+      noon.setHours(12, 0, 0, 0);
+      window.Date = class extends Real {
+        constructor(...a) { super(...(a.length ? a : [noon.getTime()])); }
+        static now() { return noon.getTime(); }
+      };
+    })();`});
+    await fresh.goto(server.url);
+    await fresh.eval(`Zerdo.menu('mnuFileNew'); 1`);
+    await fresh.idle();
+    const got = await fresh.eval(`JSON.parse(Zerdo.module.UTF8ToString(Zerdo.module.ccall('zw_solution', 'number', [], [])))`);
+    assert.deepEqual(got, expected);
+  } finally {
+    fresh.close();
+  }
 });
