@@ -31,7 +31,7 @@ export class Browser {
   static async launch() {
     const b = new Browser();
     b.profile = mkdtempSync(join(tmpdir(), 'zerdo-web-'));
-    b.proc = spawn('chromium', ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
+    b.proc = spawn('chromium', ['--headless', '--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--no-first-run',
       '--remote-debugging-port=0', `--user-data-dir=${b.profile}`, '--window-size=1100,800',
       'about:blank'], {stdio: ['ignore', 'ignore', 'pipe']});
     const m = await waitForLine(b.proc, 'stderr', /DevTools listening on (ws:\S+)/, 'chromium');
