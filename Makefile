@@ -1,7 +1,8 @@
 # make run   installs what is missing, builds and starts the game
 # make test  installs what is missing, builds and runs every test
 # make bench builds and runs the benchmarks and the start-up measurement
-# make asan  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
+# make asan  builds with clang, AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
+#            (with WERROR=ON clang's own warnings fail it as well)
 # make fuzz  builds the libFuzzer targets (clang) and runs each FUZZ_SECONDS
 # make install  builds and installs below PREFIX (/usr/local), DESTDIR honoured
 # make web      builds the web page (WebAssembly) into build-web/site
@@ -12,7 +13,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := puzzle_file settings
+FUZZ_TARGETS := puzzle_reader puzzle_file settings
 # Inputs up to just beyond the 64 KiB a puzzle file may have, so that the
 # refusal of a larger file is reached.
 FUZZ_MAX_LEN ?= 66000
@@ -63,8 +64,11 @@ package: deps
 startup: build
 	BUILD=$(BUILD) ./bench/startup.sh
 
+# A folder once configured with another compiler starts afresh: CMake would
+# drop the options given here along with its old cache.
 asan: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_SANITIZE=ON -DZERDO_BUILD_BENCH=OFF \
+	@grep -qs '^CMAKE_CXX_COMPILER:.*clang++' build-asan/CMakeCache.txt || rm -rf build-asan
+	@cmake -S . -B build-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_SANITIZE=ON -DZERDO_BUILD_BENCH=OFF \
 	  -DZERDO_WERROR=$(WERROR) >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
