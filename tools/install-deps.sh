@@ -13,7 +13,7 @@ packages=(
   # install and package: the icons' SVG, the desktop files' validators, the
   # MIME database, the man page's formatter, the Debian package's tools
   qt6-svg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
-  dpkg-dev file
+  dpkg-dev file lintian
   # Qt's own strings in German and Dutch
   qt6-translations-l10n
   # the printed puzzle read back: its text and its picture
