@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generation/anchor_tables.h"
 #include "generation/generator.h"
@@ -12,6 +13,7 @@
 #include "model/tables.h"
 #include "model/types.h"
 #include "model/version.h"
+#include "play/game.h"
 #include "play/platform.h"
 #include "records/records.h"
 #include "texts/texts.h"
@@ -39,19 +41,13 @@ struct WindowModel {
   bool hourglass = false;
 };
 
-// Everything the main window keeps, readable by the driver and the tests.
-struct MainState {
+// Everything the main window keeps, readable by the driver and the tests: the
+// game in play, and around it the settings, records and clock of the window.
+struct MainState : Game {
   FixedTables tables;
   AnchorTables anchors;
-  CardTable sn;
-  std::array<Int, 17> solution{};   // picture id per field 1..16
-  std::array<Int, 17> placement{};  // field per piece number 1..16, 0 in the stock
   std::array<bool, 17> dragging{};  // by picture id
-  BoardShape shape;                 // range_code, field_count, side
   std::string range_name = "3x3";
-  Int moves = 0;
-  std::string puzzle_id = "A1";
-  Int level = 1;
   Int play_mode = 1;
   std::string mode_text = "run";
   Int language_code = 0;
@@ -70,11 +66,6 @@ struct MainState {
   // none), kRowWon, kRowLost, kRowNewRecords of this run.
   RangeStats range_stats{};
   RecordHolders record_holder{};
-  // The clue cards the player has ticked off, by card number 1..16; cleared
-  // whenever new cards are drawn, and never saved.
-  std::array<bool, 17> marks{};
-  // Scratch of the drag: the last release point, then the snap position.
-  Int target_left = 0, target_top = 0;
 };
 
 // The controller of the main window: its whole state and every operation,
@@ -125,6 +116,8 @@ class FrmMain : private GeneratorHost, private FormHandler {
   // The layout of the range in force (twips), with the window size it was made for.
   const Layout& layout() const { return view_.layout(); }
   const MainState& state() const { return s_; }
+  // The game in play alone.
+  const Game& game() const { return s_; }
   const std::array<Int, 26>& pict_used() const { return view_.pict_used(); }
   // The secondary window name as it was last shown, nullptr if never.
   const Form* last_form(std::string_view name) const;
@@ -134,7 +127,8 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void StufeXunchecked(Int level, const std::string& id, bool enable_again,
                        bool regenerate_on_change, bool force_3x3) override;
   void generate_puzzle();
-  Int welches_feld(Int x, Int y);
+  // The field under a piece dropped with its corner at (x, y), 0 off the board.
+  Int field_at(Int x, Int y) const;
 
  private:
   void set_nummer_fix(int nr, const CardRecord& c);
@@ -177,19 +171,22 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void mnuHelpResultEnable_Click();
 
   // Placing pieces
-  Int piece_of(int k) const;  // piece number of picture id k in the range in force
+  Int piece_of(int k) const { return s_.piece_of(k); }  // of picture id k
   bool piece_live(int k);
-  void set_left_top_for_field(Int f);
-  void set_a_zerdo(int k, long left, long top);
-  void set_zerdo_wahl(int k);
-  void reset_zerdo(int k);
-  void reset_all_zerdos();
   void release(int k);
+  // Puts the piece of picture id k on field f (0: the stock) as one move,
+  // and shows it and the move count.
+  void move_piece(int k, Int f);
+  // Every piece back in the stock and the field captions cleared.
+  void return_all_pieces();
+  // The piece control of picture id k moved to where the game has the piece.
+  void show_piece(int k);
 
   // Judging
-  bool field_ok(int f) const;
-  void gewinnaussage();
-  void show_solution_window();
+  // Judges a full board: the praise, or the question whether to see the
+  // solution; a board not yet full says nothing.
+  void judge_board();
+  void show_solution_window(const std::vector<Int>& wrong_fields);
 
   // Built-in puzzles and the range
   void install_builtin(int index);
@@ -205,7 +202,9 @@ class FrmMain : private GeneratorHost, private FormHandler {
 
   // Cards
   void set_nummer(int nr, const CardRecord& c);
-  void clear_marks() { s_.marks = {}; }
+  // The one place a change of the card marks goes through.
+  void toggle_mark(int nr);
+  void clear_marks();
 
   // The puzzle on paper (paper.cpp)
   void mnuFilePrint_Click();

@@ -8,18 +8,11 @@
 
 namespace zerdo {
 
-bool FrmMain::field_ok(int f) const {
-  const int k = s_.solution[static_cast<std::size_t>(f)];
-  return s_.placement[static_cast<std::size_t>(piece_of(k))] == f;
-}
-
-void FrmMain::gewinnaussage() {
+void FrmMain::judge_board() {
+  const Verdict verdict = s_.judge();
+  if (verdict.outcome == Outcome::NotFull) return;
   const int n = s_.shape.field_count;
-  for (int p = 1; p <= n; ++p)
-    if (s_.placement[static_cast<std::size_t>(p)] == 0) return;
-  int good = 0;
-  for (int f = 1; f <= n; ++f) good += field_ok(f);
-  const bool right = good == n;
+  const bool right = verdict.outcome == Outcome::Right;
   setStatusBarZerdo(s_.puzzle_id, s_.moves, "", right);
   const int lang = s_.language_code;
   Int& counter =
@@ -36,11 +29,12 @@ void FrmMain::gewinnaussage() {
     return;
   }
   if (!menus_.find("mnuHelpResultEnable")->checked) return;
-  const std::string question =
-      std::string(in(msg::kWrong1, lang)) + str_num(n - good) + std::string(msg::kWrong2);
+  const std::string question = std::string(in(msg::kWrong1, lang)) +
+                               str_num(static_cast<long long>(verdict.wrong_fields.size())) +
+                               std::string(msg::kWrong2);
   if (box(std::string(in(msg::kWrongTitle, lang)), question, Buttons::YesNoCancel,
           Icon::Exclamation) == Answer::Yes)
-    show_solution_window();
+    show_solution_window(verdict.wrong_fields);
 }
 
 void FrmMain::mnuHelpResultEnable_Click() {
@@ -110,19 +104,21 @@ SolutionForm solution_form(const SolutionLayout& at, bool four, int lang,
 }  // namespace
 
 // The solution window shows every piece on its right field and marks each
-// field whose current piece is wrong.
-void FrmMain::show_solution_window() {
+// field the judge found wrong.
+void FrmMain::show_solution_window(const std::vector<Int>& wrong_fields) {
   const bool four = s_.shape.is_4x4();
   const SolutionLayout& at = four ? kSolution4x4 : kSolution3x3;
   SolutionForm s = solution_form(at, four, s_.language_code, s_.range_name);
   ControlSet& c = s.form.controls;
   const int n = s_.shape.side;
   const std::string wrong(in(solution_window::kWrong, s_.language_code));
+  std::array<bool, 17> is_wrong{};
+  for (const Int f : wrong_fields) is_wrong[static_cast<std::size_t>(f)] = true;
   for (int row = 0; row < n; ++row)
     for (int col = 0; col < n; ++col) {
       const int f = n * row + col + 1;
       Control& field = c[s.first_field + static_cast<std::size_t>(f - 1)];
-      field.caption = field_ok(f) ? "" : wrong;
+      field.caption = is_wrong[static_cast<std::size_t>(f)] ? wrong : "";
       const int k = s_.solution[static_cast<std::size_t>(f)];
       if (k < 1 || k > 16) continue;
       Control& p = c[s.first_piece + static_cast<std::size_t>(k - 1)];

@@ -55,9 +55,12 @@ void FrmMain::print_puzzle(PrintTarget target) {
 
 bool FrmMain::card_click(int nr) {
   if (!loaded_ || nr < 1 || nr > s_.shape.field_count || !view_.card(nr - 1).visible) return false;
-  bool& mark = s_.marks[static_cast<std::size_t>(nr)];
-  mark = !mark;
+  toggle_mark(nr);
   return true;
 }
+
+void FrmMain::toggle_mark(int nr) { s_.toggle_mark(nr); }
+
+void FrmMain::clear_marks() { s_.clear_marks(); }
 
 }  // namespace zerdo

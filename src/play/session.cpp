@@ -68,9 +68,8 @@ void FrmMain::mnuFilePrevious_Click() {
 void FrmMain::restart_puzzle() {
   s_.stop_time = 0;
   mnuFileRun_Click();
-  reset_all_zerdos();
+  return_all_pieces();
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
-  s_.moves = 0;
 }
 
 void FrmMain::setup_the_Zerdo() {
@@ -107,9 +106,7 @@ void FrmMain::mnuFileSonst_Click() {
     int f = 1;
     while (f <= n && s_.solution[static_cast<std::size_t>(f)] != k) ++f;
     if (f > n) continue;  // every puzzle source puts each piece on some field
-    s_.placement[static_cast<std::size_t>(piece_of(k))] = static_cast<Int>(f);
-    set_left_top_for_field(static_cast<Int>(f));
-    set_zerdo_wahl(k);
+    move_piece(k, static_cast<Int>(f));
   }
   work_stop();
 }
@@ -129,14 +126,13 @@ void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_agai
   s_.puzzle_id = id;
   for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
     menus_.find(std::string("mnuStufe") + letter)->checked = false;
-  reset_all_zerdos();
+  return_all_pieces();
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
   if (s_.level < 1 || s_.level > kLevels) {
     s_.level = 1;
     s_.puzzle_id = "A-";
   }
   menus_.find(std::string("mnuStufe") + static_cast<char>('A' + s_.level - 1))->checked = true;
-  s_.moves = 0;
   if (regenerate) generate_puzzle();
   menus_.find("mnuFileAgain")->enabled = regenerate || enable_again;
 }

@@ -195,7 +195,7 @@ void AccessTest::pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor()
       ++fields;
       for (const int k : {1, 9}) {
         const QPointF corner = drop_corner(frm, k, stop);
-        QCOMPARE(int{frm.welches_feld(static_cast<Int>(corner.x()), static_cast<Int>(corner.y()))},
+        QCOMPARE(int{frm.field_at(static_cast<Int>(corner.x()), static_cast<Int>(corner.y()))},
                  stop.index);
       }
     }

@@ -1,0 +1,59 @@
+#include "play/game.h"
+
+#include "model/assert.h"
+#include "model/tables.h"
+
+namespace zerdo {
+namespace {
+
+std::size_t at(Int i) { return static_cast<std::size_t>(i); }
+
+const FixedTables& fixed_tables() {
+  static const FixedTables tables = [] {
+    FixedTables t;
+    t.fill();
+    return t;
+  }();
+  return tables;
+}
+
+}  // namespace
+
+Int Game::piece_of(Int picture) const {
+  if (picture < 1 || picture > 16) return 0;
+  return fixed_tables().piece_of_picture[at(shape.range_code)][at(picture)];
+}
+
+void Game::place(Int piece, Int field) {
+  ZERDO_ASSERT(piece >= 1 && piece <= 16 && field >= 0 && field <= 16);
+  Int& where = placement[at(piece)];
+  move_list.push_back({piece, where, field});
+  where = field;
+  // Thousands of moves saturate the 16-bit counter rather than wrap around.
+  moves = clamp16(long{moves} + 1);
+}
+
+void Game::restart() {
+  placement.fill(0);
+  moves = 0;
+  move_list.clear();
+}
+
+bool Game::field_right(Int f) const { return placement[at(piece_of(solution[at(f)]))] == f; }
+
+Verdict Game::judge() const {
+  Verdict v;
+  for (Int p = 1; p <= shape.field_count; ++p)
+    if (placement[at(p)] == 0) return v;
+  for (Int f = 1; f <= shape.field_count; ++f)
+    if (!field_right(f)) v.wrong_fields.push_back(f);
+  v.outcome = v.wrong_fields.empty() ? Outcome::Right : Outcome::Wrong;
+  return v;
+}
+
+void Game::toggle_mark(Int nr) {
+  ZERDO_ASSERT(nr >= 1 && nr <= 16);
+  marks[at(nr)] = !marks[at(nr)];
+}
+
+}  // namespace zerdo

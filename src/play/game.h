@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/board_shape.h"
+#include "model/card_table.h"
+#include "model/types.h"
+
+namespace zerdo {
+
+// One move of the player: a piece from one field to another (0 = the stock).
+struct Move {
+  Int piece = 0;
+  Int from = 0;
+  Int to = 0;
+  bool operator==(const Move& o) const { return piece == o.piece && from == o.from && to == o.to; }
+};
+
+// What the board says when it is judged.
+enum class Outcome { NotFull, Right, Wrong };
+
+struct Verdict {
+  Outcome outcome = Outcome::NotFull;
+  // The fields (1..field_count) whose piece is not the one they need, in
+  // field order; empty unless the outcome is Wrong.
+  std::vector<Int> wrong_fields;
+};
+
+// The puzzle in play as a plain value: its cards, the solution, where the
+// player's pieces are, the moves made and the cards ticked off. No window, no
+// store, no clock: the controller carries a player's command out here and
+// shows the result.
+struct Game {
+  CardTable sn;                     // the clue-card table, records 1..field_count
+  std::array<Int, 17> solution{};   // picture id per field 1..16
+  std::array<Int, 17> placement{};  // field per piece number 1..16, 0 in the stock
+  // Moves made since the puzzle was (re)started; saturates at the 16-bit
+  // limit, where move_list goes on growing.
+  Int moves = 0;
+  std::vector<Move> move_list;  // every move in order, to be replayed
+  // The clue cards the player has ticked off, by card number 1..16; cleared
+  // whenever new cards are drawn, and never saved.
+  std::array<bool, 17> marks{};
+  BoardShape shape;  // range_code, field_count, side
+  Int level = 1;
+  std::string puzzle_id = "A1";
+
+  // The piece number of picture id k on the board in force, 0 for none.
+  Int piece_of(Int picture) const;
+  // Puts piece (1..16) on field (1..field_count), or back in the stock with
+  // field 0: one move, whether or not the piece changes its place.
+  void place(Int piece, Int field);
+  // Every piece back in the stock, no move made.
+  void restart();
+  // Whether the piece that belongs on field f lies there.
+  bool field_right(Int f) const;
+  // The board judged: not full while a piece is left in the stock, else
+  // right or wrong with the wrong fields.
+  Verdict judge() const;
+  // Card nr (1..field_count) ticked off, or its tick cleared.
+  void toggle_mark(Int nr);
+  void clear_marks() { marks = {}; }
+};
+
+}  // namespace zerdo
