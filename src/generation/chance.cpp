@@ -10,7 +10,7 @@ bool Generator::prozent(Int& p) {
   if (p < 0 || p > 100) p = 50;
   // Single precision on purpose: the test result for a drawn number must not
   // depend on how wide the arithmetic is.
-  const float x = host_.draw_uniform() * 100.0f;
+  const float x = random_.draw_uniform() * 100.0f;
   return x < static_cast<float>(p);
 }
 
@@ -24,7 +24,7 @@ void Generator::calc_a_row_1_n(int column, Int n) {
   const int top = n < 1 ? 1 : n;
   // All N numbers of the arrangement in one call: nothing else draws meanwhile.
   float u[kRecords];
-  host_.draw_uniforms(u, count);
+  random_.draw_uniforms(u, count);
   // Integer part of n * u + 1, in double so that it is exact (in single
   // precision it reaches n + 1 for u just below 1); kept to 1..n all the same.
   // Clamped to 0..n - 1/2 before the cut, without branches (a NaN gives 0).
@@ -60,7 +60,7 @@ void Generator::calc_a_row_1_n(int column, Int n) {
 
 void Generator::ask_for(bool condition, Int a, Int b) {
   if (!condition) return;
-  host_.alert(a, b);
+  alerts_.push_back({a, b});
 }
 
 }  // namespace zerdo

@@ -40,15 +40,15 @@ constexpr std::array<Recipe, 10> kRecipes{{
 
 }  // namespace
 
-void Generator::common_start(Int level) {
-  host_.StufeXunchecked(level, generated_id(level), true, false, false);
-  host_.reset_all_x_zerdos();
+void Generator::common_start() {
   calc_a_row_1_n(sn_field, shape_.field_count);
   calc_a_row_1_n(sn_Loesung, shape_.field_count);
   kopiere(sn_, shape_.field_count, sn_Loesung, sn_pict);
 }
 
-void Generator::generate_puzzle(Int level) {
+Puzzle Generator::generate(Int level) {
+  alerts_.clear();
+  anchor_check_.reset();
   const int count = shape_.field_count;
   for (int r = 1; r <= count && r <= kRecords; ++r) {
     for (int c = 0; c < kColumns; ++c) sn_(r, c) = 0;
@@ -57,11 +57,10 @@ void Generator::generate_puzzle(Int level) {
   }
 
   if (level == 7 || level == 9) {
-    host_.StufeXunchecked(level, generated_id(level), true, false, false);
     generate_mixed_puzzle(level == 9);
   } else if (level >= 1 && level <= kLevels) {
     const Recipe& recipe = kRecipes[static_cast<std::size_t>(level)];
-    common_start(level);
+    common_start();
     if (recipe.grey_box) kopiere(sn_, count, sn_field, sn_vorgabe);
     if (recipe.klex) klex_every_card(sn_rsv_1);
     if (recipe.disabled)
@@ -73,13 +72,13 @@ void Generator::generate_puzzle(Int level) {
     if (recipe.klex) kopiere(sn_, count, sn_rsv_1, sn_pict);
   }
 
-  host_.set_all_nummer();
+  const bool known = level >= 1 && level <= kLevels;
+  return Puzzle{sn_, level, known ? generated_id(level) : std::string(), anchor_check_, alerts_};
 }
 
 void Generator::generate_mixed_puzzle(bool anchors) {
   const int count = shape_.field_count;
-  host_.reset_all_x_zerdos();
-  host_.set_anchor_check(anchors);
+  anchor_check_ = anchors;
   calc_a_row_1_n(sn_field, shape_.field_count);
   calc_a_row_1_n(sn_Loesung, shape_.field_count);
   kopiere(sn_, count, sn_Loesung, sn_pict);

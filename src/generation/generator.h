@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "generation/anchor_tables.h"
 #include "model/board_shape.h"
@@ -11,11 +13,10 @@ namespace zerdo {
 
 struct BoardMasks;
 
-// What the generator needs from the main window besides the card table: the
-// random source, the level switch, the card drawing and the alert box.
-class GeneratorHost {
+// The random source the generator draws from.
+class UniformSource {
  public:
-  virtual ~GeneratorHost() = default;
+  virtual ~UniformSource() = default;
   // One uniform number in [0, 1), single precision.
   virtual float draw_uniform() = 0;
   // The next count numbers at once (a whole arrangement draws N of them), in
@@ -23,27 +24,40 @@ class GeneratorHost {
   virtual void draw_uniforms(float* out, int count) {
     for (int i = 0; i < count; ++i) out[i] = draw_uniform();
   }
-  virtual void StufeXunchecked(Int level, const std::string& id, bool enable_again,
-                               bool regenerate_on_change, bool force_3x3) = 0;
-  virtual void reset_all_x_zerdos() = 0;
-  virtual void set_all_nummer() = 0;
-  // Check mark of the anchor item (mnuFileSetupAnker).
-  virtual void set_anchor_check(bool checked) = 0;
-  // The internal-error alert of ask_for: a box with one OK button and the
-  // application title that tells the numbers a and b.
-  virtual void alert(Int a, Int b) = 0;
+};
+
+// An internal error found while generating (ask_for): the player is told the
+// numbers a and b in a box with one OK button.
+struct InternalAlert {
+  Int a = 0;
+  Int b = 0;
+  bool operator==(const InternalAlert& o) const { return a == o.a && b == o.b; }
+};
+
+// A generated puzzle: the cards, records 1..field_count of the board it was
+// made for, with its level and id, and what the player is to be told.
+struct Puzzle {
+  CardTable sn;
+  Int level = 0;
+  std::string id;  // "Ax".."Ix"; empty for a level without a recipe
+  // Levels G and I: whether the cards may carry anchors (the anchor item's
+  // check mark); the other levels leave the mark alone.
+  std::optional<bool> anchors;
+  std::vector<InternalAlert> alerts;  // in the order they were found
 };
 
 // The random puzzle generator with its chance primitives and clue operations.
-// Everything works on the caller's card table, records 1..field_count.
+// Everything works on the caller's card table, records 1..field_count; the
+// records beyond are left alone.
 class Generator {
  public:
   Generator(CardTable& sn, const BoardShape& shape, const FixedTables& tables,
-            const AnchorTables& anchors, GeneratorHost& host)
-      : sn_(sn), shape_(shape), t_(tables), anchors_(anchors), host_(host) {}
+            const AnchorTables& anchors, UniformSource& random)
+      : sn_(sn), shape_(shape), t_(tables), anchors_(anchors), random_(random) {}
 
-  // Makes and installs a random puzzle of the given level (1..9 = A..I).
-  void generate_puzzle(Int level);
+  // Makes a random puzzle of the given level (1..9 = A..I) in the card table
+  // and returns it.
+  Puzzle generate(Int level);
 
   // Chance primitives.
   bool prozent(Int& p);
@@ -74,6 +88,10 @@ class Generator {
   void generate_mixed_puzzle(bool anchors);
   void verdrehen();
 
+  // The internal errors found since generate began (or since the generator
+  // was made).
+  const std::vector<InternalAlert>& alerts() const { return alerts_; }
+
   // Results of the last bis_jetzt_gespielt, for tests.
   Int attr_count(int kind, int code) const { return attr_count_[kind][code]; }
   Int cur_attr(int kind) const { return cur_attr_[kind]; }
@@ -98,13 +116,15 @@ class Generator {
   void sn_field_check(Int r, const BoardMasks& m, int n);
   void ankerversatz(Int r, Long first_line, Long last_line, Long step);
   Long anchor_sperre(Long box, Long anchor) const;
-  void common_start(Int level);
+  void common_start();
 
   CardTable& sn_;
   const BoardShape& shape_;
   const FixedTables& t_;
   const AnchorTables& anchors_;
-  GeneratorHost& host_;
+  UniformSource& random_;
+  std::vector<InternalAlert> alerts_;
+  std::optional<bool> anchor_check_;
 
   Int attr_count_[3][5] = {};
   Int cur_attr_[3] = {};

@@ -9,8 +9,6 @@
 namespace zerdo {
 
 FrmMain::FrmMain(Platform& platform) : platform_(platform) {
-  generator_ = std::make_unique<Generator>(s_.sn, s_.shape, s_.tables, s_.anchors,
-                                           static_cast<GeneratorHost&>(*this));
   build_menus();
   panels_[1].width = status_panel1_width(window_.width);
   panels_[2].width = kStatusPanel2Width;

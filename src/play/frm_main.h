@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "generation/anchor_tables.h"
-#include "generation/generator.h"
 #include "model/card_table.h"
 #include "model/main_window.h"
 #include "model/tables.h"
@@ -70,7 +69,7 @@ struct MainState : Game {
 
 // The controller of the main window: its whole state and every operation,
 // free of any window toolkit. Platform services come through Platform.
-class FrmMain : private GeneratorHost, private FormHandler {
+class FrmMain : private FormHandler {
  public:
   explicit FrmMain(Platform& platform);
   ~FrmMain() override;
@@ -125,7 +124,7 @@ class FrmMain : private GeneratorHost, private FormHandler {
   // Operations the tests and the window benchmarks call directly.
   void setStatusBarZerdo(const std::string& label, Int moves, const std::string& info, bool solved);
   void StufeXunchecked(Int level, const std::string& id, bool enable_again,
-                       bool regenerate_on_change, bool force_3x3) override;
+                       bool regenerate_on_change, bool force_3x3);
   void generate_puzzle();
   // The field under a piece dropped with its corner at (x, y), 0 off the board.
   Int field_at(Int x, Int y) const;
@@ -137,13 +136,8 @@ class FrmMain : private GeneratorHost, private FormHandler {
   void set_range_3x3_neu();
   void set_range_4x4_neu();
 
-  // GeneratorHost
-  void set_all_nummer() override;
-  float draw_uniform() override;
-  void draw_uniforms(float* out, int count) override;
-  void reset_all_x_zerdos() override { view_.reset_all_x_zerdos(); }
-  void set_anchor_check(bool checked) override;
-  void alert(Int a, Int b) override;
+  void set_all_nummer();
+  void reset_all_x_zerdos() { view_.reset_all_x_zerdos(); }
   // FormHandler
   bool click(Form& form, const std::string& control) override;
 
@@ -241,7 +235,6 @@ class FrmMain : private GeneratorHost, private FormHandler {
   MenuModel menus_;
   std::array<StatusPanel, 5> panels_{};
   WindowModel window_;
-  std::unique_ptr<Generator> generator_;
   std::vector<std::unique_ptr<Form>> forms_;  // secondary windows as last shown
   bool loaded_ = false;
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "catalogue/builtin.h"
+#include "generation/generator.h"
 #include "play/frm_main.h"
 #include "texts/messages.h"
 
@@ -144,16 +145,40 @@ void FrmMain::do_mnuStufe_Click(Int level) {
   if (old != level) generate_puzzle();
 }
 
-void FrmMain::generate_puzzle() { generator_->generate_puzzle(s_.level); }
+namespace {
 
-float FrmMain::draw_uniform() { return platform_.draw_uniform(); }
-void FrmMain::draw_uniforms(float* out, int count) { platform_.draw_uniforms(out, count); }
+// The platform's random source, as the generator draws from it.
+class PlatformUniforms : public UniformSource {
+ public:
+  explicit PlatformUniforms(Platform& platform) : platform_(platform) {}
+  float draw_uniform() override { return platform_.draw_uniform(); }
+  void draw_uniforms(float* out, int count) override { platform_.draw_uniforms(out, count); }
 
-void FrmMain::set_anchor_check(bool checked) {
-  menus_.find("mnuFileSetupAnker")->checked = checked;
+ private:
+  Platform& platform_;
+};
+
+}  // namespace
+
+// A new random puzzle of the level in force, installed with its level and id.
+void FrmMain::generate_puzzle() {
+  PlatformUniforms random{platform_};
+  // The generator works on a copy of the cards: the records beyond the board
+  // stay as they were.
+  CardTable work = s_.sn;
+  Generator generator{work, s_.shape, s_.tables, s_.anchors, random};
+  const Puzzle p = generator.generate(s_.level);
+  if (!p.id.empty()) {
+    StufeXunchecked(p.level, p.id, true, false, false);
+    reset_all_x_zerdos();
+  }
+  if (p.anchors) menus_.find("mnuFileSetupAnker")->checked = *p.anchors;
+  for (const InternalAlert& a : p.alerts)
+    box(std::string(msg::kTitle), internal_error_text(a.a, a.b));
+  for (int r = 1; r <= s_.shape.field_count; ++r)
+    for (int c = 0; c < kColumns; ++c) s_.sn(r, c) = p.sn(r, c);
+  set_all_nummer();
 }
-
-void FrmMain::alert(Int a, Int b) { box(std::string(msg::kTitle), internal_error_text(a, b)); }
 
 // --- cards ------------------------------------------------------------------
 

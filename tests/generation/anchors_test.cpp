@@ -130,7 +130,7 @@ TEST_F(GeneratorTest, FieldCheckCornerToCornerCannotMove) {
   EXPECT_EQ(1, sn(3, sn_vorgabe));
   EXPECT_EQ(9, sn(3, sn_field_4));
   EXPECT_TRUE(host.script_used_up());
-  EXPECT_TRUE(host.alerts.empty());
+  EXPECT_TRUE(alerts().empty());
 }
 
 TEST_F(GeneratorTest, FieldCheckMovesUpAndRereadsTheTable) {
@@ -176,10 +176,10 @@ TEST_F(GeneratorTest, FieldCheckOnOneCellAlertsThreeTimesAndStaysOnTheBoard) {
   sn(7, sn_field_4) = 5;
   host.play({0.1f, 0.1f});
   gen.sn_field_check_3x3(7);
-  ASSERT_EQ(3u, host.alerts.size());
-  EXPECT_EQ("!! Internal error 443 bei 7!!", host.alerts[0]);
-  EXPECT_EQ("!! Internal error 444 bei 7!!", host.alerts[1]);
-  EXPECT_EQ("!! Internal error 445 bei 7!!", host.alerts[2]);
+  ASSERT_EQ(3u, alerts().size());
+  EXPECT_EQ("!! Internal error 443 bei 7!!", alerts()[0]);
+  EXPECT_EQ("!! Internal error 444 bei 7!!", alerts()[1]);
+  EXPECT_EQ("!! Internal error 445 bei 7!!", alerts()[2]);
   // Only the one cell is bordered, so the pair moves up and then left.
   EXPECT_EQ(1, sn(7, sn_vorgabe));
   EXPECT_EQ(1, sn(7, sn_field_4));

@@ -105,12 +105,12 @@ TEST(RandomSourceTest, FillGivesTheNumbersNextWouldGive) {
 
 TEST_F(GeneratorTest, AskForAlertsWithBlankedNumbersOnlyWhenTheConditionHolds) {
   gen.ask_for(false, 443, 5);
-  EXPECT_TRUE(host.alerts.empty());
+  EXPECT_TRUE(alerts().empty());
   gen.ask_for(true, 443, 5);
   gen.ask_for(true, -2, 0);
-  ASSERT_EQ(2u, host.alerts.size());
-  EXPECT_EQ("!! Internal error 443 bei 5!!", host.alerts[0]);
-  EXPECT_EQ("!! Internal error-2 bei 0!!", host.alerts[1]);
+  ASSERT_EQ(2u, alerts().size());
+  EXPECT_EQ("!! Internal error 443 bei 5!!", alerts()[0]);
+  EXPECT_EQ("!! Internal error-2 bei 0!!", alerts()[1]);
   EXPECT_EQ(0, host.draws);
 }
 

@@ -13,16 +13,11 @@
 
 namespace zerdo::gentest {
 
-// A main window stand-in: hands out the scripted uniforms first, then a fixed
-// fill value or (without one) numbers of the game's own source; records calls.
-class FakeHost : public GeneratorHost {
+// A random source for the generator: hands out the scripted uniforms first,
+// then a fixed fill value or (without one) numbers of the game's own source;
+// counts the draws.
+class FakeHost : public UniformSource {
  public:
-  struct StufeCall {
-    Int level;
-    std::string id;
-    bool enable_again, regenerate_on_change, force_3x3;
-  };
-
   std::vector<float> script;
   std::size_t next = 0;
   bool use_fill = false;
@@ -30,25 +25,12 @@ class FakeHost : public GeneratorHost {
   RandomSource source;
 
   int draws = 0;
-  std::vector<StufeCall> stufe_calls;
-  int x_resets = 0;
-  int redraws = 0;
-  std::vector<bool> anchor_checks;
-  std::vector<std::string> alerts;
 
   float draw_uniform() override {
     ++draws;
     if (next < script.size()) return script[next++];
     return use_fill ? fill : source.next();
   }
-  void StufeXunchecked(Int level, const std::string& id, bool enable_again,
-                       bool regenerate_on_change, bool force_3x3) override {
-    stufe_calls.push_back({level, id, enable_again, regenerate_on_change, force_3x3});
-  }
-  void reset_all_x_zerdos() override { ++x_resets; }
-  void set_all_nummer() override { ++redraws; }
-  void set_anchor_check(bool checked) override { anchor_checks.push_back(checked); }
-  void alert(Int a, Int b) override { alerts.push_back(internal_error_text(a, b)); }
 
   void play(std::vector<float> s) {
     script = std::move(s);
@@ -68,6 +50,12 @@ class GeneratorTest : public ::testing::Test {
   }
   void use_4x4() { shape = BoardShape{2, 16, 4}; }
   Int N() const { return shape.field_count; }
+  // The internal errors found so far, as the player reads them.
+  std::vector<std::string> alerts() const {
+    std::vector<std::string> texts;
+    for (const InternalAlert& a : gen.alerts()) texts.push_back(internal_error_text(a.a, a.b));
+    return texts;
+  }
 
   CardTable sn;
   BoardShape shape;
