@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <array>
 
-#include "play/frm_main.h"
+#include "play/read_model.h"
 
 namespace zerdo {
 

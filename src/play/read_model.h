@@ -1,0 +1,60 @@
+#pragma once
+// What the main window shows, as the toolkit bindings, the driver and the
+// tests read it: the game in play, the status panels and the window itself.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "generation/anchor_tables.h"
+#include "model/main_window.h"
+#include "model/tables.h"
+#include "model/types.h"
+#include "model/version.h"
+#include "play/game.h"
+#include "records/records.h"
+
+namespace zerdo {
+
+struct StatusPanel {
+  Int width = 0;
+  std::string text;
+  std::string tooltip;
+};
+
+// The main window itself: caption, geometry (twips of the unscaled board),
+// the factor the board is shown at (percent), and mouse pointer.
+struct WindowModel {
+  std::string caption;
+  Int left = 0, top = 0, width = kDefaultWindowWidth, height = kDefaultWindowHeight;
+  Int zoom = kDefaultZoom;
+  bool hourglass = false;
+};
+
+// Everything the main window keeps, readable by the driver and the tests: the
+// game in play, and around it the settings, records and clock of the window.
+struct MainState : Game {
+  FixedTables tables;
+  AnchorTables anchors;
+  std::array<bool, 17> dragging{};  // by picture id
+  std::string range_name = "3x3";
+  Int play_mode = 1;
+  std::string mode_text = "run";
+  Int language_code = 0;
+  std::string language_name = "Deutsch";
+  std::string user_name;
+  std::string version_text{kVersion};
+  bool anker_option = true;
+  // Every coloured picture also carries a pattern of its colour, for players
+  // who do not tell the colours apart (mnuFileSetupColourMarks).
+  bool colour_marks = false;
+  Long check_value = 0;
+  // Game clock in milliseconds of the platform clock; 0 = not set.
+  std::int64_t stop_time = 0;
+  std::int64_t clock_base = 0;
+  // range_stats[range][row]: rows 1..kLevels best time in tenths (kNoRecord
+  // none), kRowWon, kRowLost, kRowNewRecords of this run.
+  RangeStats range_stats{};
+  RecordHolders record_holder{};
+};
+
+}  // namespace zerdo
