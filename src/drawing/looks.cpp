@@ -298,6 +298,13 @@ void piece_highlight(Drawing& d, const Rect& r) {
   d.stroke(glow, Stroke{{226, 170, 30}, 1.5, false});
 }
 
+void pointed_out(Drawing& d, const Rect& r) {
+  Path ring;
+  ring.add_rounded_rect(r.adjusted(-2.5, -2.5, 2.5, 2.5), 5);
+  d.stroke(ring, Stroke{{20, 20, 24, 160}, 4, false});
+  d.stroke(ring, Stroke{{255, 150, 0}, 2.5, false});
+}
+
 namespace {
 struct SketchLayout {
   double cell, gap = 4, left = 48, top = 8;

@@ -34,6 +34,8 @@ void etched(Drawing& d, const Rect& r);
 void tip_plate(Drawing& d, const Rect& r, const std::string& caption);
 // The glow under a piece the mouse holds.
 void piece_highlight(Drawing& d, const Rect& r);
+// A control pointed out to the player: a bright ring just outside r.
+void pointed_out(Drawing& d, const Rect& r);
 // A clue card as the help pages sketch it: the piece at the left (picture
 // 0 none), a small board of side x side cells to its right, row by row.
 struct SketchCell {

@@ -148,9 +148,11 @@ class FrmMain : private FormHandler {
 
   // Cards
   void set_nummer(int nr, const CardRecord& c);
-  // The one place a change of the card marks goes through.
+  // The one place a change of the card marks goes through; each ends in
+  // show_marks, which puts the game's marks on the card controls.
   void toggle_mark(int nr);
   void clear_marks();
+  void show_marks();
 
   // The puzzle on paper (paper.cpp)
   void mnuFilePrint_Click();

@@ -32,17 +32,16 @@ void FrmMain::mnuHelpAbout_Click() {
   Form form{"frmAbout", std::string(text::kCaption), at::kWidth, at::kHeight, {}};
   ControlSet& c = form.controls;
   // The program icon; the toolkit paints the application's icon into it.
-  c.add(window_control(ControlKind::Picture, "picIcon", at::kIcon));
-  c.add(window_control(ControlKind::Label, "lblTitle", at::kTitle, std::string(text::kTitle)));
-  c.add(window_control(ControlKind::Label, "lblVersion", at::kVersion,
+  c.add(window_control(Role::ProgramIcon, "picIcon", at::kIcon));
+  c.add(window_control(Role::Title, "lblTitle", at::kTitle, std::string(text::kTitle)));
+  c.add(window_control(Role::Text, "lblVersion", at::kVersion,
                        std::string(text::kVersion) + s_.version_text));
-  c.add(window_control(ControlKind::Label, "lblDescription", at::kDescription,
+  c.add(window_control(Role::Text, "lblDescription", at::kDescription,
                        std::string(text::kDescription)));
-  c.add(window_control(ControlKind::Label, "lblDisclaimer", at::kDisclaimer,
-                       std::string(text::kDisclaimer)));
-  c.add(window_control(ControlKind::Button, "cmdOK", at::kOk, std::string(kOkCaption)));
   c.add(
-      window_control(ControlKind::Button, "cmdSysInfo", at::kSysInfo, std::string(text::kSysInfo)));
+      window_control(Role::Text, "lblDisclaimer", at::kDisclaimer, std::string(text::kDisclaimer)));
+  c.add(window_control(Role::OkButton, "cmdOK", at::kOk, std::string(kOkCaption)));
+  c.add(window_control(Role::Button, "cmdSysInfo", at::kSysInfo, std::string(text::kSysInfo)));
   show_form(form);
 }
 

@@ -65,12 +65,13 @@ SolutionForm solution_form(const SolutionLayout& at, bool four, int lang,
                  0};
   ControlSet& c = s.form.controls;
   Control frame =
-      window_control(ControlKind::Frame, "Frame10", at.frame, std::string(in(text::kFrame, lang)));
+      window_control(Role::SolutionFrame, "Frame10", at.frame, std::string(in(text::kFrame, lang)));
   frame.border = 1;
   frame.back_colour = kWindowColour;
   c.add(frame);
 
   Control field = frame;
+  field.role = Role::SolutionField;
   field.name = "Frame1";
   field.caption = "";
   field.width = kSolutionField.width;
@@ -87,7 +88,7 @@ SolutionForm solution_form(const SolutionLayout& at, bool four, int lang,
 
   s.first_piece = c.size();
   for (int k = 1; k <= 16; ++k) {
-    Control p = window_control(ControlKind::Picture, "Picture_" + std::string(picture_name(k)),
+    Control p = window_control(Role::SolutionPiece, "Picture_" + std::string(picture_name(k)),
                                {0, 0, kSolutionPieceSize, kSolutionPieceSize});
     p.picture = k;
     p.border = 0;
@@ -95,7 +96,7 @@ SolutionForm solution_form(const SolutionLayout& at, bool four, int lang,
     c.add(p);
   }
 
-  Control ok = window_control(ControlKind::Button, "cmdOK", at.ok, std::string(kOkCaption));
+  Control ok = window_control(Role::OkButton, "cmdOK", at.ok, std::string(kOkCaption));
   ok.back_colour = kWindowColour;
   c.add(ok);
   return s;
@@ -118,7 +119,8 @@ void FrmMain::show_solution_window(const std::vector<Int>& wrong_fields) {
     for (int col = 0; col < n; ++col) {
       const int f = n * row + col + 1;
       Control& field = c[s.first_field + static_cast<std::size_t>(f - 1)];
-      field.caption = is_wrong[static_cast<std::size_t>(f)] ? wrong : "";
+      field.wrong = is_wrong[static_cast<std::size_t>(f)];
+      field.caption = field.wrong ? wrong : "";
       const int k = s_.solution[static_cast<std::size_t>(f)];
       if (k < 1 || k > 16) continue;
       Control& p = c[s.first_piece + static_cast<std::size_t>(k - 1)];

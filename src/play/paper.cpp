@@ -59,8 +59,18 @@ bool FrmMain::card_click(int nr) {
   return true;
 }
 
-void FrmMain::toggle_mark(int nr) { s_.toggle_mark(nr); }
+void FrmMain::toggle_mark(int nr) {
+  s_.toggle_mark(nr);
+  show_marks();
+}
 
-void FrmMain::clear_marks() { s_.clear_marks(); }
+void FrmMain::clear_marks() {
+  s_.clear_marks();
+  show_marks();
+}
+
+void FrmMain::show_marks() {
+  for (int i = 0; i < 16; ++i) view_.card(i).marked = s_.marks[static_cast<std::size_t>(i + 1)];
+}
 
 }  // namespace zerdo

@@ -193,10 +193,10 @@ void FrmMain::mnuFileUser_Click() {
   namespace at = user_layout;
   Form form{"DialogUser", std::string(user_dialog::kCaption), at::kWidth, at::kHeight, {}};
   ControlSet& c = form.controls;
-  c.add(window_control(ControlKind::Frame, "Frame1", at::kFrame, std::string(user_dialog::kFrame)));
-  c.add(window_control(ControlKind::TextBox, "username", at::kName));  // empty at every opening
-  c.add(window_control(ControlKind::Button, "OKButton", at::kOk, std::string(kOkCaption)));
-  c.add(window_control(ControlKind::Button, "CancelButton", at::kCancel,
+  c.add(window_control(Role::NameFrame, "Frame1", at::kFrame, std::string(user_dialog::kFrame)));
+  c.add(window_control(Role::NameBox, "username", at::kName));  // empty at every opening
+  c.add(window_control(Role::OkButton, "OKButton", at::kOk, std::string(kOkCaption)));
+  c.add(window_control(Role::CancelButton, "CancelButton", at::kCancel,
                        std::string(user_dialog::kCancel)));
   show_form(form);
   set_form_caption();

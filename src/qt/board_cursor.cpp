@@ -18,7 +18,7 @@ int piece_number(const FrmMain& frm, int k) {
 }
 
 const Control* piece_control(const FrmMain& frm, int k) {
-  return frm.controls().find("Picture_" + std::string(picture_name(k)));
+  return frm.controls().find_picture(Role::Piece, k);
 }
 
 }  // namespace
@@ -37,13 +37,13 @@ std::vector<CursorStop> cursor_stops(const FrmMain& frm, int carried,
   }
   // The fields of the board, row by row.
   for (int f = 1; f <= s.shape.field_count; ++f) {
-    const Control* c = frm.controls().find("spielfeld(" + std::to_string(f) + ")");
+    const Control* c = frm.controls().find(Role::BoardField, f);
     if (c && c->visible) stops.push_back({CursorStop::Kind::Field, f, control_rect(*c)});
   }
   // The clue cards, row by row: a piece is never put down on them.
   if (carried == 0)
     for (int i = 1; i <= s.shape.field_count; ++i) {
-      const Control* c = frm.controls().find("Frame_1_0(" + std::to_string(i - 1) + ")");
+      const Control* c = frm.controls().find(Role::Card, i - 1);
       if (c && c->visible) stops.push_back({CursorStop::Kind::Card, i, control_rect(*c)});
     }
   return stops;

@@ -16,14 +16,9 @@ namespace zerdo {
 
 namespace {
 
-// The draggable pieces are the single picture boxes with a piece picture;
-// the small pieces on the cards are arrays of instances.
-bool is_piece(const Control& c) {
-  return c.kind == ControlKind::Picture && c.index < 0 && c.picture >= 1 && c.picture <= kPieceIds;
-}
-
-bool is_tip(const Control& c) { return c.name == "FrameTip"; }
-bool is_card(const Control& c) { return c.name == "Frame_1_0"; }
+bool is_piece(const Control& c) { return c.role == Role::Piece; }
+bool is_tip(const Control& c) { return c.role == Role::Tip; }
+bool is_card(const Control& c) { return c.role == Role::Card; }
 
 // The clue card (1..16) under point, 0 for none: what lies on a card (its
 // cells and pictures) belongs to the card; a piece lying over it does not.
@@ -47,10 +42,11 @@ QRect paint_area(const Control& c) {
 
 // Whether two states of a control paint the same pixels.
 bool looks_same(const Control& a, const Control& b) {
-  return a.kind == b.kind && a.left == b.left && a.top == b.top && a.width == b.width &&
-         a.height == b.height && a.visible == b.visible && a.picture == b.picture &&
-         a.back_colour == b.back_colour && a.border == b.border && a.caption == b.caption &&
-         a.name == b.name && a.index == b.index;
+  return a.kind == b.kind && a.role == b.role && a.left == b.left && a.top == b.top &&
+         a.width == b.width && a.height == b.height && a.visible == b.visible &&
+         a.picture == b.picture && a.back_colour == b.back_colour && a.border == b.border &&
+         a.caption == b.caption && a.marked == b.marked && a.highlighted == b.highlighted &&
+         a.wrong == b.wrong && a.index == b.index;
 }
 
 }  // namespace
@@ -106,7 +102,7 @@ int BoardWidget::piece_at(const QPointF& point) const {
 }
 
 const Control* BoardWidget::piece_control(int k) const {
-  return frm_.controls().find("Picture_" + std::string(picture_name(k)));
+  return frm_.controls().find_picture(Role::Piece, k);
 }
 
 void BoardWidget::sync() {
@@ -115,26 +111,20 @@ void BoardWidget::sync() {
   if (now.size() != shown_.size() || frm_.state().colour_marks != marks_shown_) {
     shown_ = now;
     marks_shown_ = frm_.state().colour_marks;
-    card_marks_ = frm_.state().marks;
+    reader_dirty_ = true;
     update();
     return;
   }
   QRegion dirty;
-  const auto& ticked = frm_.state().marks;
-  for (int nr = 1; nr <= 16; ++nr) {
-    const auto i = static_cast<std::size_t>(nr);
-    if (ticked[i] == card_marks_[i]) continue;
-    card_marks_[i] = ticked[i];
-    reader_dirty_ = true;  // the card's name tells its mark
-    if (const Control* card = frm_.controls().find("Frame_1_0(" + std::to_string(nr - 1) + ")"))
-      dirty += widget_area(paint_area(*card));
-  }
   for (std::size_t i = 0; i < now.size(); ++i) {
     if (looks_same(now[i], shown_[i])) continue;
     dirty += widget_area(paint_area(shown_[i]));
     dirty += widget_area(paint_area(now[i]));
     shown_[i] = now[i];
   }
+  // What the screen reader tells follows the controls: a piece's place, a
+  // card's mark.
+  if (!dirty.isEmpty()) reader_dirty_ = true;
   // The controller let go of the piece the keyboard carries (a new puzzle,
   // the game stopped): the keyboard lets go too.
   if (carried_ != 0 && !frm_.state().dragging[static_cast<std::size_t>(carried_)]) {
@@ -172,16 +162,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
           .get());
   p.fillRect(event->rect(), control_back_colour(Control{}));
   p.setTransform(to_widget_);
-  // The card marks lie on the cards, beneath any piece that passes over them.
-  paint_controls(
-      p, frm_.controls(), [&](const Control& c) { return is_piece(c) || outside(c); }, marks);
-  const auto& ticked = frm_.state().marks;
-  for (int nr = 1; nr <= 16; ++nr)
-    if (ticked[static_cast<std::size_t>(nr)])
-      if (const Control* card = frm_.controls().find("Frame_1_0(" + std::to_string(nr - 1) + ")"))
-        if (card->visible && !outside(*card)) paint_card_mark(p, *card);
-  paint_controls(
-      p, frm_.controls(), [&](const Control& c) { return !is_piece(c) || outside(c); }, marks);
+  paint_controls(p, frm_.controls(), outside, {marks});
   paint_focus(p);
 }
 
@@ -253,8 +234,7 @@ const std::vector<ReaderItem>& BoardWidget::reader_items() const {
                                              [static_cast<std::size_t>(k)];
       if (p > 0) field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
     }
-    reader_items_ =
-        read_board(frm_.controls(), s.shape.field_count, field_of, s.language_code, s.marks);
+    reader_items_ = read_board(frm_.controls(), s.shape.field_count, field_of, s.language_code);
     reader_dirty_ = false;
     reader_language_ = s.language_code;
   }

@@ -116,9 +116,8 @@ class BoardWidget : public QWidget {
   QRect focus_painted_;
   mutable std::vector<ReaderItem> reader_items_;
   mutable bool reader_dirty_ = true;
-  mutable int reader_language_ = -1;   // where the focus frame was painted last
-  int card_pressed_ = 0;               // the clue card (1..16) the press went down on
-  std::array<bool, 17> card_marks_{};  // the card marks as sync last saw them
+  mutable int reader_language_ = -1;  // where the focus frame was painted last
+  int card_pressed_ = 0;              // the clue card (1..16) the press went down on
 };
 
 }  // namespace zerdo

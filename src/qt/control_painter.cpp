@@ -64,11 +64,9 @@ void sunken_rect(QPainter& p, const QRectF& r, const QColor& fill) {
   draw_look(p, [&](drawing::Drawing& d) { drawing::sunken(d, rect_of(r), colour_of(fill)); });
 }
 
-bool is_board_field(const Control& c) { return c.name == "spielfeld" && c.index >= 1; }
-bool is_card(const Control& c) { return c.name == "Frame_1_0"; }
-bool is_card_cell(const Control& c) {
-  return c.name.rfind("Frame_1_", 0) == 0 && c.name != "Frame_1_0";
-}
+bool is_board_field(const Control& c) { return c.role == Role::BoardField; }
+bool is_card(const Control& c) { return c.role == Role::Card; }
+bool is_card_cell(const Control& c) { return c.role == Role::CardCell; }
 
 void draw_card_sheet(QPainter& q, const QRectF& at) {
   draw_look(q, [&](drawing::Drawing& d) { drawing::card_sheet(d, rect_of(at)); });
@@ -192,7 +190,7 @@ void paint_frame(QPainter& p, const Control& c) {
   const bool border = has_border(c);
   const QRectF body = frame_body(c);
 
-  if (c.name == "FrameTip") {
+  if (c.role == Role::Tip) {
     // The tip frame is a small clickable plate.
     draw_look(
         p, [&](drawing::Drawing& d) { drawing::tip_plate(d, rect_of(r), c.caption.value_or("")); });
@@ -205,17 +203,15 @@ void paint_frame(QPainter& p, const Control& c) {
   } else if (border) {
     etched_rect(p, body);
   }
-  const QString caption = caption_of(c);
-  if (caption.isEmpty()) return;
-  // A field of the solution window (an element of the array Frame1) with a
-  // caption holds a wrong piece; the player dialog's single Frame1 is a
-  // plain frame.
-  const bool wrong = c.name == "Frame1" && c.index >= 0;
+  // A field of the solution window whose piece on the board was wrong.
+  const bool wrong = c.wrong;
   if (wrong) {
     p.setPen(QPen(QColor(200, 40, 40), 1.5));
     p.setBrush(QColor(220, 60, 60, 28));
     p.drawRect(body.adjusted(0.75, 0.75, -0.75, -0.75));
   }
+  const QString caption = caption_of(c);
+  if (caption.isEmpty()) return;
   p.setFont(caption_font());
   const QFontMetricsF fm(p.font());
   const qreal text_w = fm.horizontalAdvance(caption);
@@ -236,7 +232,7 @@ void paint_text_box(QPainter& p, const Control& c, bool colour_marks) {
   const QRectF r = control_pixel_rect(c);
   if (const auto look = control_look(c, colour_marks)) {
     paint_look(p, *look);
-  } else if (c.name == "Text_grau") {
+  } else if (c.role == Role::MustField) {
     // The must-field box: a grey plate sunk into the cell.
     sunken_rect(p, r, QColor(168, 166, 162));
   } else {
@@ -250,7 +246,7 @@ void paint_text_box(QPainter& p, const Control& c, bool colour_marks) {
 void paint_label(QPainter& p, const Control& c) {
   const QRectF r = control_rect(c);
   QFont f = caption_font();
-  if (c.name == "lblTitle") {
+  if (c.role == Role::Title) {
     f.setPixelSize(22);
     f.setBold(true);
   }
@@ -402,38 +398,27 @@ QFont caption_font() {
 }
 
 void paint_controls(QPainter& p, const ControlSet& set,
-                    const std::function<bool(const Control&)>& skip, bool colour_marks) {
+                    const std::function<bool(const Control&)>& skip, PaintStyle style) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  // A piece held by the mouse (it has a border while dragged) floats above
-  // everything else, so it comes last.
-  const auto held = [](const Control& c) {
-    return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
+  const auto shown = [&skip](const Control& c) {
+    return c.visible && c.width > 0 && c.height > 0 && !(skip && skip(c));
   };
-  std::vector<const Control*> order;
-  order.reserve(set.size());
-  for (const Control& c : set.all())
-    if (!held(c)) order.push_back(&c);
-  for (const Control& c : set.all())
-    if (held(c)) order.push_back(&c);
-  for (const Control* cp : order) {
-    const Control& c = *cp;
-    if (!c.visible || c.width <= 0 || c.height <= 0) continue;
-    if (skip && skip(c)) continue;
+  const auto paint = [&p, &style](const Control& c) {
     switch (c.kind) {
       case ControlKind::Frame:
         paint_frame(p, c);
         break;
       case ControlKind::Picture:
         if (c.border.value_or(0) != 0) paint_piece_highlight(p, control_rect(c));
-        if (const auto look = control_look(c, colour_marks))
-          paint_look(p, *look);
-        else
+        if (c.role == Role::ProgramIcon)
           paint_program_icon(p, control_rect(c));
+        else if (const auto look = control_look(c, style.colour_marks))
+          paint_look(p, *look);
         break;
       case ControlKind::TextBox:
-        paint_text_box(p, c, colour_marks);
+        paint_text_box(p, c, style.colour_marks);
         break;
       case ControlKind::Label:
         paint_label(p, c);
@@ -441,7 +426,25 @@ void paint_controls(QPainter& p, const ControlSet& set,
       case ControlKind::Button:
         break;  // buttons are real widgets
     }
-  }
+    if (c.highlighted)
+      draw_look(
+          p, [&](drawing::Drawing& d) { drawing::pointed_out(d, rect_of(control_pixel_rect(c))); });
+  };
+  // A piece held by the mouse (it has a border while dragged) floats above
+  // everything else, so it comes last; the pieces lie above the card marks,
+  // which lie above everything on the cards.
+  const auto held = [](const Control& c) {
+    return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
+  };
+  for (const Control& c : set.all())
+    if (!held(c) && c.role != Role::Piece && shown(c)) paint(c);
+  if (style.card_marks)
+    for (const Control& c : set.all())
+      if (c.role == Role::Card && c.marked && shown(c)) paint_card_mark(p, c);
+  for (const Control& c : set.all())
+    if (!held(c) && c.role == Role::Piece && shown(c)) paint(c);
+  for (const Control& c : set.all())
+    if (held(c) && shown(c)) paint(c);
   p.restore();
 }
 

@@ -77,15 +77,23 @@ std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
 // Puts rendered looks into the look cache (window's thread only).
 void cache_looks(const RenderedLooks& looks);
 
-// Paints every visible control of set in order (later ones on top), except
-// those skip returns true for (controls shown by real widgets); pictures
-// with the patterns of their colours when colour_marks is set.
-void paint_controls(QPainter& p, const ControlSet& set,
-                    const std::function<bool(const Control&)>& skip = {},
-                    bool colour_marks = false);
+// How controls are painted: pictures with the patterns of their colours
+// (colour_marks), and the cards the player ticked off with their marks
+// (card_marks; paper shows the cards without them).
+struct PaintStyle {
+  bool colour_marks = false;
+  bool card_marks = true;
+};
 
-// The mark of a clue card the player ticked off: the card shaded, with a
-// tick in its top right corner.
+// Paints every visible control of set in order (later ones on top), except
+// those skip returns true for (controls shown by real widgets, or outside
+// the area painted). A marked card is shaded, with a tick in its top right
+// corner, above everything on the cards and beneath the pieces; a
+// highlighted control has a bright ring round it.
+void paint_controls(QPainter& p, const ControlSet& set,
+                    const std::function<bool(const Control&)>& skip = {}, PaintStyle style = {});
+
+// The mark of a clue card the player ticked off.
 void paint_card_mark(QPainter& p, const Control& card);
 
 // The topmost visible control under point (logical pixels) that accepts

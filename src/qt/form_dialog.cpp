@@ -10,14 +10,16 @@ namespace zerdo {
 
 namespace {
 
-constexpr char kUserNameBox[] = "username";
-constexpr char kOkButton[] = "cmdOK";
-constexpr char kOkButtonOfDialogUser[] = "OKButton";
-constexpr char kCancelButton[] = "CancelButton";
-
+// Buttons and the name box are real widgets; the rest is painted.
 bool is_widget(const Control& c) {
-  return c.kind == ControlKind::Button ||
-         (c.kind == ControlKind::TextBox && c.name == kUserNameBox);
+  return c.kind == ControlKind::Button || c.role == Role::NameBox;
+}
+
+// The control of role in form, nullptr when it has none.
+Control* find_role(Form& form, Role role) {
+  for (ControlSet::Id id = 0; id < form.controls.size(); ++id)
+    if (form.controls[id].role == role) return &form.controls[id];
+  return nullptr;
 }
 
 // The window's title bar and frame, which the form's outer size includes.
@@ -44,10 +46,10 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
       const std::string name = c.full_name();
       connect(b, &QPushButton::clicked, this, [this, name] { press(name); });
       // Enter presses OK.
-      if (c.name == kOkButton || c.name == kOkButtonOfDialogUser) b->setDefault(true);
+      if (c.role == Role::OkButton) b->setDefault(true);
       b->setAutoDefault(false);
       buttons_[name] = b;
-    } else if (c.kind == ControlKind::TextBox && c.name == kUserNameBox) {
+    } else if (c.role == Role::NameBox) {
       edit_ = new QLineEdit(QString::fromStdString(c.caption.value_or("")), this);
       edit_->selectAll();
       edit_->setFocus();
@@ -71,7 +73,7 @@ void FormDialog::sync_widgets() {
       QPushButton* b = button(c.full_name());
       b->setText(QString::fromStdString(c.caption.value_or("")));
       w = b;
-    } else if (c.kind == ControlKind::TextBox && c.name == kUserNameBox && edit_) {
+    } else if (c.role == Role::NameBox && edit_) {
       w = edit_;
     }
     if (!w) continue;
@@ -86,8 +88,7 @@ void FormDialog::sync_widgets() {
 void FormDialog::press(const std::string& control) {
   // The handler reads the player's typing from the text box's caption.
   if (edit_)
-    if (Control* box = form_.controls.find(kUserNameBox))
-      box->caption = edit_->text().toStdString();
+    if (Control* box = find_role(form_, Role::NameBox)) box->caption = edit_->text().toStdString();
   const bool close = handler_.click(form_, control);
   if (close) {
     done(control.empty() ? QDialog::Rejected : QDialog::Accepted);
@@ -95,19 +96,22 @@ void FormDialog::press(const std::string& control) {
   }
   setWindowTitle(QString::fromStdString(form_.caption));
   if (edit_)
-    if (const Control* box = form_.controls.find(kUserNameBox))
+    if (const Control* box = find_role(form_, Role::NameBox))
       edit_->setText(QString::fromStdString(box->caption.value_or("")));
   sync_widgets();
 }
 
 // Escape and the window's close button: the Cancel button where the window
 // has one, otherwise the window is closed.
-void FormDialog::reject() { press(button(kCancelButton) ? kCancelButton : ""); }
+void FormDialog::reject() {
+  const Control* cancel = find_role(form_, Role::CancelButton);
+  press(cancel ? cancel->full_name() : "");
+}
 
 void FormDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), control_back_colour(Control{}));
-  paint_controls(p, form_.controls, is_widget, form_.colour_marks);
+  paint_controls(p, form_.controls, is_widget, {form_.colour_marks});
 }
 
 }  // namespace zerdo

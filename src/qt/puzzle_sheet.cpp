@@ -39,7 +39,7 @@ bool inside(const QRectF& outer, const QRectF& inner) {
 }
 
 const Control* card_control(const PrintJob& job, int i) {
-  return job.controls->find("Frame_1_0(" + std::to_string(i) + ")");
+  return job.controls->find(Role::Card, i);
 }
 
 QFont sheet_font(qreal points, bool bold = false) {
@@ -70,7 +70,7 @@ void paint_card(QPainter& p, const PrintJob& job, const SheetPlan::Card& card, q
   p.translate(-card.source.topLeft());
   paint_controls(
       p, *job.controls, [&on_card](const Control& c) { return !inside(on_card, control_rect(c)); },
-      job.colour_marks);
+      PaintStyle{job.colour_marks, false});
   p.restore();
 }
 

@@ -27,52 +27,41 @@ std::string cell_words(const Control& cell, const Control& card) {
   return std::string(tip);
 }
 
-std::string indexed(std::string_view name, int i) {
-  return std::string(name) + "(" + std::to_string(i) + ")";
-}
-
-// Calls f for every element of control array name that is shown.
-template <typename F>
-void each_shown(const ControlSet& set, std::string_view name, int count, F f) {
-  for (int i = 0; i < count; ++i)
-    if (const Control* c = set.find(indexed(name, i)); c && c->visible && c->width > 0) f(*c);
-}
-
 }  // namespace
 
 std::string read_card(const ControlSet& set, int card, int field_count, Int code) {
-  const Control* frame = set.find(indexed("Frame_1_0", card - 1));
+  const Control* frame = set.find(Role::Card, card - 1);
   if (!frame) return {};
+  // The card's cells in use, cell k at k - 1: each cell array is laid down
+  // in cell order.
+  std::vector<const Control*> cells;
+  for (const Control& c : set.all())
+    if (c.role == Role::CardCell && c.index == card - 1 &&
+        static_cast<int>(cells.size()) < field_count)
+      cells.push_back(&c);
   std::string words;
   const auto add = [&](const Control& sign, std::string_view what) {
     if (!centre_in(sign, *frame)) return;
     std::string where;
-    for (int k = 1; k <= field_count; ++k) {
-      const Control* cell = set.find(indexed("Frame_1_" + std::to_string(k), card - 1));
-      if (cell && cell->visible && centre_in(sign, *cell)) where = cell_words(*cell, *frame);
-    }
+    for (const Control* cell : cells)
+      if (cell->visible && centre_in(sign, *cell)) where = cell_words(*cell, *frame);
     if (!words.empty()) words += "; ";
     words += where.empty() ? std::string(what) : where + ": " + std::string(what);
   };
   // Cells without border: the piece is not there.
-  for (int k = 1; k <= field_count; ++k) {
-    const Control* cell = set.find(indexed("Frame_1_" + std::to_string(k), card - 1));
-    if (cell && cell->visible && cell->border.value_or(1) == 0)
+  for (const Control* cell : cells)
+    if (cell->visible && cell->border.value_or(1) == 0)
       add(*cell, in(reader_words::kNotHere, code));
-  }
-  each_shown(set, "Text_grau", 17, [&](const Control& c) { add(c, c.tooltip); });
-  for (int id = 1; id <= 24; ++id) {
-    const std::string name =
-        "Picture_" + std::string(picture_name(id)) + (id <= kPieceIds ? "_x" : "");
-    each_shown(set, name, BoardView::kInstances, [&](const Control& c) { add(c, c.tooltip); });
-  }
-  each_shown(set, "kreuz", BoardView::kCrosses, [&](const Control& c) { add(c, c.tooltip); });
+  // The signs on the card: must-field boxes, clue pictures, crosses.
+  for (const Control& c : set.all())
+    if ((c.role == Role::MustField || c.role == Role::CluePicture || c.role == Role::Cross) &&
+        c.visible && c.width > 0)
+      add(c, c.tooltip);
   return words;
 }
 
 std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
-                                   const std::array<Int, 17>& field_of, Int code,
-                                   const std::array<bool, 17>& marks) {
+                                   const std::array<Int, 17>& field_of, Int code) {
   std::vector<ReaderItem> items;
   const auto item = [&items](ReaderItem::Kind kind, int index, const Control& c) -> ReaderItem& {
     ReaderItem& r = items.emplace_back();
@@ -90,7 +79,7 @@ std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
     return std::string(tip);
   };
   for (int k = 1; k <= kPieceIds; ++k) {
-    const Control* p = set.find("Picture_" + std::string(picture_name(k)));
+    const Control* p = set.find_picture(Role::Piece, k);
     if (!p || !p->visible) continue;
     const Int f = field_of[static_cast<std::size_t>(k)];
     item(ReaderItem::Kind::Piece, k, *p).description =
@@ -98,22 +87,21 @@ std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
               : std::string(in(reader_words::kInStock, code));
   }
   for (int f = 1; f <= field_count; ++f) {
-    const Control* c = set.find(indexed("spielfeld", f));
+    const Control* c = set.find(Role::BoardField, f);
     if (!c || !c->visible) continue;
     std::string on(in(reader_words::kEmpty, code));
     for (int k = 1; k <= kPieceIds; ++k) {
-      const Control* p = set.find("Picture_" + std::string(picture_name(k)));
+      const Control* p = set.find_picture(Role::Piece, k);
       if (p && p->visible && field_of[static_cast<std::size_t>(k)] == f) on = piece_words(*p);
     }
     item(ReaderItem::Kind::Field, f, *c).description = on;
   }
   for (int i = 1; i <= field_count; ++i) {
-    const Control* c = set.find(indexed("Frame_1_0", i - 1));
+    const Control* c = set.find(Role::Card, i - 1);
     if (!c || !c->visible) continue;
     ReaderItem& card = item(ReaderItem::Kind::Card, i, *c);
     card.description = read_card(set, i, field_count, code);
-    if (marks[static_cast<std::size_t>(i)])
-      card.name += ", " + std::string(in(msg::kCardMarked, code));
+    if (c->marked) card.name += ", " + std::string(in(msg::kCardMarked, code));
   }
   return items;
 }

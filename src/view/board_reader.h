@@ -23,10 +23,9 @@ struct ReaderItem {
 // The items of the board set, field_count fields of it in use. field_of
 // gives the field each piece (by picture id) stands on, 0 for the stock;
 // code is the language the words are in. A card the player has ticked off
-// (marks, by card number) says so after its name.
+// (marked) says so after its name.
 std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
-                                   const std::array<Int, 17>& field_of, Int code,
-                                   const std::array<bool, 17>& marks = {});
+                                   const std::array<Int, 17>& field_of, Int code);
 
 // The words of one card: every sign on it (clue pictures, must-field box,
 // crosses, cells the piece is not in), each with the cell it lies in.

@@ -15,10 +15,8 @@ constexpr Int kPieceSize = 720;  // a draggable piece, 48 x 48 pixels
 constexpr Int kClueSize = 360;   // a clue picture, cross or grey box, 24 x 24 pixels
 constexpr Int kTipWidth = 420, kTipHeight = 330;
 
-Control frame(std::string name, std::string caption = {}) {
-  Control c;
-  c.kind = ControlKind::Frame;
-  c.name = std::move(name);
+Control frame(Role role, std::string name, std::string caption = {}) {
+  Control c = control_of(role, std::move(name));
   c.caption = std::move(caption);
   c.border = 1;
   c.back_colour = kWindowColour;
@@ -28,18 +26,19 @@ Control frame(std::string name, std::string caption = {}) {
 }  // namespace
 
 BoardView::BoardView() {
-  stock_frame_ = controls_.add(frame("Frame_Zerdos", std::string(kStockFrameCaption)));
-  spielfeld_ = controls_.add_array(frame("spielfeld"), 17);
-  card_ = controls_.add_array(frame("Frame_1_0"), 16);
+  stock_frame_ =
+      controls_.add(frame(Role::StockFrame, "Frame_Zerdos", std::string(kStockFrameCaption)));
+  spielfeld_ = controls_.add_array(frame(Role::BoardField, "spielfeld"), 17);
+  // Element 0 is the frame round the fields.
+  controls_[spielfeld_].role = Role::BoardFrame;
+  card_ = controls_.add_array(frame(Role::Card, "Frame_1_0"), 16);
   for (int j = 1; j <= 16; ++j) {
-    Control cell = frame("Frame_1_" + std::to_string(j));
+    Control cell = frame(Role::CardCell, "Frame_1_" + std::to_string(j));
     cell.caption.reset();
     cell.visible = false;
     cells_[static_cast<std::size_t>(j)] = controls_.add_array(cell, 16);
   }
-  Control grau;
-  grau.kind = ControlKind::TextBox;
-  grau.name = "Text_grau";
+  Control grau = control_of(Role::MustField, "Text_grau");
   grau.caption = "";
   grau.border = 1;
   grau.visible = false;
@@ -47,32 +46,27 @@ BoardView::BoardView() {
   grau.width = grau.height = kClueSize;
   grau_ = controls_.add_array(grau, 17);
   for (int id = 1; id <= 24; ++id) {
-    Control pic;
-    pic.kind = ControlKind::Picture;
-    pic.name = "Picture_" + std::string(picture_name(id)) + (id <= kPieceIds ? "_x" : "");
+    Control pic = control_of(Role::CluePicture, "Picture_" + std::string(picture_name(id)) +
+                                                    (id <= kPieceIds ? "_x" : ""));
     pic.picture = id;
     pic.border = 0;
     pic.visible = false;
     pic.width = pic.height = kClueSize;
     clue_pic_[static_cast<std::size_t>(id)] = controls_.add_array(pic, kInstances);
   }
-  Control cross;
-  cross.kind = ControlKind::TextBox;
-  cross.name = "kreuz";
+  Control cross = control_of(Role::Cross, "kreuz");
   cross.caption = "";
   cross.picture = kCrossId;
   cross.border = 0;
   cross.visible = false;
   cross.width = cross.height = kClueSize;
   kreuz_ = controls_.add_array(cross, kCrosses);
-  Control tip = frame("FrameTip", std::string(kTipFrameCaption));
+  Control tip = frame(Role::Tip, "FrameTip", std::string(kTipFrameCaption));
   tip.width = kTipWidth;
   tip.height = kTipHeight;
   tip_ = controls_.add(tip);
   for (int id = 1; id <= kPieceIds; ++id) {
-    Control p;
-    p.kind = ControlKind::Picture;
-    p.name = "Picture_" + std::string(picture_name(id));
+    Control p = control_of(Role::Piece, "Picture_" + std::string(picture_name(id)));
     p.picture = id;
     p.border = 0;
     p.width = p.height = kPieceSize;

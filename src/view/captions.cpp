@@ -15,13 +15,12 @@ void apply_menu_captions(MenuModel& menus, Int code) {
 
 namespace {
 
-// Sets the tool tip of every element of the control array that starts at
-// "name(0)"; arrays are laid down in one run, so element i has id first + i.
-void array_tooltip(ControlSet& set, const std::string& name, int count, std::string_view tip) {
-  const auto first = set.id_of(name + "(0)");
-  if (!first) return;
-  for (int i = 0; i < count; ++i)
-    set[*first + static_cast<std::size_t>(i)].tooltip = std::string(tip);
+// Sets the tool tip of every control of role (of those showing picture id,
+// when one is given).
+void role_tooltip(ControlSet& set, Role role, std::string_view tip, int picture = 0) {
+  for (ControlSet::Id id = 0; id < set.size(); ++id)
+    if (set[id].role == role && (picture == 0 || set[id].picture == picture))
+      set[id].tooltip = std::string(tip);
 }
 
 }  // namespace
@@ -30,8 +29,8 @@ void apply_board_tooltips(BoardView& view, Int code) {
   namespace w = board_words;
   ControlSet& set = view.controls();
 
-  array_tooltip(set, "kreuz", BoardView::kCrosses, in(w::kKreuz, code));
-  array_tooltip(set, "Text_grau", 17, in(w::kGrau, code));
+  role_tooltip(set, Role::Cross, in(w::kKreuz, code));
+  role_tooltip(set, Role::MustField, in(w::kGrau, code));
 
   Control& board = view.field(0);
   board.caption = std::string(in(w::kBoard, code));
@@ -59,8 +58,7 @@ void apply_board_tooltips(BoardView& view, Int code) {
     } else {
       tip = std::string(shape);  // a black shape
     }
-    array_tooltip(set, "Picture_" + std::string(p.name) + (id <= kPieceIds ? "_x" : ""),
-                  BoardView::kInstances, tip);
+    role_tooltip(set, Role::CluePicture, tip, id);
   }
 }
 

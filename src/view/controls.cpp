@@ -1,9 +1,19 @@
 #include "view/controls.h"
 
+#include <utility>
+
 namespace zerdo {
 
 std::string Control::full_name() const {
   return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+}
+
+Control control_of(Role role, std::string name) {
+  Control c;
+  c.kind = kind_of(role);
+  c.role = role;
+  c.name = std::move(name);
+  return c;
 }
 
 ControlSet::Id ControlSet::add(Control c) {
@@ -37,6 +47,18 @@ const Control* ControlSet::find(std::string_view full_name) const {
 Control* ControlSet::find(std::string_view full_name) {
   auto id = id_of(full_name);
   return id ? &list_[*id] : nullptr;
+}
+
+const Control* ControlSet::find(Role role, int index) const {
+  for (const Control& c : list_)
+    if (c.role == role && c.index == index) return &c;
+  return nullptr;
+}
+
+const Control* ControlSet::find_picture(Role role, int picture) const {
+  for (const Control& c : list_)
+    if (c.role == role && c.picture == picture) return &c;
+  return nullptr;
 }
 
 }  // namespace zerdo

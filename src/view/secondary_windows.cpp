@@ -4,11 +4,9 @@
 
 namespace zerdo {
 
-Control window_control(ControlKind kind, std::string name, Place place, std::string caption) {
-  Control c;
-  c.kind = kind;
-  c.name = std::move(name);
-  if (kind != ControlKind::Picture) c.caption = std::move(caption);
+Control window_control(Role role, std::string name, Place place, std::string caption) {
+  Control c = control_of(role, std::move(name));
+  if (c.kind != ControlKind::Picture) c.caption = std::move(caption);
   c.left = place.left;
   c.top = place.top;
   c.width = place.width;

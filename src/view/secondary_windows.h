@@ -11,9 +11,9 @@ struct Place {
   Int left, top, width, height;
 };
 
-// A control of a secondary window at its place, with its caption; a picture
-// box has none.
-Control window_control(ControlKind kind, std::string name, Place place, std::string caption = {});
+// A control of a secondary window of role at its place, with its caption; a
+// picture box has none.
+Control window_control(Role role, std::string name, Place place, std::string caption = {});
 
 // The layouts of the three secondary windows, in twips.
 

@@ -42,6 +42,7 @@ class AccessTest : public QObject {
   void escape_puts_the_piece_back_as_a_click_does();
   void pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor();
   void screen_reader_reads_the_board_in_german_and_english();
+  void screen_reader_follows_the_pieces_moved_by_mouse();
   void menu_items_and_help_search_have_names_for_screen_readers();
   void window_fits_the_screen();
   void zoom_keys_scale_the_board_and_the_mouse_follows();
@@ -277,6 +278,19 @@ void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
     QCOMPARE(status->childCount(), 4);
     QVERIFY(status->child(0)->text(QAccessible::Name).contains(QStringLiteral("A1")));
   }
+}
+
+void AccessTest::screen_reader_follows_the_pieces_moved_by_mouse() {
+  install("mnuFileZerdoA1");
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_->board());
+  QVERIFY(board);
+  const QString piece = QStringLiteral("Zerdo : Dreieck lila");
+  QVERIFY(has(children_of(board), QAccessible::Graphic, piece, QStringLiteral("im Vorrat")));
+  drag(1, 5);
+  window_->refresh();
+  const std::vector<Child> list = children_of(board);
+  QVERIFY(has(list, QAccessible::Graphic, piece, QStringLiteral("auf Feld 5")));
+  QVERIFY(has(list, QAccessible::Cell, QStringLiteral("Feld 5"), QStringLiteral("Dreieck lila")));
 }
 
 void AccessTest::menu_items_and_help_search_have_names_for_screen_readers() {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include "qt/form_dialog.h"
 #include "qt/shutdown_signals.h"
 #include "services/settings_store.h"
+#include "view/secondary_windows.h"
 
 using namespace zerdo;
 
@@ -65,6 +67,7 @@ class MainWindowTest : public QObject {
   void builtin_puzzle_played_to_the_praise();
   void wrong_board_opens_the_solution_window();
   void player_dialog_frame_is_not_marked_wrong();
+  void highlighted_and_wrong_controls_are_painted_so();
   void painting_is_crisp_at_double_pixel_ratio();
   void looks_are_prepared_for_the_paint_that_needs_them();
   void exit_closes_the_window();
@@ -242,6 +245,47 @@ void MainWindowTest::player_dialog_frame_is_not_marked_wrong() {
   };
   QVERIFY(window_->frm().choose_menu("mnuFileUser"));
   QCOMPARE(red, 0);
+}
+
+// The state flags the controller sets reach the painting: a highlighted
+// field gets a ring round it and nothing else changes; a wrong solution
+// field is red.
+void MainWindowTest::highlighted_and_wrong_controls_are_painted_so() {
+  ControlSet board = window_->frm().controls();
+  const auto paint = [](const ControlSet& set) {
+    QImage img(700, 600, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    paint_controls(p, set);
+    return img;
+  };
+  const QImage plain = paint(board);
+  Control& field = *board.find("spielfeld(5)");
+  field.highlighted = true;
+  const QImage highlighted = paint(board);
+  const QRect r = control_pixel_rect(field).toRect();
+  const QColor ring = highlighted.pixelColor(r.center().x(), r.top() - 2);
+  QVERIFY2(ring.red() > 200 && ring.blue() < 80, qPrintable(ring.name()));
+  for (int y = 0; y < plain.height(); ++y)
+    for (int x = 0; x < plain.width(); ++x)
+      if (!r.adjusted(-6, -6, 6, 6).contains(x, y))
+        QCOMPARE(highlighted.pixel(x, y), plain.pixel(x, y));
+
+  const auto red_pixels = [](const QImage& img) {
+    int red = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const QColor c = img.pixelColor(x, y);
+        if (c.red() > 150 && c.green() < 100 && c.blue() < 100) ++red;
+      }
+    return red;
+  };
+  ControlSet solution;
+  const ControlSet::Id id =
+      solution.add(window_control(Role::SolutionField, "Frame1", {180, 360, 855, 975}, "Fehler"));
+  QCOMPARE(red_pixels(paint(solution)), 0);
+  solution[id].wrong = true;
+  QVERIFY(red_pixels(paint(solution)) > 50);
 }
 
 void MainWindowTest::painting_is_crisp_at_double_pixel_ratio() {

@@ -209,7 +209,7 @@ void PaperTest::pdf_holds_the_cards_as_drawn() {
             return !(r.left() >= on_card.left() && r.top() >= on_card.top() &&
                      r.right() <= on_card.right() && r.bottom() <= on_card.bottom());
           },
-          patterns);
+          PaintStyle{patterns});
     }
     // The window puts each look on whole pixels; the page puts it exactly:
     // the best of the printed card and its neighbours one pixel away.
