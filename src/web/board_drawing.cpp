@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "drawing/looks.h"
@@ -37,11 +38,9 @@ Rect pixel_rect(const Control& c) {
   return {x, y, std::round(r.right()) - x, std::round(r.bottom()) - y};
 }
 
-bool is_board_field(const Control& c) { return c.name == "spielfeld" && c.index >= 1; }
-bool is_card(const Control& c) { return c.name == "Frame_1_0"; }
-bool is_card_cell(const Control& c) {
-  return c.name.rfind("Frame_1_", 0) == 0 && c.name != "Frame_1_0";
-}
+bool is_board_field(const Control& c) { return c.role == Role::BoardField; }
+bool is_card(const Control& c) { return c.role == Role::Card; }
+bool is_card_cell(const Control& c) { return c.role == Role::CardCell; }
 bool has_border(const Control& c) { return c.border.value_or(1) != 0; }
 std::string caption_of(const Control& c) { return c.caption.value_or(std::string()); }
 
@@ -61,7 +60,7 @@ void draw_frame(Drawing& d, const Control& c) {
   const Colour back = back_colour(c);
   if (!is_card_cell(c) && !is_card(c)) d.fill_rect(r, back);
   const Rect body = r.adjusted(0, drawing::kFrameLineOffset, 0, 0);
-  if (c.name == "FrameTip") {
+  if (c.role == Role::Tip) {
     drawing::tip_plate(d, r, caption_of(c));
     return;
   }
@@ -81,18 +80,16 @@ void draw_frame(Drawing& d, const Control& c) {
   } else if (has_border(c)) {
     drawing::etched(d, body);
   }
-  const std::string caption = caption_of(c);
-  if (caption.empty()) return;
-  // A field of the solution window (an element of the array Frame1) with a
-  // caption holds a wrong piece; the player dialog's single Frame1 is a
-  // plain frame.
-  const bool wrong = c.name == "Frame1" && c.index >= 0;
+  // A field of the solution window whose piece on the board was wrong.
+  const bool wrong = c.wrong;
   if (wrong) {
     drawing::Path box;
     box.add_rect(body.adjusted(0.75, 0.75, -0.75, -0.75));
     d.fill(box, drawing::plain({220, 60, 60, 28}));
     d.stroke(box, drawing::Stroke{{200, 40, 40}, 1.5, false});
   }
+  const std::string caption = caption_of(c);
+  if (caption.empty()) return;
   const double h = kLineHeight;
   const Rect text_r{r.x + 8, r.y + drawing::kFrameLineOffset - h / 2, text_width(caption) + 6, h};
   d.fill_rect(text_r, back);
@@ -104,7 +101,7 @@ void draw_text_box(Drawing& d, const Control& c, bool colour_marks) {
   const Rect r = pixel_rect(c);
   if (c.picture > 0) {
     drawing::picture(d, r, c.picture, colour_marks);
-  } else if (c.name == "Text_grau") {
+  } else if (c.role == Role::MustField) {
     drawing::sunken(d, r, drawing::kGreyBox);
   } else {
     drawing::sunken(d, r, {255, 255, 255});
@@ -114,7 +111,7 @@ void draw_text_box(Drawing& d, const Control& c, bool colour_marks) {
 }
 
 void draw_label(Drawing& d, const Control& c) {
-  const bool title = c.name == "lblTitle";
+  const bool title = c.role == Role::Title;
   d.text({control_rect(c), caption_of(c), title ? 22.0 : drawing::kCaptionSize, title,
           drawing::kText, drawing::TextAlign::Left});
 }
@@ -159,6 +156,17 @@ void path_json(std::string& out, const drawing::Path& p) {
 
 }  // namespace
 
+const char* role_name(Role role) {
+  // In the order of the roles.
+  static constexpr const char* kNames[] = {
+      "other",         "stockFrame",    "boardFrame",   "boardField", "card",  "cardCell",
+      "cluePicture",   "cross",         "mustField",    "tip",        "piece", "solutionFrame",
+      "solutionField", "solutionPiece", "programIcon",  "title",      "text",  "nameFrame",
+      "nameBox",       "okButton",      "cancelButton", "button"};
+  static_assert(std::size(kNames) == static_cast<std::size_t>(Role::Button) + 1);
+  return kNames[static_cast<std::size_t>(role)];
+}
+
 void append_json_string(std::string& out, const std::string& text) {
   out += '"';
   for (unsigned char ch : text) {
@@ -191,8 +199,7 @@ void append_json_string(std::string& out, const std::string& text) {
   out += '"';
 }
 
-BoardDrawing draw_board(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks,
-                        bool top_only) {
+BoardDrawing draw_board(const ControlSet& set, bool colour_marks, bool top_only) {
   BoardDrawing out;
   // A piece held by the mouse (it has a border while dragged) floats above
   // everything else, so it comes last.
@@ -212,16 +219,14 @@ BoardDrawing draw_board(const ControlSet& set, const std::array<bool, 17>& marks
     switch (c.kind) {
       case ControlKind::Frame:
         draw_frame(d, c);
-        if (is_card(c) && c.index >= 0 && c.index < 16 &&
-            marks[static_cast<std::size_t>(c.index + 1)])
-          drawing::card_mark(d, pixel_rect(c));
+        if (is_card(c) && c.marked) drawing::card_mark(d, pixel_rect(c));
         break;
       case ControlKind::Picture:
         if (held(c)) drawing::piece_highlight(d, control_rect(c));
-        if (c.picture > 0)
-          drawing::picture(d, control_rect(c), c.picture, colour_marks);
-        else
+        if (c.role == Role::ProgramIcon)
           drawing::program_icon(d, control_rect(c));
+        else if (c.picture > 0)
+          drawing::picture(d, control_rect(c), c.picture, colour_marks);
         break;
       case ControlKind::TextBox:
         draw_text_box(d, c, colour_marks);
@@ -232,12 +237,13 @@ BoardDrawing draw_board(const ControlSet& set, const std::array<bool, 17>& marks
       case ControlKind::Button:
         break;  // buttons are elements of the page
     }
+    if (c.highlighted) drawing::pointed_out(d, pixel_rect(c));
   }
   return out;
 }
 
-Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks) {
-  BoardDrawing layers = draw_board(set, marks, colour_marks);
+Drawing draw_controls(const ControlSet& set, bool colour_marks) {
+  BoardDrawing layers = draw_board(set, colour_marks);
   layers.base.append(layers.top);
   return layers.base;
 }

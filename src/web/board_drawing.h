@@ -11,10 +11,9 @@ namespace zerdo {
 constexpr double kTwipsPerPixel = 15.0;
 
 // Every visible control of set as the window paints it (later ones on top,
-// a piece the mouse holds above all), with the ticked-off cards (by card
-// number 1..16) shaded, as one drawing in logical pixels.
-drawing::Drawing draw_controls(const ControlSet& set, const std::array<bool, 17>& marks,
-                               bool colour_marks);
+// a piece the mouse holds above all), with the ticked-off (marked) cards
+// shaded, as one drawing in logical pixels.
+drawing::Drawing draw_controls(const ControlSet& set, bool colour_marks);
 
 // The same in two layers: base everything but the pieces the mouse holds,
 // top those pieces with their glow.
@@ -22,8 +21,10 @@ struct BoardDrawing {
   drawing::Drawing base, top;
 };
 // With top_only the base stays empty.
-BoardDrawing draw_board(const ControlSet& set, const std::array<bool, 17>& marks, bool colour_marks,
-                        bool top_only = false);
+BoardDrawing draw_board(const ControlSet& set, bool colour_marks, bool top_only = false);
+
+// The page's name of a control's role ("card", "boardField", ...).
+const char* role_name(Role role);
 
 // The drawing as JSON for the page's canvas: a list of operations.
 std::string drawing_json(const drawing::Drawing& d);

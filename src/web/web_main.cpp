@@ -71,7 +71,8 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
     if (!c.visible || c.width <= 0 || c.height <= 0) continue;
     if (!first) out += ',';
     first = false;
-    out += "{\"kind\":" + std::to_string(static_cast<int>(c.kind)) + ",\"name\":";
+    out += "{\"kind\":" + std::to_string(static_cast<int>(c.kind)) + ",\"role\":\"" +
+           role_name(c.role) + "\",\"name\":";
     append_json_string(out, c.name);
     out += ",\"index\":" + std::to_string(c.index);
     out += ",\"x\":" + std::to_string(c.left / kTwipsPerPixel);
@@ -96,7 +97,7 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   }
   first = true;
   for (const ReaderItem& item :
-       read_board(game->controls(), s.shape.field_count, field_of, s.language_code, s.marks)) {
+       read_board(game->controls(), s.shape.field_count, field_of, s.language_code)) {
     if (!first) out += ',';
     first = false;
     static constexpr const char* kKinds[] = {"piece", "field", "card"};
@@ -115,8 +116,7 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
 // mouse holds, "top" that piece; while a piece is dragged only the top
 // changes, and the page keeps the base as it drew it.
 EMSCRIPTEN_KEEPALIVE const char* zw_drawing() {
-  const BoardDrawing d =
-      draw_board(game->controls(), game->state().marks, game->state().colour_marks);
+  const BoardDrawing d = draw_board(game->controls(), game->state().colour_marks);
   std::string out = "{\"base\":" + drawing_json(d.base) + ",\"top\":" + drawing_json(d.top) + "}";
   return hand(std::move(out));
 }
@@ -158,14 +158,13 @@ EMSCRIPTEN_KEEPALIVE void zw_unload() { game->Form_Unload(); }
 // where it lies now ([x, y] pixels, [left, top] twips), are all the page
 // needs for the next frame.
 EMSCRIPTEN_KEEPALIVE const char* zw_top() {
-  const BoardDrawing d =
-      draw_board(game->controls(), game->state().marks, game->state().colour_marks, true);
+  const BoardDrawing d = draw_board(game->controls(), game->state().colour_marks, true);
   return hand(drawing_json(d.top));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* zw_piece(int k) {
   for (const Control& c : game->controls().all())
-    if (c.kind == ControlKind::Picture && c.index < 0 && c.picture == k)
+    if (c.role == Role::Piece && c.picture == k)
       return hand("[" + std::to_string(c.left / kTwipsPerPixel) + "," +
                   std::to_string(c.top / kTwipsPerPixel) + "," + std::to_string(c.left) + "," +
                   std::to_string(c.top) + "]");

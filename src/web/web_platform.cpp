@@ -92,7 +92,8 @@ std::string form_json(const Form& form) {
   for (const Control& c : form.controls.all()) {
     if (!first) out += ',';
     first = false;
-    out += "{\"kind\":" + std::to_string(static_cast<int>(c.kind)) + ",\"name\":";
+    out += "{\"kind\":" + std::to_string(static_cast<int>(c.kind)) + ",\"role\":\"" +
+           role_name(c.role) + "\",\"name\":";
     append_json_string(out, c.full_name());
     out += ",\"x\":" + std::to_string(c.left / kTwipsPerPixel);
     out += ",\"y\":" + std::to_string(c.top / kTwipsPerPixel);
@@ -105,7 +106,7 @@ std::string form_json(const Form& form) {
     out += "}";
   }
   out += "],\"drawing\":";
-  out += drawing_json(draw_controls(form.controls, std::array<bool, 17>{}, form.colour_marks));
+  out += drawing_json(draw_controls(form.controls, form.colour_marks));
   out += "}";
   return out;
 }
@@ -163,12 +164,13 @@ std::string WebPlatform::file_dialog(FileDialogKind kind, const std::string& tit
 PrintResult WebPlatform::print_puzzle(const PrintJob& job, std::string*) {
   if (!job.controls) return PrintResult::Failed;
   if (before_modal_) before_modal_();
-  // The board as the window draws it, without the pieces: the cards come
-  // from it, and the empty board.
+  // The board as the window draws it, without the pieces and the player's
+  // marks: the cards come from it, and the empty board.
   ControlSet board = *job.controls;
-  for (const Control& c : job.controls->all())
-    if (c.kind == ControlKind::Picture && c.index < 0 && c.picture >= 1 && c.picture <= 16)
-      if (Control* piece = board.find(c.full_name())) piece->visible = false;
+  for (ControlSet::Id id = 0; id < board.size(); ++id) {
+    if (board[id].role == Role::Piece) board[id].visible = false;
+    board[id].marked = false;
+  }
   const auto rect_json = [](const Control* c) {
     if (!c) return std::string("null");
     return "[" + std::to_string(c->left / kTwipsPerPixel) + "," +
@@ -188,14 +190,14 @@ PrintResult WebPlatform::print_puzzle(const PrintJob& job, std::string*) {
   out += ",\"cards\":[";
   for (int i = 0; i < job.cards; ++i) {
     if (i > 0) out += ',';
-    out += rect_json(board.find("Frame_1_0(" + std::to_string(i) + ")"));
+    out += rect_json(board.find(Role::Card, i));
   }
-  out += "],\"board\":" + rect_json(board.find("spielfeld(0)"));
-  out += ",\"drawing\":" + drawing_json(draw_controls(board, {}, job.colour_marks));
+  out += "],\"board\":" + rect_json(board.find(Role::BoardFrame, 0));
+  out += ",\"drawing\":" + drawing_json(draw_controls(board, job.colour_marks));
   // The solution: every piece on its field.
   drawing::Drawing solved;
   for (int f = 1; f <= job.side * job.side; ++f) {
-    const Control* field = board.find("spielfeld(" + std::to_string(f) + ")");
+    const Control* field = board.find(Role::BoardField, f);
     if (!field) continue;
     const double x = field->left / kTwipsPerPixel, y = field->top / kTwipsPerPixel;
     const double w = field->width / kTwipsPerPixel, h = field->height / kTwipsPerPixel;

@@ -309,10 +309,10 @@ function buildStatus() {
 
 // ---- what the screen reader and the keyboard see -------------------------
 
-const KIND_FRAME = 0, KIND_PICTURE = 1;
-const isPiece = (c) => c.kind === KIND_PICTURE && c.index < 0 && c.picture >= 1 && c.picture <= 16;
-const isCard = (c) => c.name === 'Frame_1_0';
-const isField = (c) => c.name === 'spielfeld' && c.index >= 1;
+const isPiece = (c) => c.role === 'piece';
+const isCard = (c) => c.role === 'card';
+const isField = (c) => c.role === 'boardField';
+const isTip = (c) => c.role === 'tip';
 
 // The keyboard's stops in reading order: the stock's pieces, the board's
 // fields, then (unless a piece is carried) the cards.
@@ -391,7 +391,7 @@ function pointerDown(e) {
     Zerdo.run(() => Zerdo.call('zw_down', null, ['number'], [k]));
   } else {
     const card = top ? controlAt(x, y, isCard) : null;
-    Zerdo.pressed = top && top.name === 'FrameTip' ? {tip: true} : card ? {card: card.index + 1} : null;
+    Zerdo.pressed = top && isTip(top) ? {tip: true} : card ? {card: card.index + 1} : null;
   }
   // No text selection or scrolling while on the board; the keys stay with it.
   e.preventDefault();
@@ -442,7 +442,7 @@ function pointerUp(e) {
       Zerdo.run(() => Zerdo.call('zw_card', 'number', ['number'], [pressed.card]));
   } else if (pressed.tip) {
     const top = controlAt(x, y);
-    if (top && top.name === 'FrameTip') Zerdo.run(() => Zerdo.call('zw_tip', null, [], []));
+    if (top && isTip(top)) Zerdo.run(() => Zerdo.call('zw_tip', null, [], []));
   }
 }
 
@@ -670,11 +670,11 @@ Zerdo.host = {
           el.textContent = plainCaption(c.caption);
           el.disabled = !c.enabled;
           el.addEventListener('click', () => answer(c.name));
-        } else if (c.kind === 2 && c.name === 'username') {
+        } else if (c.role === 'nameBox') {
           el = document.createElement('input');
           el.value = c.caption; el.name = c.name;
           el.addEventListener('keydown', (e) => {
-            if (e.key === 'Enter') { e.preventDefault(); const ok = f.controls.find((b) => b.name === 'OKButton' || b.name === 'cmdOK'); if (ok) answer(ok.name); }
+            if (e.key === 'Enter') { e.preventDefault(); const ok = f.controls.find((b) => b.role === 'okButton'); if (ok) answer(ok.name); }
           });
           inputs.push(el);
         }
