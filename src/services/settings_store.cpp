@@ -1,31 +1,32 @@
 #include "services/settings_store.h"
 
-#include <QDir>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 
-#include "services/file_access.h"
+#include "services/ini_text.h"
+#include "services/store_lock.h"
 
 namespace zerdo {
 
 namespace {
 
-using IniValues = std::map<QString, QVariant>;
-
 // A store file is a few KiB; anything beyond this is refused rather than
 // read in part and written back shorter.
 constexpr std::size_t kMaxStoreBytes = 4 * 1024 * 1024;
 
-// How long a write waits for the lock of another copy, and the age at which
-// a lock counts as left behind by a copy that was killed.
-constexpr std::chrono::milliseconds kLockWait{1000};
+// How long a write waits for the lock of another copy, which holds it only
+// while it compares and renames, and how often a write begins again when
+// other copies keep changing the store under it.
+constexpr std::chrono::milliseconds kLockWait{2000};
+constexpr int kAttempts = 8;
 
 // QSettings reads "/" and "\" in a key as a group separator; such characters
 // are kept inside the key by escaping them.
@@ -50,114 +51,111 @@ std::string text_of(const QVariant& v) {
   return v.toString().toStdString();
 }
 
-// QSettings reads and writes the INI form only through a file, and caches
-// what it read by file name. The store's bytes go through a file of their
-// own in a fresh temporary folder each time, so the form is exactly
-// QSettings' while every read and write of the real file is the checked one
-// of file_access, and no stale cache answers.
-bool parse_ini(const std::string& bytes, IniValues& out, std::string& reason) {
-  QTemporaryDir dir;
-  if (!dir.isValid()) {
-    reason = dir.errorString().toStdString();
-    return false;
+// Whether text is a store: its first line that is no blank or comment is
+// the section [Settings].
+bool holds_a_store(const std::string& text) {
+  std::size_t pos = text.rfind("\xef\xbb\xbf", 0) == 0 ? 3 : 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(pos, end - pos);
+    pos = end + 1;
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == ';') continue;
+    const std::size_t last = line.find_last_not_of(" \t");
+    return line.substr(first, last - first + 1) == "[Settings]";
   }
-  // Unbuffered, so that every write reports its own failure.
-  const QString name = dir.filePath(QStringLiteral("Zerdo.conf"));
-  QFile copy(name);
-  if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-      copy.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size())) {
-    reason = copy.errorString().toStdString();
-    return false;
-  }
-  copy.close();
-  const QSettings ini(name, QSettings::IniFormat);
-  // A file with lines QSettings does not understand (FormatError) still
-  // gives every line it does, as at start-up.
-  if (ini.status() == QSettings::AccessError) {
-    reason = "cannot read a copy of the store";
-    return false;
-  }
-  out.clear();
-  for (const QString& key : ini.allKeys()) out[key] = ini.value(key);
-  return true;
+  return false;
 }
 
-// The INI text of values, and in held what it reads back as (QSettings drops
-// a key it cannot write, such as an empty one a hand-edited file may have).
-std::optional<std::string> format_ini(const IniValues& values, IniValues& held,
-                                      std::string& reason) {
-  QTemporaryDir dir;
-  if (!dir.isValid()) {
-    reason = dir.errorString().toStdString();
+// The store on disk: the file a write replaces (the store's path, or the
+// file a link there leads to), and its bytes (nullopt: no store yet).
+struct OnDisk {
+  std::string target;
+  std::optional<std::string> bytes;
+  int mode = -1;  // the permissions of the file there
+};
+
+std::optional<OnDisk> read_store(const std::string& path, FileFailure* failure) {
+  OnDisk disk{path, std::nullopt};
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT) return disk;
+    *failure = file_failure(errno);
     return std::nullopt;
   }
-  const QString name = dir.filePath(QStringLiteral("Zerdo.conf"));
-  {
-    QSettings ini(name, QSettings::IniFormat);
-    for (const auto& [key, value] : values) ini.setValue(key, value);
-    held.clear();
-    for (const QString& key : ini.allKeys()) held[key] = ini.value(key);
-    ini.sync();
-    if (ini.status() != QSettings::NoError) {
-      reason = "cannot write a copy of the store";
+  const bool link = S_ISLNK(st.st_mode);
+  if (link) {
+    char resolved[PATH_MAX];
+    if (!::realpath(path.c_str(), resolved)) {
+      *failure = file_failure(kLinkToNoStore);
       return std::nullopt;
     }
+    disk.target = resolved;
   }
-  auto bytes = read_file_bytes(name.toStdString(), kMaxStoreBytes, &reason);
-  // QSettings may report success for a file it could not write whole (a full
-  // temporary folder): the text must read back with every key, and the keys
-  // the game saves with their values (sync checks those). A value a hand
-  // edit left in a form QSettings does not write back the same is no reason
-  // to keep the records from the disk.
-  IniValues again;
-  if (!bytes || !parse_ini(*bytes, again, reason)) return std::nullopt;
-  const bool same_keys =
-      std::equal(again.begin(), again.end(), held.begin(), held.end(),
-                 [](const auto& a, const auto& b) { return a.first == b.first; });
-  if (!same_keys) {
-    reason = "a copy of the store did not read back whole";
+  FileFailure why;
+  disk.bytes = read_file_bytes(disk.target, kMaxStoreBytes + 1, &why);
+  if (link && (!disk.bytes || !holds_a_store(*disk.bytes))) why = file_failure(kLinkToNoStore);
+  if (!disk.bytes || why.code == kLinkToNoStore) {
+    *failure = why;
     return std::nullopt;
   }
-  held = std::move(again);
-  return bytes;
+  if (disk.bytes->size() > kMaxStoreBytes) {
+    *failure = file_failure(kFileTooLarge);
+    return std::nullopt;
+  }
+  if (::stat(disk.target.c_str(), &st) == 0) disk.mode = static_cast<int>(st.st_mode & 07777);
+  return disk;
 }
 
-// The file as it is on disk now: no file is an empty store.
-bool read_ini(const QString& file, IniValues& out, std::string& reason) {
-  out.clear();
-  if (!QFileInfo(file).exists() && !QFileInfo(file).isSymLink()) return true;
-  const auto bytes = read_file_bytes(file.toStdString(), kMaxStoreBytes + 1, &reason);
-  if (!bytes) return false;
-  if (bytes->size() > kMaxStoreBytes) {
-    reason = "the file is too large";
-    return false;
+// The per-user store's file: below $XDG_CONFIG_HOME when that is an absolute
+// path (a relative one is ignored, as the desktop's rules say), else below
+// ~/.config.
+std::string default_store_path() {
+  std::string base;
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+    base = config;
+  } else {
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+      const passwd* pw = ::getpwuid(::getuid());
+      home = pw ? pw->pw_dir : "";
+    }
+    base = std::string(home) + "/.config";
   }
-  return parse_ini(*bytes, out, reason);
+  while (base.size() > 1 && base.back() == '/') base.pop_back();
+  return base + "/Zerdo/Zerdo.conf";
 }
 
 }  // namespace
 
 struct SettingsStore::Write {
-  explicit Write(const QString& file) : lock(file + QStringLiteral(".lock")) {}
-  QLockFile lock;  // the name QSettings uses, so older copies keep out as well
-  IniValues disk;
-  bool readable = false;
-  std::string reason;  // why the file could not be read
+  std::optional<OnDisk> disk;  // nullopt: the store cannot be read
+  IniValues values;
+  FileFailure failure;  // why it cannot be read
 };
 
-SettingsStore::SettingsStore()
-    : SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                    QStringLiteral("/Zerdo/Zerdo.conf")) {}
+SettingsStore::SettingsStore() : path_(default_store_path()) { load(); }
 
-SettingsStore::SettingsStore(const QString& file) : file_(file) {
-  std::string reason;
+SettingsStore::SettingsStore(const QString& file) : path_(QFile::encodeName(file).toStdString()) {
+  load();
+}
+
+void SettingsStore::load() {
+  // Temporaries of writes cut short in an earlier run go first.
+  remove_stale_temporaries(folder_of(path_));
   // A store that cannot be read starts the game with the defaults; the first
   // write then says why it cannot be written either.
-  if (!read_ini(file_, loaded_, reason)) loaded_.clear();
+  FileFailure failure;
+  if (const auto disk = read_store(path_, &failure); disk && disk->bytes) {
+    loaded_ = parse_ini(*disk->bytes);
+    if (disk->target != path_) remove_stale_temporaries(folder_of(disk->target));
+  }
 }
 
 SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::file_name() const { return QFile::decodeName(path_.c_str()); }
 
 std::string SettingsStore::get(const std::string& section, const std::string& key,
                                const std::string& def) const {
@@ -175,55 +173,86 @@ void SettingsStore::save(const std::string& section, const std::string& key,
 }
 
 void SettingsStore::begin_write() {
-  write_ = std::make_unique<Write>(file_);
-  QDir().mkpath(QFileInfo(file_).absolutePath());
-  // Held for the few milliseconds of a write; a lock older than the wait is
-  // one a killed copy left behind. Without the lock (a read-only folder, or a
-  // copy stuck while writing) the write goes on: it is atomic all the same.
-  write_->lock.setStaleLockTime(kLockWait);
-  write_->lock.tryLock(kLockWait);
-  write_->readable = read_ini(file_, write_->disk, write_->reason);
+  write_ = std::make_unique<Write>();
+  write_->disk = read_store(path_, &write_->failure);
+  if (write_->disk && write_->disk->bytes) write_->values = parse_ini(*write_->disk->bytes);
 }
 
 std::optional<std::string> SettingsStore::stored(const std::string& section,
                                                  const std::string& key) const {
   if (!write_) return std::nullopt;
-  const auto it = write_->disk.find(key_path(section, key));
-  if (it == write_->disk.end()) return std::nullopt;
+  const auto it = write_->values.find(key_path(section, key));
+  if (it == write_->values.end()) return std::nullopt;
   return text_of(it->second);
 }
 
-bool SettingsStore::sync() {
+SettingsStore::Commit SettingsStore::commit() {
   if (!write_) begin_write();
-  const std::unique_ptr<Write> write = std::move(write_);  // the lock goes with it
-  error_.clear();
-  if (unwritten_.empty()) return true;
+  const std::unique_ptr<Write> write = std::move(write_);
+  failure_ = {};
+  failed_file_ = file_name();
+  if (unwritten_.empty()) return Commit::Written;
+  auto failed = [&](const FileFailure& why) {
+    failure_ = why;
+    return Commit::Failed;
+  };
   // A file that is there but cannot be read is never replaced: what it holds
   // would be lost.
-  if (!write->readable) {
-    error_ = write->reason;
-    return false;
-  }
-  IniValues values = write->disk;
+  if (!write->disk) return failed(write->failure);
+  const OnDisk& before = *write->disk;
+  IniValues values = write->values;
   for (const QString& key : unwritten_) values[key] = saved_[key];
-  IniValues held;
-  const auto bytes = format_ini(values, held, error_);
-  if (!bytes) return false;
+  const QByteArray text = format_ini(values);
+  const IniValues held = parse_ini(text);
   for (const QString& key : unwritten_)
-    if (held[key] != QVariant(saved_[key])) {
-      error_ = "a value cannot be stored: " + key.toStdString();
+    if (const auto it = held.find(key); it == held.end() || it->second != QVariant(saved_[key]))
+      return failed({EINVAL, "a value cannot be stored: " + key.toStdString()});
+  const std::string bytes = text.toStdString();
+  if (before.bytes == bytes) {  // the disk holds these values already
+    unwritten_.clear();
+    return Commit::Written;
+  }
+
+  // The data is written and synced before the lock is taken: the lock is
+  // held only to read the store once more, compare and rename.
+  FileFailure why;
+  if (!make_folders(folder_of(before.target), &why)) return failed(why);
+  auto pending = PendingFile::write(folder_of(before.target), bytes, before.mode, &why);
+  if (!pending) return failed(why);
+  {
+    StoreLock lock(path_ + ".lock");
+    if (!lock.acquire(kLockWait, &why)) {
+      if (why.code == kStoreInUse) return Commit::Changed;
+      failed_file_ = QFile::decodeName((path_ + ".lock").c_str());
+      return failed(why);
+    }
+    const auto now = read_store(path_, &why);
+    if (!now) return failed(why);
+    if (now->target != before.target || now->bytes != before.bytes) return Commit::Changed;
+    if (!pending->put_in_place(before.target, &why)) return failed(why);
+  }
+  pending->sync_folder();
+  unwritten_.clear();
+  return Commit::Written;
+}
+
+bool SettingsStore::sync() {
+  for (int attempt = 1;; ++attempt) {
+    if (commit() != Commit::Changed) return failure_.code == 0;
+    if (attempt == kAttempts) {
+      failure_ = file_failure(kStoreInUse);
       return false;
     }
-  if (!write_file_atomically(file_.toStdString(), *bytes, &error_)) return false;
-  unwritten_.clear();
-  return true;
+    begin_write();
+  }
 }
 
 std::vector<std::pair<std::string, std::string>> SettingsStore::read_section(
     const std::string& section) const {
+  FileFailure failure;
   IniValues disk;
-  std::string reason;
-  read_ini(file_, disk, reason);
+  if (const auto now = read_store(path_, &failure); now && now->bytes)
+    disk = parse_ini(*now->bytes);
   const QString prefix = QString::fromStdString(section) + QLatin1Char('/');
   std::vector<std::pair<std::string, std::string>> out;
   for (const auto& [key, value] : disk)

@@ -7,9 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QPair>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -19,9 +23,10 @@ namespace {
 // One zerdo-driver process, fed a few lines at a time.
 class Driver {
  public:
-  explicit Driver(const QString& config) {
+  explicit Driver(const QString& config, const QList<QPair<QString, QString>>& more = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config);
+    for (const auto& [name, value] : more) env.insert(name, value);
     process_.setProcessEnvironment(env);
     process_.start(QStringLiteral(ZERDO_DRIVER), {});
   }
@@ -77,6 +82,48 @@ class Driver {
 bool has_line(const std::string& out, const std::string& line) {
   return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
 }
+
+QByteArray bytes_of(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
+// A small tmpfs mounted at dir for the test's life (root only: CI runs as
+// root); unmounted however the test ends.
+class SmallDisk {
+ public:
+  SmallDisk(const QString& dir, const char* size) : dir_(dir) {
+    QDir().mkpath(dir);
+    mounted_ = ::geteuid() == 0 && ::mount("tmpfs", dir.toLocal8Bit().constData(), "tmpfs", 0,
+                                           (std::string("size=") + size).c_str()) == 0;
+    if (!mounted_)
+      why_ = ::geteuid() != 0 ? "mounting a tmpfs needs root (CI runs as root)"
+                              : std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+  }
+  ~SmallDisk() {
+    if (mounted_) ::umount2(dir_.toLocal8Bit().constData(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+  const std::string& why_not() const { return why_; }
+
+  // Fills it to the last byte.
+  void fill() const {
+    const int fd =
+        ::open((dir_ + "/filler").toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    const std::string chunk(4096, 'x');
+    for (std::size_t size = chunk.size(); size > 0; size /= 2)
+      while (::write(fd, chunk.data(), size) == static_cast<ssize_t>(size)) {
+      }
+    ASSERT_EQ(errno, ENOSPC);
+    ::close(fd);
+  }
+
+ private:
+  QString dir_;
+  bool mounted_ = false;
+  std::string why_;
+};
 
 TEST(TwoCopies, KeepEachOthersRecordsAndTheLastToCloseKeepsItsSettings) {
   QTemporaryDir config;
@@ -164,6 +211,41 @@ TEST(FullDisk, SavesFailWithTheMessageAndTheOldFilesStay) {
   EXPECT_EQ(
       QDir(config + "/Zerdo").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
       QStringList({"Zerdo.conf"}));
+}
+
+// The store is read and written in memory: a temporary folder that is
+// missing, a file, or full leaves the player's settings as they are, and
+// every write goes through.
+TEST(NoTemporaryFolder, TheStoreIsReadAndWrittenAllTheSame) {
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  QFile(scratch.filePath("file")).open(QIODevice::WriteOnly);
+  QStringList folders = {scratch.filePath("missing"), scratch.filePath("file")};
+  const SmallDisk full(scratch.filePath("full"), "64k");
+  if (full.mounted()) {
+    full.fill();
+    folders << scratch.filePath("full");
+  } else {
+    std::printf("note: the full temporary folder is left out: %s\n", full.why_not().c_str());
+  }
+  for (const QString& tmp : folders) {
+    const QString config = scratch.filePath("config-" + QFileInfo(tmp).fileName());
+    ASSERT_TRUE(QDir().mkpath(config + "/Zerdo"));
+    QFile store(config + "/Zerdo/Zerdo.conf");
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+    store.write("[Settings]\nLanguage=English\nLastUser=Ann\n");
+    store.close();
+    {
+      Driver driver(config, {{"TMPDIR", tmp}});
+      const std::string out = driver.run("start\ncaption\nmenu mnuFileZerdoC2\nclose\nmessages");
+      EXPECT_EQ(out.find("box "), std::string::npos) << tmp.toStdString() << "\n" << out;
+      EXPECT_NE(out.find("User = Ann"), std::string::npos) << tmp.toStdString() << "\n" << out;
+    }
+    const QByteArray text = bytes_of(store.fileName());
+    EXPECT_TRUE(text.contains("Language=English\n")) << tmp.toStdString() << "\n" << text.data();
+    EXPECT_TRUE(text.contains("LastUser=Ann\n")) << tmp.toStdString() << "\n" << text.data();
+    EXPECT_TRUE(text.contains("StufeNr=C2\n")) << tmp.toStdString() << "\n" << text.data();
+  }
 }
 
 }  // namespace

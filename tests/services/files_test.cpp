@@ -1,16 +1,21 @@
 // Files on disk and the settings store: whole-or-nothing writes, refused
 // special files, and a store that two copies of the game write in turn.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "services/file_access.h"
 #include "services/settings_store.h"
+#include "services/store_lock.h"
 
 namespace zerdo {
 namespace {
@@ -125,6 +130,196 @@ TEST_F(Files, LockLeftBehindByAKilledCopyIsBroken) {
   ASSERT_TRUE(store.sync());
   EXPECT_EQ(SettingsStore(file).get("Settings", "StufeNr", "-"), "B3");
   EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
+TEST_F(Files, LockOfACopyThatNoLongerRunsIsBrokenAtOnce) {
+  const QString file = QString::fromStdString(path("Zerdo.conf"));
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ::waitpid(gone, nullptr, 0);
+  ASSERT_TRUE(write_file_atomically(path("Zerdo.conf.lock"), std::to_string(gone) + "\nzerdo\n\n"));
+  SettingsStore store(file);
+  store.save("Settings", "StufeNr", "B3");
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(store.sync()) << store.error();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
+  EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
+// A copy that finds the store changed (or locked) when it comes to put its
+// file in place writes nothing and begins again, reading what the other
+// copy wrote.
+TEST_F(Files, StoreChangedOrLockedMeanwhileIsNeverWrittenOver) {
+  const QString file = QString::fromStdString(path("Zerdo.conf"));
+  SettingsStore first(file), second(file);
+  first.save("Settings", "MinTime 1", "500");
+  first.begin_write();
+  second.save("Settings", "MinTime 2", "700");
+  ASSERT_TRUE(second.sync());
+  EXPECT_EQ(first.commit(), SettingsStore::Commit::Changed);
+  EXPECT_EQ(read(path("Zerdo.conf")), "[Settings]\nMinTime%202=700\n");
+  first.begin_write();
+  EXPECT_EQ(first.stored("Settings", "MinTime 2"), "700");
+  {
+    StoreLock held(path("Zerdo.conf.lock"));  // another copy that runs, by its lines
+    FileFailure why;
+    ASSERT_TRUE(held.acquire(std::chrono::milliseconds(0), &why)) << why.reason;
+    EXPECT_EQ(first.commit(), SettingsStore::Commit::Changed);
+  }
+  EXPECT_EQ(read(path("Zerdo.conf")), "[Settings]\nMinTime%202=700\n");
+  first.begin_write();
+  ASSERT_EQ(first.commit(), SettingsStore::Commit::Written);
+  EXPECT_EQ(read(path("Zerdo.conf")), "[Settings]\nMinTime%201=500\nMinTime%202=700\n");
+  EXPECT_EQ(entries(), QStringList({"Zerdo.conf"}));
+}
+
+// --- special files, links and names ----------------------------------------
+
+// A FIFO would hold the game at its first read or write; a device would be
+// replaced by a regular file. Both are refused at once and left as they are,
+// as the store's file and as its lock.
+TEST_F(Files, SpecialFilesAreRefusedAtOnceAndLeftAlone) {
+  ::alarm(20);  // a FIFO that is opened holds the test: end it instead
+  ASSERT_EQ(::mkfifo(path("pipe.zdo").c_str(), 0600), 0);
+  FileFailure why;
+  EXPECT_EQ(read_file_bytes(path("pipe.zdo"), 100, &why), std::nullopt);
+  EXPECT_EQ(why.code, kNotOrdinaryFile);
+  for (const std::string& target : {path("pipe.zdo"), std::string("/dev/null")}) {
+    EXPECT_FALSE(write_file_atomically(target, "x", &why)) << target;
+    EXPECT_EQ(why.code, kNotOrdinaryFile) << target;
+  }
+  struct stat st {};
+  ASSERT_EQ(::stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+
+  for (const char* fifo : {"Zerdo.conf", "Zerdo.conf.lock"}) {
+    const QString folder = QString::fromStdString(path(fifo)) + ".d";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::string special = folder.toStdString() + "/" + fifo;
+    ASSERT_EQ(::mkfifo(special.c_str(), 0600), 0);
+    SettingsStore store(folder + "/Zerdo.conf");
+    EXPECT_EQ(store.get("Settings", "StufeNr", "-"), "-");
+    store.save("Settings", "StufeNr", "B3");
+    EXPECT_FALSE(store.sync()) << fifo;
+    EXPECT_EQ(store.failure().code, kNotOrdinaryFile) << fifo;
+    EXPECT_EQ(store.failed_file().toStdString(), special);
+    ASSERT_EQ(::lstat(special.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << fifo;
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                     QDir::NoDotAndDotDot),
+              QStringList({fifo}));
+  }
+  ::alarm(0);
+}
+
+// A link in the store's place is followed to a store, and to nothing else:
+// another file of the player's is neither read as the store nor written
+// over, and a link that leads nowhere makes no file there.
+TEST_F(Files, StoreLinkIsFollowedOnlyToAStore) {
+  const struct {
+    const char* target;
+    const char* text;  // nullptr: no file there
+    bool followed;
+  } cases[] = {
+      {"store.conf", "; mine\n\n[Settings]\nStufeNr=B3\n", true},
+      {"notes.txt", "StufeNr=B3\n", false},
+      {"other.ini", "[Other]\nStufeNr=B3\n[Settings]\nStufeNr=B3\n", false},
+      {"empty.conf", "", false},
+      {"missing.conf", nullptr, false},
+  };
+  for (const auto& c : cases) {
+    const std::string folder = path(c.target) + ".d/";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    if (c.text) {
+      ASSERT_TRUE(write_file_atomically(folder + c.target, c.text));
+    }
+    ASSERT_EQ(::symlink(c.target, (folder + "Zerdo.conf").c_str()), 0);
+    SettingsStore store(QString::fromStdString(folder + "Zerdo.conf"));
+    EXPECT_EQ(store.get("Settings", "StufeNr", "-"), c.followed ? "B3" : "-") << c.target;
+    store.save("Settings", "StufeNr", "C1");
+    EXPECT_EQ(store.sync(), c.followed) << c.target;
+    struct stat st {};
+    ASSERT_EQ(::lstat((folder + "Zerdo.conf").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.target;
+    if (c.followed) {
+      EXPECT_EQ(read(folder + c.target), "[Settings]\nStufeNr=C1\n");
+    } else {
+      EXPECT_EQ(store.failure().code, kLinkToNoStore) << c.target;
+      EXPECT_EQ(read(folder + c.target), c.text ? c.text : "<none>") << c.target;
+    }
+  }
+}
+
+TEST_F(Files, TemporariesOfWritesCutShortGoAtStart) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string dead = std::to_string(gone), alive = std::to_string(::getppid());
+  const struct {
+    std::string name;
+    bool old, removed;
+  } files[] = {
+      {".zerdo-" + dead + "-1.tmp", true, true},
+      {".Zerdo.conf.tmp-" + dead + "-7", true, true},  // as copies before named them
+      {".a.zdo.tmp-" + dead + "-2", true, true},
+      {".zerdo-" + alive + "-1.tmp", true, false},  // its writer still runs
+      {".zerdo-" + dead + "-3.tmp", false, false},  // newer than this copy
+      {".zerdo-notes.tmp", true, false},            // no temporary of the game's
+  };
+  QStringList kept;
+  for (const auto& f : files) {
+    ASSERT_TRUE(write_file_atomically(path(f.name.c_str()), "part"));
+    if (f.old) {
+      const timespec hour_ago[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+      ASSERT_EQ(::utimensat(AT_FDCWD, path(f.name.c_str()).c_str(), hour_ago, 0), 0);
+    }
+    if (!f.removed) kept << QString::fromStdString(f.name);
+  }
+  const SettingsStore store(QString::fromStdString(path("Zerdo.conf")));
+  kept.sort();
+  EXPECT_EQ(entries(), kept);
+}
+
+// The temporary file's name is short, so that a name of 255 bytes (the most
+// a folder allows) is saved as well as any; names are bytes, UTF-8 or not.
+TEST_F(Files, NamesOfAnyLengthAndAnyBytesAreWrittenAndRead) {
+  const std::string folder = dir.path().toStdString() + "/";
+  for (const std::string& name : {std::string(251, 'n') + ".zdo", std::string("Pr\xfc"
+                                                                              "fung.zdo")}) {
+    const std::string file = folder + name;
+    // Removed by its bytes: the folder's removal takes names as text.
+    const std::unique_ptr<const std::string, void (*)(const std::string*)> remove(
+        &file, [](const std::string* f) { ::unlink(f->c_str()); });
+    ASSERT_TRUE(write_file_atomically(file, "bytes")) << name.size();
+    EXPECT_EQ(read(file), "bytes");
+  }
+}
+
+// A relative $XDG_CONFIG_HOME counts as not set, as the desktop's rules
+// have it: the store is below ~/.config, not below the current folder.
+TEST(StorePath, RelativeConfigFolderIsIgnored) {
+  const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  ::setenv("HOME", "/home/ann", 1);
+  const struct {
+    const char* config;
+    std::string path;
+  } cases[] = {
+      {"/srv/ann/config", "/srv/ann/config/Zerdo/Zerdo.conf"},
+      {"/srv/ann/config/", "/srv/ann/config/Zerdo/Zerdo.conf"},
+      {"relative/config", "/home/ann/.config/Zerdo/Zerdo.conf"},
+      {"", "/home/ann/.config/Zerdo/Zerdo.conf"},
+  };
+  for (const auto& c : cases) {
+    ::setenv("XDG_CONFIG_HOME", c.config, 1);
+    EXPECT_EQ(SettingsStore().path(), c.path) << c.config;
+  }
+  ::setenv("HOME", home.constData(), 1);
+  if (config.isNull())
+    ::unsetenv("XDG_CONFIG_HOME");
+  else
+    ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
 }
 
 }  // namespace
