@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
   // A signal, the end of the session or a quit from elsewhere closes the
   // game as its window's close button does: the store is written and the
   // help viewer closed.
-  const zerdo::ShutdownSignals shutdown_signals([&window] { window.shut_down(); });
+  zerdo::ShutdownSignals shutdown_signals([&window] { window.shut_down(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.shut_down_now(); });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
@@ -76,5 +76,9 @@ int main(int argc, char* argv[]) {
   window.start();
   window.show();
   if (!command_line.file.isEmpty()) window.load_puzzle_file(command_line.file);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // The store is written; a signal while the window and the application are
+  // taken down must not end the game by that signal.
+  shutdown_signals.hold_until_exit();
+  return status;
 }

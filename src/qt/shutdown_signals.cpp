@@ -44,9 +44,18 @@ ShutdownSignals::ShutdownSignals(std::function<void()> request, QObject* parent)
   for (std::size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &action, &earlier[i]);
 }
 
+void ShutdownSignals::hold_until_exit() {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  for (const int signal : kSignals) sigaction(signal, &ignore, nullptr);
+  held_ = true;
+}
+
 ShutdownSignals::~ShutdownSignals() {
   if (!notifier_) return;
-  for (std::size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &earlier[i], nullptr);
+  if (!held_)
+    for (std::size_t i = 0; i < kSignals.size(); ++i) sigaction(kSignals[i], &earlier[i], nullptr);
   delete notifier_;
   ::close(wake_pipe[0]);
   ::close(wake_pipe[1]);

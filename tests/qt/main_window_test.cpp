@@ -72,6 +72,7 @@ class MainWindowTest : public QObject {
   void looks_are_prepared_for_the_paint_that_needs_them();
   void exit_closes_the_window();
   void signal_closes_the_game_as_the_window_does();
+  void second_signal_while_ending_ends_nothing_early();
   void the_real_game_writes_its_store_on_sigterm();
   void new_puzzles_differ_from_launch_to_launch();
 
@@ -361,6 +362,28 @@ void MainWindowTest::signal_closes_the_game_as_the_window_does() {
   QCOMPARE(boxes_.size(), std::size_t{1});  // the praise, and no store message
 }
 
+// The game itself, started offscreen with its store in config; returns once
+// it handles SIGTERM (bit 15 of SigCgt), so that a signal does not meet the
+// default action of a process still starting.
+static void start_game(QProcess& game, const QString& config) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", config);
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  game.setProcessEnvironment(env);
+  game.start(QStringLiteral(ZERDO_GAME), {});
+  QVERIFY(game.waitForStarted());
+  const QString status = QStringLiteral("/proc/%1/status").arg(game.processId());
+  auto catches_sigterm = [&] {
+    QFile f(status);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    for (const QByteArray& line : f.readAll().split('\n'))
+      if (line.startsWith("SigCgt:"))
+        return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1) != 0;
+    return false;
+  };
+  QTRY_VERIFY_WITH_TIMEOUT(catches_sigterm(), 30000);
+}
+
 // The game itself, started offscreen on a store an older version wrote: a
 // SIGTERM ends it normally, and the exit writes the store as this version
 // does (check value, version, window).
@@ -373,24 +396,7 @@ void MainWindowTest::the_real_game_writes_its_store_on_sigterm() {
     old.write("[Settings]\nVersion=1.1.5\nStufeNr=B3\nMinTime%201=500\nBester%201=Ann\n");
   }
   QProcess game;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("XDG_CONFIG_HOME", config.path());
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  game.setProcessEnvironment(env);
-  game.start(QStringLiteral(ZERDO_GAME), {});
-  QVERIFY(game.waitForStarted());
-  // Sent once the game handles SIGTERM (bit 15 of SigCgt), so that the
-  // signal does not meet the default action of a process still starting.
-  const QString status = QStringLiteral("/proc/%1/status").arg(game.processId());
-  auto catches_sigterm = [&] {
-    QFile f(status);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    for (const QByteArray& line : f.readAll().split('\n'))
-      if (line.startsWith("SigCgt:"))
-        return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1) != 0;
-    return false;
-  };
-  QTRY_VERIFY_WITH_TIMEOUT(catches_sigterm(), 30000);
+  start_game(game, config.path());
   QCOMPARE(::kill(static_cast<pid_t>(game.processId()), SIGTERM), 0);
   QVERIFY(game.waitForFinished(30000));
   QCOMPARE(game.exitStatus(), QProcess::NormalExit);
@@ -402,6 +408,24 @@ void MainWindowTest::the_real_game_writes_its_store_on_sigterm() {
   QCOMPARE(store.get("Settings", "MainWidth", "-"), std::string("11895"));
   QCOMPARE(store.get("Settings", "Check", "-"),
            std::to_string(2700000 - 30000 + 500 + 65 + 110 * 2 + 110 * 3));
+}
+
+// A logout sends its signal more than once: the signals that follow the
+// first while the game ends (its window and the application taken down
+// after the store is written) end nothing early, and the game exits as it
+// would have.
+void MainWindowTest::second_signal_while_ending_ends_nothing_early() {
+  for (int round = 0; round < 4; ++round) {
+    QTemporaryDir config;
+    QProcess game;
+    start_game(game, config.path());
+    const auto pid = static_cast<pid_t>(game.processId());
+    QCOMPARE(::kill(pid, SIGTERM), 0);
+    while (!game.waitForFinished(1)) ::kill(pid, SIGTERM);
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), 0);
+    QVERIFY(QFile::exists(config.filePath("Zerdo/Zerdo.conf")));
+  }
 }
 
 void MainWindowTest::new_puzzles_differ_from_launch_to_launch() {
