@@ -41,9 +41,10 @@ void FrmMain::print_puzzle(PrintTarget target) {
     case PrintResult::Cancelled:
       return;
     case PrintResult::Failed:
+      // A PDF file (exported, or printed into a file) names the file.
       box(std::string(msg::kTitle),
-          target == PrintTarget::Pdf ? std::string(in(msg::kPdfFailed, lang)) + path
-                                     : std::string(in(msg::kPrintFailed, lang)),
+          !path.empty() ? std::string(in(msg::kPdfFailed, lang)) + path
+                        : std::string(in(msg::kPrintFailed, lang)),
           Buttons::Ok, Icon::Exclamation);
       return;
     case PrintResult::Unavailable:

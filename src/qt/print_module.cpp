@@ -32,6 +32,11 @@ extern "C" Q_DECL_EXPORT int zerdo_print_puzzle(const zerdo::PrintRequest& reque
     if (dialog.exec() != QDialog::Accepted) return kPrintCancelled;
     with_solution = check->isChecked();
   }
+  // Into a file: the game writes it, so that a full disk or a FIFO there
+  // leaves no torn file and is told to the player.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+      request.write_pdf)
+    return request.write_pdf(printer.outputFileName(), with_solution) ? kPrinted : kPrintFailed;
   if (!request.paint || !request.paint(printer, with_solution)) return kPrintFailed;
   return printer.printerState() == QPrinter::Error ? kPrintFailed : kPrinted;
 }

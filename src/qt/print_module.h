@@ -23,6 +23,10 @@ struct PrintRequest {
   std::function<void(QPagedPaintDevice&)> set_up;
   // Paints the pages; false when that failed.
   std::function<bool(QPagedPaintDevice&, bool with_solution)> paint;
+  // Writes the pages as a PDF file (the dialog's choice to print into a
+  // file, or output_file) as the game writes its files: whole or not at all,
+  // special files refused. False when that failed.
+  std::function<bool(const QString& file, bool with_solution)> write_pdf;
 };
 
 // What print_puzzle returns.

@@ -1,15 +1,17 @@
 #include "qt/puzzle_sheet.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <map>
 
 #include "qt/control_painter.h"
 #include "qt/piece_painter.h"
+#include "services/file_access.h"
 
 namespace zerdo {
 
@@ -202,23 +204,22 @@ bool paint_puzzle_sheet(QPagedPaintDevice& device, const PrintJob& job, bool wit
 }
 
 bool write_puzzle_pdf(const PrintJob& job, const QString& path, bool with_solution) {
-  // Unbuffered, so that a full disk fails a write here instead of leaving
-  // an empty file behind at the commit.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  // Made in memory, then written as a puzzle file is: beside the target,
+  // every write checked and synced, put in place only when whole; a FIFO or
+  // a device in its place is refused and left as it is.
+  QByteArray bytes;
   bool painted = false;
   {
-    QPdfWriter pdf(&file);
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(QString::fromStdString(job.title));
     pdf.setCreator(QStringLiteral("Zerdo"));
     set_up_paper(pdf);
     painted = paint_puzzle_sheet(pdf, job, with_solution);
   }
-  if (!painted || file.error() != QFileDevice::NoError) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return painted && !bytes.isEmpty() &&
+         write_file_atomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
 }
 
 }  // namespace zerdo

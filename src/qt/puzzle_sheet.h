@@ -46,8 +46,9 @@ SheetPlan plan_sheet(const PrintJob& job, const QSizeF& page);
 // painted on.
 bool paint_puzzle_sheet(QPagedPaintDevice& device, const PrintJob& job, bool with_solution);
 
-// Writes the puzzle of job as a PDF file at path (replaced whole or not at
-// all); false when it cannot be written.
+// Writes the puzzle of job as a PDF file at path as a puzzle file is saved
+// (replaced whole or not at all; a FIFO, socket or device there refused);
+// false when it cannot be written.
 bool write_puzzle_pdf(const PrintJob& job, const QString& path, bool with_solution);
 
 }  // namespace zerdo

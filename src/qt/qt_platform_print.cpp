@@ -82,6 +82,10 @@ PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
   request.paint = [&job](QPagedPaintDevice& device, bool with_solution) {
     return paint_puzzle_sheet(device, job, with_solution);
   };
+  request.write_pdf = [&job, path](const QString& file, bool with_solution) {
+    if (path) *path = file.toStdString();
+    return write_puzzle_pdf(job, file, with_solution);
+  };
   switch (print(request)) {
     case kPrinted:
       return PrintResult::Done;

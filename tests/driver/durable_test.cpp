@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "small_disk.h"
+
 namespace {
 
 // One zerdo-driver process, fed a few lines at a time.
@@ -87,43 +89,6 @@ QByteArray bytes_of(const QString& file) {
   QFile f(file);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
 }
-
-// A small tmpfs mounted at dir for the test's life (root only: CI runs as
-// root); unmounted however the test ends.
-class SmallDisk {
- public:
-  SmallDisk(const QString& dir, const char* size) : dir_(dir) {
-    QDir().mkpath(dir);
-    mounted_ = ::geteuid() == 0 && ::mount("tmpfs", dir.toLocal8Bit().constData(), "tmpfs", 0,
-                                           (std::string("size=") + size).c_str()) == 0;
-    if (!mounted_)
-      why_ = ::geteuid() != 0 ? "mounting a tmpfs needs root (CI runs as root)"
-                              : std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
-  }
-  ~SmallDisk() {
-    if (mounted_) ::umount2(dir_.toLocal8Bit().constData(), MNT_DETACH);
-  }
-  bool mounted() const { return mounted_; }
-  const std::string& why_not() const { return why_; }
-
-  // Fills it to the last byte.
-  void fill() const {
-    const int fd =
-        ::open((dir_ + "/filler").toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-    ASSERT_GE(fd, 0);
-    const std::string chunk(4096, 'x');
-    for (std::size_t size = chunk.size(); size > 0; size /= 2)
-      while (::write(fd, chunk.data(), size) == static_cast<ssize_t>(size)) {
-      }
-    ASSERT_EQ(errno, ENOSPC);
-    ::close(fd);
-  }
-
- private:
-  QString dir_;
-  bool mounted_ = false;
-  std::string why_;
-};
 
 TEST(TwoCopies, KeepEachOthersRecordsAndTheLastToCloseKeepsItsSettings) {
   QTemporaryDir config;
@@ -221,9 +186,9 @@ TEST(NoTemporaryFolder, TheStoreIsReadAndWrittenAllTheSame) {
   ASSERT_TRUE(scratch.isValid());
   QFile(scratch.filePath("file")).open(QIODevice::WriteOnly);
   QStringList folders = {scratch.filePath("missing"), scratch.filePath("file")};
-  const SmallDisk full(scratch.filePath("full"), "64k");
+  const zerdo::test::SmallDisk full(scratch.filePath("full"), "64k");
   if (full.mounted()) {
-    full.fill();
+    ASSERT_TRUE(full.fill());
     folders << scratch.filePath("full");
   } else {
     std::printf("note: the full temporary folder is left out: %s\n", full.why_not().c_str());

@@ -37,6 +37,7 @@ class FakePlatform : public Platform {
   Int screen_w = 28800, screen_h = 16200;
   std::vector<PrintJob> print_jobs;  // the controls pointer is only good during the call
   PrintResult print_result = PrintResult::Cancelled;
+  std::string printed_file;  // a printer job prints into this file when not empty
 
   Answer message_box(const MessageBox& box) override {
     boxes.push_back(box);
@@ -69,7 +70,8 @@ class FakePlatform : public Platform {
   }
   PrintResult print_puzzle(const PrintJob& job, std::string* path) override {
     print_jobs.push_back(job);
-    if (path) *path = "puzzle.pdf";
+    // A PDF names its file; the printer only when it prints into a file.
+    if (path) *path = job.target == PrintTarget::Pdf ? "puzzle.pdf" : printed_file;
     return print_result;
   }
   std::string get_setting(const std::string&, const std::string&, const std::string& key,

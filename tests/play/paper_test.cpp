@@ -88,19 +88,24 @@ TEST_F(Paper, AFailureIsToldInThePlayersLanguage) {
   struct Case {
     const char* item;
     PrintResult result;
+    const char* file;  // the file the print dialog chose to print into
     const char* text;  // empty: no box
   } const cases[] = {
-      {"mnuFilePrint", PrintResult::Done, ""},
-      {"mnuFilePrint", PrintResult::Cancelled, ""},
-      {"mnuFilePrint", PrintResult::Failed, "The puzzle could not be printed."},
-      {"mnuFilePrint", PrintResult::Unavailable, "Printing is not available on this system."},
-      {"mnuFileExportPdf", PrintResult::Failed, "The PDF file could not be written: puzzle.pdf"},
+      {"mnuFilePrint", PrintResult::Done, "", ""},
+      {"mnuFilePrint", PrintResult::Cancelled, "", ""},
+      {"mnuFilePrint", PrintResult::Failed, "", "The puzzle could not be printed."},
+      {"mnuFilePrint", PrintResult::Failed, "out.pdf",
+       "The PDF file could not be written: out.pdf"},
+      {"mnuFilePrint", PrintResult::Unavailable, "", "Printing is not available on this system."},
+      {"mnuFileExportPdf", PrintResult::Failed, "",
+       "The PDF file could not be written: puzzle.pdf"},
   };
   ASSERT_TRUE(w.choose_menu("mnuFileSetupLanguageEnglish"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     platform.boxes.clear();
     platform.print_result = c.result;
+    platform.printed_file = c.file;
     ASSERT_TRUE(w.choose_menu(c.item));
     if (*c.text == '\0') {
       EXPECT_TRUE(platform.boxes.empty());

@@ -1,7 +1,12 @@
 // The puzzle on paper and the card marks in the real window: the PDF holds
 // the cards as the window draws them, the printer module prints, and marked
 // cards are drawn shaded with a tick.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QAction>
+#include <QDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -16,6 +21,7 @@
 #include "qt/control_painter.h"
 #include "qt/main_window.h"
 #include "qt/puzzle_sheet.h"
+#include "small_disk.h"
 #include "view/board_reader.h"
 
 using namespace zerdo;
@@ -66,6 +72,8 @@ class PaperTest : public QObject {
   void pdf_holds_the_cards_as_drawn_data();
   void pdf_holds_the_cards_as_drawn();
   void printer_module_prints_with_the_solution_page();
+  void pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was_data();
+  void pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was();
   void a_click_marks_a_card_and_a_second_clears_it();
   void space_marks_the_card_under_the_cursor();
 
@@ -238,6 +246,61 @@ void PaperTest::printer_module_prints_with_the_solution_page() {
   QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\b")), qPrintable(info));
   const QString solution = QString::fromUtf8(run("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}));
   QVERIFY2(solution.contains("Zerdo A1") && solution.contains("Solution"), qPrintable(solution));
+}
+
+void PaperTest::pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was_data() {
+  QTest::addColumn<QString>("place");
+  QTest::addColumn<bool>("printer");
+  QTest::newRow("exported onto a FIFO") << "fifo" << false;
+  QTest::newRow("printed into a FIFO") << "fifo" << true;
+  QTest::newRow("exported onto a device") << "device" << false;
+  QTest::newRow("exported onto a full disk") << "full" << false;
+  QTest::newRow("printed into a file on a full disk") << "full" << true;
+}
+
+// Export as PDF and the print dialog's printing into a file write the PDF as
+// a puzzle file is saved: a FIFO or a device there is refused and left as
+// it is (never opened, never replaced), a full disk leaves no torn file and
+// no temporary, and the player is told in the game's language.
+void PaperTest::pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was() {
+  QFETCH(QString, place);
+  QFETCH(bool, printer);
+  QString target = dir_->filePath("out.pdf");
+  std::unique_ptr<test::SmallDisk> disk;
+  if (place == "fifo") {
+    QCOMPARE(::mkfifo(target.toLocal8Bit().constData(), 0600), 0);
+  } else if (place == "device") {
+    if (::geteuid() != 0) QSKIP("making a device node needs root (CI runs as root)");
+    QCOMPARE(::mknod(target.toLocal8Bit().constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+  } else {
+    disk = std::make_unique<test::SmallDisk>(dir_->filePath("disk"), "64k");
+    if (!disk->mounted()) QSKIP(disk->why_not().c_str());
+    QVERIFY(disk->fill());
+    target = dir_->filePath("disk/out.pdf");
+  }
+  std::vector<std::string> boxes;
+  window_->platform().message_hook = [&boxes](const MessageBox& b) {
+    boxes.push_back(b.text);
+    return Answer::Ok;
+  };
+  choose("mnuFileZerdoA1");
+  choice_ = {target.toStdString(), true};
+  ::alarm(30);  // a FIFO that is opened holds the game: end the test instead
+  choose(printer ? "mnuFilePrint" : "mnuFileExportPdf");
+  ::alarm(0);
+  QVERIFY(job_);
+  QCOMPARE(boxes.size(), std::size_t{1});
+  QCOMPARE(QString::fromStdString(boxes[0]),
+           "Die PDF-Datei konnte nicht geschrieben werden: " + target);
+  struct stat st {};
+  if (place == "full") {
+    QCOMPARE(QDir(dir_->filePath("disk"))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"filler"});
+  } else {
+    QCOMPARE(::lstat(target.toLocal8Bit().constData(), &st), 0);
+    QVERIFY(place == "fifo" ? S_ISFIFO(st.st_mode) : S_ISCHR(st.st_mode));
+  }
 }
 
 void PaperTest::a_click_marks_a_card_and_a_second_clears_it() {
