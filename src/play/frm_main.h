@@ -178,10 +178,11 @@ class FrmMain : private FormHandler {
   void install_puzzle(const StagedPuzzle& p);
   // The file dialog of kind with title, in the folder of the last puzzle file.
   std::string file_dialog(FileDialogKind kind, const Texts& title);
-  // Keeps name as the last file, and its folder for the next dialog.
-  void remember_file(const std::string& name);
+  // Keeps the folder of a file written or read for the next dialog.
+  void remember_folder(const std::string& name);
   std::string file_name_;    // the last name chosen in the load or save dialog
-  std::string file_folder_;  // its folder, kept between runs ("" the home folder)
+  std::string file_folder_;  // the folder of the last file saved or loaded, kept
+                             // between runs ("" the home folder)
 
   Platform& platform_;
   MainState s_;

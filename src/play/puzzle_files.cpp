@@ -27,8 +27,10 @@ std::string FrmMain::file_dialog(FileDialogKind kind, const Texts& title) {
   return platform_.file_dialog_at(kind, t, filter, FileDialogStart{file_folder_, kZerdoFilter});
 }
 
-void FrmMain::remember_file(const std::string& name) {
-  file_name_ = name;
+// The folder of a file saved or loaded: the file dialogs open there next.
+// Only a file that was written or read counts, so that a refused name
+// (a missing file, /dev/zero) never becomes the folder.
+void FrmMain::remember_folder(const std::string& name) {
   const std::string folder = std::filesystem::path(name).parent_path().string();
   if (!folder.empty()) file_folder_ = folder;
 }
@@ -36,7 +38,7 @@ void FrmMain::remember_file(const std::string& name) {
 void FrmMain::mnuFileSave_Click() {
   const std::string name = file_dialog(FileDialogKind::Save, kSaveTitle);
   if (name.empty()) return;
-  remember_file(name);
+  file_name_ = name;
   const std::string text =
       write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn, s_.shape.field_count);
   // The platform replaces the file whole or not at all, so a failed save
@@ -44,7 +46,9 @@ void FrmMain::mnuFileSave_Click() {
   if (!platform_.write_file(name, text)) {
     const MessageText m = save_error_message(name, s_.language_code);
     box(m.title, m.text);
+    return;
   }
+  remember_folder(name);
 }
 
 void FrmMain::mnuFileLoad_Click() {
@@ -54,7 +58,7 @@ void FrmMain::mnuFileLoad_Click() {
 }
 
 void FrmMain::load_puzzle_file(const std::string& name) {
-  remember_file(name);
+  file_name_ = name;
   work_start();
   // The file goes into a staging copy and is checked whole; only a file that
   // passes every check reaches the card table.
@@ -66,6 +70,7 @@ void FrmMain::load_puzzle_file(const std::string& name) {
     result = read_puzzle_file(*bytes, staged);
   if (result.ok()) {
     install_puzzle(staged);
+    remember_folder(name);
   } else {
     const MessageText m = load_error_message(static_cast<int>(result.error), result.line,
                                              result.item, result.value, name, s_.language_code);

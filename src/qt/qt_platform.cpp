@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include "qt/file_icons.h"
 #include "qt/form_dialog.h"
 
 namespace zerdo {
@@ -94,6 +95,7 @@ std::string QtPlatform::file_dialog_at(FileDialogKind kind, const std::string& t
   last_file_dialog_start = start;
   if (file_hook) return file_hook(kind, title, filter);
   QFileDialog dialog(dialog_parent(), QString::fromStdString(title));
+  use_name_only_icons(dialog);
   // The folder of the last puzzle file, or home when there is none (any
   // more): never the folder the game happened to be started from.
   const QString folder = QString::fromStdString(start.folder);

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLibrary>
 
+#include "qt/file_icons.h"
 #include "qt/print_module.h"
 #include "qt/puzzle_sheet.h"
 #include "qt/qt_platform.h"
@@ -35,6 +36,7 @@ PrintEntry print_entry() {
 
 std::optional<QtPlatform::PrintChoice> QtPlatform::pdf_dialog(const PrintJob& job) {
   QFileDialog dialog(dialog_parent(), QString::fromStdString(job.dialog_title));
+  use_name_only_icons(dialog);
   // Qt's own dialog, so that it can carry the solution option.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -599,17 +599,25 @@ TEST_F(FileWindow, CancelledDialogsChangeNothing) {
   EXPECT_TRUE(s().sn == before);
 }
 
+// The folder counts once a file there was saved or loaded: a cancelled
+// dialog, a refused load (a missing file, /dev/zero) and a failed save
+// leave it as it was.
 TEST_F(FileWindow, DialogsOpenInTheLastFilesFolderAcrossRunsWithTheZerdoFilter) {
   const std::string folder = dir.path().toStdString();
   ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
   w->choose_menu("mnuFileLoad");  // cancelled: no folder yet
+  load("/dev/zero");              // refused: no folder yet
   save(path("sub/a1.zdo"));
   w->choose_menu("mnuFileSave");  // cancelled: the folder stays
-  load(path("a1.zdo"));           // refused (no such file), yet its folder counts
+  load(path("a1.zdo"));           // refused (no such file): the folder stays
+  save(folder);                   // failed (a folder is there): the folder stays
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(path("sub/a1.zdo")), dir.filePath("a1.zdo")));
+  load(path("a1.zdo"));
   w->choose_menu("mnuFileLoad");
-  ASSERT_EQ(platform.dialog_starts.size(), 5u);
-  const std::string expected[] = {"", "", folder + "/sub", folder + "/sub", folder};
-  for (std::size_t i = 0; i < 5; ++i) {
+  ASSERT_EQ(platform.dialog_starts.size(), 8u);
+  const std::string expected[] = {
+      "", "", "", folder + "/sub", folder + "/sub", folder + "/sub", folder + "/sub", folder};
+  for (std::size_t i = 0; i < 8; ++i) {
     EXPECT_EQ(platform.dialog_starts[i].folder, expected[i]) << i;
     EXPECT_EQ(platform.dialog_starts[i].filter, 1) << i;  // "Zerdo Dateien (*.zdo)"
   }

@@ -1,5 +1,9 @@
 // The game as a citizen of the desktop: its command line, a puzzle file named
 // on it, and Qt's own strings in the player's language.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAbstractFileIconProvider>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +20,7 @@
 #include "model/pictures.h"
 #include "play/frm_main.h"
 #include "qt/command_line.h"
+#include "qt/file_icons.h"
 #include "qt/form_dialog.h"
 #include "qt/main_window.h"
 #include "qt/status_bar.h"
@@ -68,6 +73,7 @@ class DesktopTest : public QObject {
   void enter_and_escape_in_the_player_dialog();
   void f1_opens_the_help_contents();
   void file_dialog_opens_in_the_last_folder_with_the_zerdo_filter();
+  void file_dialog_reads_no_file_for_its_icons();
   void readable_under_light_and_dark_palettes_data();
   void readable_under_light_and_dark_palettes();
 
@@ -310,15 +316,54 @@ void DesktopTest::file_dialog_opens_in_the_last_folder_with_the_zerdo_filter() {
   QCOMPARE(folder, QDir::homePath());
   QCOMPARE(filter, QStringLiteral("Zerdo Dateien (*.zdo)"));
 
-  // A file named on the command line counts as loaded: its folder is next.
+  // A file named on the command line counts once it is loaded: a refused
+  // one leaves the folder as it was.
   const QString path = dir_->filePath(QStringLiteral("puzzle.zdo"));
   window_->platform().message_hook = [](const MessageBox&) { return Answer::Ok; };
-  window_->load_puzzle_file(path);  // no such file: refused, its folder kept
+  window_->load_puzzle_file(path);  // no such file: refused
+  look_and_cancel();
+  window_->menu_action("mnuFileSave")->trigger();
+  QCOMPARE(folder, QDir::homePath());
+  save_a1(*new_window(), path);
+  window_->load_puzzle_file(path);
   window_->platform().message_hook = nullptr;
   look_and_cancel();
   window_->menu_action("mnuFileSave")->trigger();
   QCOMPARE(folder, QDir(dir_->path()).absolutePath());
   QCOMPARE(filter, QStringLiteral("Zerdo Dateien (*.zdo)"));
+}
+
+// A dialog opened in /proc (the last folder) shows /proc/kmsg, which as
+// root blocks a read until the kernel says something, and a FIFO: their
+// icons and types come from the name and kind alone, so the game goes on.
+void DesktopTest::file_dialog_reads_no_file_for_its_icons() {
+  QVERIFY(QDir().mkpath(dir_->filePath("config/Zerdo")));
+  {
+    QFile store(dir_->filePath("config/Zerdo/Zerdo.conf"));
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write("[Settings]\nLastFolder=/proc\n");
+  }
+  const QString fifo = dir_->filePath("pipe.zdo");
+  QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  window_ = new_window();
+  QString folder;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    folder = dialog->directory().absolutePath();
+    QVERIFY(dynamic_cast<const NameOnlyIconProvider*>(dialog->iconProvider()));
+    for (const QString& special : {QStringLiteral("/proc/kmsg"), fifo}) {
+      const QFileInfo info(special);
+      dialog->iconProvider()->icon(info);
+      dialog->iconProvider()->type(info);
+    }
+    // The view shows /proc with its icons meanwhile.
+    QTimer::singleShot(500, dialog, &QDialog::reject);
+  });
+  ::alarm(30);  // a read that holds the game ends the test instead
+  window_->menu_action("mnuFileLoad")->trigger();
+  ::alarm(0);
+  QCOMPARE(folder, QStringLiteral("/proc"));
 }
 
 void DesktopTest::readable_under_light_and_dark_palettes_data() {
