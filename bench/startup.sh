@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Start-up of the game under Xvfb, measured with public tools beside a minimal
-# Qt 6 Widgets window (bench/minimal_window.cpp, built here) as the floor:
+# Start-up of the game under Xvfb, measured with public tools beside the least
+# a Qt 6 Widgets game window does (bench/minimal_window.cpp, built here: a
+# menu bar, four status panels, a painted board, a 300 ms clock) as the floor:
 #   start-up   milliseconds from exec until the window is shown and painted
 #              (the program prints the wall clock after its first paint and
 #              quits when ZERDO_QUIT_AFTER_PAINT is set)
 #   peak RSS   maximum resident memory in KiB (GNU time)
 # each the median of RUNS runs (the two programs taking turns) after one
-# warm-up run each, and the game's idle CPU (its 300 ms clock running,
-# nothing else happening) over IDLE_SECONDS.
+# warm-up run each; then both left idle side by side (their clocks running,
+# nothing else happening) over the same IDLE_SECONDS: CPU time and context
+# switches of each whole process (every thread) from perf stat, and its
+# instructions where the machine counts them; without perf, CPU time from
+# /proc/<pid>/stat.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -17,7 +21,8 @@ game=$BUILD/zerdo
 floor=$BUILD/minimal-window
 [ -x "$game" ] || { echo "startup.sh: $game is missing; run make build first" >&2; exit 1; }
 
-if [ ! -x "$floor" ] || [ bench/minimal_window.cpp -nt "$floor" ]; then
+if [ ! -x "$floor" ] || [ bench/minimal_window.cpp -nt "$floor" ] ||
+  [ bench/floor_window.h -nt "$floor" ]; then
   # shellcheck disable=SC2046
   g++ -O2 -std=c++17 -fPIC bench/minimal_window.cpp -o "$floor" $(pkg-config --cflags --libs Qt6Widgets)
 fi
@@ -25,8 +30,10 @@ fi
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
+floor_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$floor_pid" ] && kill "$floor_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -67,21 +74,46 @@ done
 game_ms=$(cut -d' ' -f1 "$work/game" | median) game_kb=$(cut -d' ' -f2 "$work/game" | median)
 floor_ms=$(cut -d' ' -f1 "$work/floor" | median) floor_kb=$(cut -d' ' -f2 "$work/floor" | median)
 
-# Idle CPU: CPU ticks of the running game over IDLE_SECONDS, after it settled.
+# Idle: both programs running at once, measured over the same seconds.
 "$game" >/dev/null 2>&1 &
 game_pid=$!
+"$floor" >/dev/null 2>&1 &
+floor_pid=$!
 sleep 3
-ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
-before=$(ticks)
-sleep "$IDLE_SECONDS"
-after=$(ticks)
-kill "$game_pid" && wait "$game_pid" 2>/dev/null || true
-game_pid=""
-idle=$(awk -v t="$((after - before))" -v hz="$(getconf CLK_TCK)" -v s="$IDLE_SECONDS" \
-  'BEGIN { printf "%.2f", 100 * t / hz / s }')
-
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
-printf '%-26s %12s %12s %8s\n' "median of $RUNS runs" "zerdo" "minimal Qt" "ratio"
+# One program's idle figures: "cpu-ms switches instructions" ("-" when not counted).
+perf_ok=0
+if command -v perf >/dev/null && perf stat -e task-clock -- true >/dev/null 2>&1; then perf_ok=1; fi
+idle_of() {
+  local pid=$1 out=$work/idle.$1
+  if [ "$perf_ok" = 1 ]; then
+    perf stat -x, -e task-clock,context-switches,instructions -p "$pid" -o "$out" -- sleep "$IDLE_SECONDS" >/dev/null 2>&1
+    awk -F, '$3 == "task-clock" { c = $1 } $3 == "context-switches" { s = $1 }
+      $3 ~ /^instructions/ { i = ($1 ~ /^[0-9.]+$/) ? $1 : "-" }
+      END { printf "%.0f %s %s\n", c, (s == "" ? "-" : s), (i == "" ? "-" : i) }' "$out"
+  else
+    local hz before after
+    hz=$(getconf CLK_TCK)
+    before=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    sleep "$IDLE_SECONDS"
+    after=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    echo "$(((after - before) * 1000 / hz)) - -"
+  fi
+}
+idle_of "$game_pid" >"$work/idle_game" &
+game_idle_pid=$!
+idle_of "$floor_pid" >"$work/idle_floor" &
+wait "$game_idle_pid" $!
+kill "$game_pid" "$floor_pid" 2>/dev/null || true
+wait "$game_pid" "$floor_pid" 2>/dev/null || true
+game_pid="" floor_pid=""
+read -r game_cpu game_sw game_ins <"$work/idle_game"
+read -r floor_cpu floor_sw floor_ins <"$work/idle_floor"
+per_s() { awk -v v="$1" -v s="$IDLE_SECONDS" 'BEGIN { if (v == "-") print "-"; else printf "%.1f", v / s }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "-" && b != "-" && b > 0) printf "%.2f", a / b; else print "-" }'; }
+printf '%-26s %12s %12s %8s\n' "median of $RUNS runs" "zerdo" "floor" "ratio"
 printf '%-26s %12s %12s %8s\n' "start-up to first paint ms" "$game_ms" "$floor_ms" "$(ratio "$game_ms" "$floor_ms")"
 printf '%-26s %12s %12s %8s\n' "peak resident memory KiB" "$game_kb" "$floor_kb" "$(ratio "$game_kb" "$floor_kb")"
-printf '%-26s %12s\n' "idle CPU % (${IDLE_SECONDS} s)" "$idle"
+printf '%-26s %12s %12s %8s\n' "idle CPU ms/s (${IDLE_SECONDS} s)" "$(per_s "$game_cpu")" "$(per_s "$floor_cpu")" "$(ratio "$game_cpu" "$floor_cpu")"
+printf '%-26s %12s %12s %8s\n' "idle switches/s" "$(per_s "$game_sw")" "$(per_s "$floor_sw")" "$(ratio "$game_sw" "$floor_sw")"
+printf '%-26s %12s %12s %8s\n' "idle instructions/s" "$(per_s "$game_ins")" "$(per_s "$floor_ins")" "$(ratio "$game_ins" "$floor_ins")"
+printf '%-26s %s\n' "load average" "$(cut -d' ' -f1-3 /proc/loadavg)"
