@@ -83,6 +83,23 @@ QRectF frame_body(const Control& c) {
 
 bool has_border(const Control& c) { return c.border.value_or(1) != 0; }
 
+// A picture with a border is held: the mouse drags it or the keyboard carries it.
+bool is_carried(const Control& c) {
+  return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
+}
+
+// The look of a held piece at size: its shadow and highlight under the
+// picture. The shadow reaches past the piece to the right and below.
+Look carried_look(const QSizeF& size, int picture_id, bool colour_marks) {
+  const Look piece = picture_look(size, picture_id, colour_marks);
+  return Look{QStringLiteral("carried_") + piece.name, size + QSizeF(4, 5),
+              [size, draw = piece.draw](QPainter& q, const QRectF& at) {
+                const QRectF r(at.topLeft(), size);
+                draw_look(q, [&](drawing::Drawing& d) { drawing::piece_highlight(d, rect_of(r)); });
+                draw(q, r);
+              }};
+}
+
 // A look placed on the board: the look and its top-left corner.
 struct PlacedLook {
   Look look;
@@ -96,6 +113,11 @@ std::optional<PlacedLook> control_look(const Control& c, bool colour_marks) {
     case ControlKind::Picture: {
       if (c.picture <= 0) return std::nullopt;
       const QRectF r = control_rect(c);
+      // A piece held by the mouse or the keyboard (it has a border then)
+      // carries its shadow and highlight: one look with the piece, so that
+      // each move of it copies one picture.
+      if (is_carried(c))
+        return PlacedLook{carried_look(r.size(), c.picture, colour_marks), r.topLeft()};
       return PlacedLook{picture_look(r.size(), c.picture, colour_marks), r.topLeft()};
     }
     case ControlKind::TextBox: {
@@ -169,14 +191,47 @@ void paint_look(QPainter& p, const PlacedLook& placed) {
 }
 
 // The number tab of a clue card, in the caption font, white on the dark tab
-// (a bold face would be one more font to load before the first paint).
-void paint_card_tab(QPainter& p, const QRectF& r, const QString& caption) {
-  if (caption.isEmpty()) return;
+// (a bold face would be one more font to load before the first paint). A
+// look of its own: it sits on the card's top line, from the card's left
+// edge, reaching above the card by half its height.
+std::optional<PlacedLook> card_tab_look(const QRectF& card, const QString& caption) {
+  if (caption.isEmpty()) return std::nullopt;
   const QFontMetricsF fm(caption_font());
-  draw_look(p, [&](drawing::Drawing& d) {
-    drawing::card_tab(d, rect_of(r), caption.toStdString(), fm.horizontalAdvance(caption),
-                      fm.height() + 2);
-  });
+  const qreal text_width = fm.horizontalAdvance(caption), height = fm.height() + 2;
+  // Whole pixels above the card, so the look's corner is as crisp as the card's.
+  const qreal above = std::ceil(height / 2 - kFrameLineOffset) + 1;
+  const QSizeF size(8 + qMax(height, text_width + 10) + 1,
+                    above + kFrameLineOffset + height / 2 + 1);
+  const std::string text = caption.toStdString();
+  return PlacedLook{Look{QStringLiteral("tab_") + caption, size,
+                         [card_size = card.size(), above, text, text_width, height](
+                             QPainter& q, const QRectF& at) {
+                           const QRectF frame(at.topLeft() + QPointF(0, above), card_size);
+                           draw_look(q, [&](drawing::Drawing& d) {
+                             drawing::card_tab(d, rect_of(frame), text, text_width, height);
+                           });
+                         }},
+                    card.topLeft() - QPointF(0, above)};
+}
+
+// The tip frame: a small clickable plate with its caption.
+PlacedLook tip_look(const QRectF& r, const std::string& caption) {
+  return PlacedLook{Look{QStringLiteral("tip_") + QString::fromStdString(caption), r.size(),
+                         [caption](QPainter& q, const QRectF& at) {
+                           draw_look(q, [&](drawing::Drawing& d) {
+                             drawing::tip_plate(d, rect_of(at), caption);
+                           });
+                         }},
+                    r.topLeft()};
+}
+
+// The look of a frame's caption, if it has one of its own: a card's number
+// tab, the tip's plate.
+std::optional<PlacedLook> caption_look(const Control& c) {
+  if (c.kind != ControlKind::Frame) return std::nullopt;
+  if (c.role == Role::Tip) return tip_look(control_pixel_rect(c), c.caption.value_or(""));
+  if (is_card(c)) return card_tab_look(control_pixel_rect(c), caption_of(c));
+  return std::nullopt;
 }
 
 void paint_frame(QPainter& p, const Control& c) {
@@ -191,14 +246,12 @@ void paint_frame(QPainter& p, const Control& c) {
   const QRectF body = frame_body(c);
 
   if (c.role == Role::Tip) {
-    // The tip frame is a small clickable plate.
-    draw_look(
-        p, [&](drawing::Drawing& d) { drawing::tip_plate(d, rect_of(r), c.caption.value_or("")); });
+    if (const auto plate = caption_look(c)) paint_look(p, *plate);
     return;
   }
   if (is_card_cell(c) || is_card(c) || is_board_field(c)) {
     if (const auto look = control_look(c, false)) paint_look(p, *look);
-    if (is_card(c)) paint_card_tab(p, r, caption_of(c));
+    if (const auto tab = caption_look(c)) paint_look(p, *tab);
     if (!is_board_field(c)) return;
   } else if (border) {
     etched_rect(p, body);
@@ -323,14 +376,15 @@ std::future<RenderedLooks> prepare_looks(const ControlSet& set, qreal dpr,
   QSet<QString> seen;
   for (const Control& c : set.all()) {
     if (!c.visible || c.width <= 0 || c.height <= 0 || (skip && skip(c))) continue;
-    const auto placed = control_look(c, colour_marks);
-    if (!placed) continue;
-    Look look = scaled_look(placed->look, scale);
-    QString key = look_key(look, dpr);
-    QPixmap cached;
-    if (seen.contains(key) || QPixmapCache::find(key, &cached)) continue;
-    seen.insert(key);
-    missing.emplace_back(std::move(key), std::move(look));
+    for (const auto& placed : {control_look(c, colour_marks), caption_look(c)}) {
+      if (!placed) continue;
+      Look look = scaled_look(placed->look, scale);
+      QString key = look_key(look, dpr);
+      QPixmap cached;
+      if (seen.contains(key) || QPixmapCache::find(key, &cached)) continue;
+      seen.insert(key);
+      missing.emplace_back(std::move(key), std::move(look));
+    }
   }
   auto task =
       std::make_shared<std::packaged_task<RenderedLooks()>>([missing = std::move(missing), dpr] {
@@ -411,11 +465,14 @@ void paint_controls(QPainter& p, const ControlSet& set,
         paint_frame(p, c);
         break;
       case ControlKind::Picture:
-        if (c.border.value_or(0) != 0) paint_piece_highlight(p, control_rect(c));
-        if (c.role == Role::ProgramIcon)
+        if (c.role == Role::ProgramIcon) {
+          if (is_carried(c)) paint_piece_highlight(p, control_rect(c));
           paint_program_icon(p, control_rect(c));
-        else if (const auto look = control_look(c, style.colour_marks))
-          paint_look(p, *look);
+        } else if (const auto look = control_look(c, style.colour_marks)) {
+          paint_look(p, *look);  // a held piece's look has its highlight
+        } else if (is_carried(c)) {
+          paint_piece_highlight(p, control_rect(c));
+        }
         break;
       case ControlKind::TextBox:
         paint_text_box(p, c, style.colour_marks);
@@ -433,9 +490,7 @@ void paint_controls(QPainter& p, const ControlSet& set,
   // A piece held by the mouse (it has a border while dragged) floats above
   // everything else, so it comes last; the pieces lie above the card marks,
   // which lie above everything on the cards.
-  const auto held = [](const Control& c) {
-    return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
-  };
+  const auto held = is_carried;
   for (const Control& c : set.all())
     if (!held(c) && c.role != Role::Piece && shown(c)) paint(c);
   if (style.card_marks)
