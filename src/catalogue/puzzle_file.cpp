@@ -80,12 +80,15 @@ LoadResult fail(LoadError e, int line, int item, long long value = 0) {
 }
 
 // What each card column may hold on a board of n fields. Masks are sets of
-// card cells 1..n; cells and fields 1..n (0 = none where allowed).
+// card cells 1..n; cells and fields 1..n (0 = none where allowed). The cells
+// without border may name all sixteen cells on either board, as the anchored
+// cards of level I do: cells beyond the board are not drawn.
 struct ColumnRule {
-  enum Kind { Fixed, Range, Mask, Titel } kind;
+  enum Kind { Fixed, Range, Mask, AllCells, Titel } kind;
   long long lo = 0, hi = 0;  // for Range; hi < 0 means "n"
 };
 constexpr long long kN = -1;
+constexpr int kCardCells = 16;  // the cells of a 4x4 card
 // clang-format off
 constexpr std::array<ColumnRule, kColumns> kColumnRules{{
     {ColumnRule::Fixed},             // 0: not in the file
@@ -94,7 +97,7 @@ constexpr std::array<ColumnRule, kColumns> kColumnRules{{
     {ColumnRule::Range, 1, kN},      // sn_Loesung: the pieces in play are ids 1..N
     {ColumnRule::Range, 0, kPictureIds},  // sn_pict
     {ColumnRule::Range, 0, kN},      // sn_vorgabe
-    {ColumnRule::Mask},              // sn_sperre
+    {ColumnRule::AllCells},          // sn_sperre
     {ColumnRule::Titel},             // sn_titel: -1 or 0
     {ColumnRule::Mask},              // sn_kreuze
     {ColumnRule::Range, 0, kPictureIds},  // sn_pict_2
@@ -104,7 +107,9 @@ constexpr std::array<ColumnRule, kColumns> kColumnRules{{
     {ColumnRule::Range, 0, kPictureIds},  // sn_pict_4
     {ColumnRule::Range, 0, kN},      // sn_field_4
     {ColumnRule::Range, -1, 1},      // sn_anker: -1/0 when finished, 1 while the generator runs
-    {ColumnRule::Range, 0, kRecords},  // sn_rsv_1: a generator work column, orders of 1..16
+    // sn_rsv_1: a generator work column: orders of 1..16, or the colour or
+    // shape codes 17..24 it leaves at levels D, E, F and H
+    {ColumnRule::Range, 0, kCrossId - 1},
 }};
 // clang-format on
 
@@ -116,6 +121,8 @@ bool fits(const ColumnRule& rule, Long v, int n) {
       return v >= rule.lo && v <= (rule.hi == kN ? n : rule.hi);
     case ColumnRule::Mask:
       return v >= 0 && v < (Long{1} << n);
+    case ColumnRule::AllCells:
+      return v >= 0 && v < (Long{1} << kCardCells);
     case ColumnRule::Titel:
       return v == kTrue || v == kFalse;
   }

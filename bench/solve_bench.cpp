@@ -1,0 +1,85 @@
+// Counting the answers of a puzzle and finding a hint, on the 4x4 level-I
+// puzzles that take the solver longest: a hint has to feel instant.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "generation/anchor_tables.h"
+#include "generation/generator.h"
+#include "model/card_table.h"
+#include "model/tables.h"
+#include "services/random_source.h"
+#include "solving/solver.h"
+
+namespace {
+
+using namespace zerdo;
+
+constexpr BoardShape k4x4{kRange4x4, 16, 4};
+
+class Source : public UniformSource {
+ public:
+  float draw_uniform() override { return random.next(); }
+  RandomSource random;
+};
+
+struct Case {
+  CardTable sn;
+  Board solution{};
+  int answers = 0;
+};
+
+// The hardest of 400 generated 4x4 level-I puzzles: the five with the most
+// answers, which the search has to find all of.
+const std::vector<Case>& hardest() {
+  static const std::vector<Case> cases = [] {
+    FixedTables tables;
+    tables.fill();
+    AnchorTables anchors;
+    anchors.build();
+    std::vector<Case> all;
+    for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+      Case c;
+      Source source;
+      source.random.seed(seed);
+      Generator gen{c.sn, k4x4, tables, anchors, source};
+      gen.generate(9);
+      for (int r = 1; r <= 16; ++r)
+        c.solution[static_cast<std::size_t>(c.sn(r, sn_field))] =
+            static_cast<Int>(c.sn(r, sn_Loesung));
+      c.answers = Solver(c.sn, k4x4).count();
+      all.push_back(c);
+    }
+    std::sort(all.begin(), all.end(),
+              [](const Case& a, const Case& b) { return a.answers > b.answers; });
+    all.resize(5);
+    return all;
+  }();
+  return cases;
+}
+
+void count_answers(benchmark::State& state) {
+  const Case& c = hardest()[static_cast<std::size_t>(state.range(0))];
+  for (auto _ : state) benchmark::DoNotOptimize(Solver(c.sn, k4x4).count());
+}
+
+// A hint on an empty board, and with the first half of the fields right.
+void find_hint(benchmark::State& state) {
+  const Case& c = hardest()[static_cast<std::size_t>(state.range(0))];
+  Board placed{};
+  if (state.range(1) != 0)
+    for (std::size_t f = 1; f <= 8; ++f) placed[f] = c.solution[f];
+  for (auto _ : state) benchmark::DoNotOptimize(Solver(c.sn, k4x4).hint(placed, c.solution));
+}
+
+BENCHMARK(count_answers)
+    ->Name("solve/count/4x4-I-hardest")
+    ->DenseRange(0, 4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(find_hint)
+    ->Name("solve/hint/4x4-I-hardest")
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
