@@ -15,12 +15,14 @@ enum class Answer { Ok, Yes, No, Cancel };
 enum class FileDialogKind { Open, Save };
 enum class WindowState { Normal, Minimized, Maximized };
 
-// Why the settings store could not be written: the file and the system's
-// words for the failure ("No space left on device").
-struct StoreFailure {
+// Why a file could not be written: the file and the system's words for the
+// failure ("No space left on device").
+struct WriteFailure {
   std::string path;
   std::string reason;
 };
+// Why the settings store could not be written.
+using StoreFailure = WriteFailure;
 
 // Where a file dialog opens: a folder ("" for the player's home folder), and
 // the entry of the filter list (from 0) selected first.
@@ -145,6 +147,35 @@ class Platform {
   // at all and returns false when it failed.
   virtual std::optional<std::string> read_file(const std::string& path, std::size_t limit) = 0;
   virtual bool write_file(const std::string& path, const std::string& bytes) = 0;
+
+  // The game's own files beside the settings store (a game to continue, the
+  // history of games), each by a plain name in one folder: data_folder() is
+  // its path, with a slash at the end. Nothing is made at start; the first
+  // write makes the folder. A name with a slash, "", "." or ".." is refused.
+  // A platform that keeps no files has no folder ("") and refuses each write.
+  virtual std::string data_folder() { return {}; }
+  // At most limit bytes of the file; nullopt when it is not there or cannot
+  // be read.
+  virtual std::optional<std::string> read_data_file(const std::string& /*name*/,
+                                                    std::size_t /*limit*/) {
+    return std::nullopt;
+  }
+  // Replaces the file whole or not at all; nullopt when it was written.
+  virtual std::optional<WriteFailure> write_data_file(const std::string& name,
+                                                      const std::string& /*bytes*/) {
+    return WriteFailure{name, kNoDataFiles};
+  }
+  // Adds bytes at the end of the file (made when missing), all or none:
+  // one record of a history. nullopt when they were written.
+  virtual std::optional<WriteFailure> append_data_file(const std::string& name,
+                                                       const std::string& /*bytes*/) {
+    return WriteFailure{name, kNoDataFiles};
+  }
+  // Removes the file; nullopt as well when it was not there.
+  virtual std::optional<WriteFailure> remove_data_file(const std::string& name) {
+    return WriteFailure{name, kNoDataFiles};
+  }
+  static constexpr const char* kNoDataFiles = "This system keeps no files of the game";
 
   // Help viewer and the system-information launcher.
   virtual void help_open(const std::string& file, int context) = 0;

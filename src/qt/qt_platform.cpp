@@ -198,4 +198,24 @@ Int QtPlatform::screen_width() { return screen_twips(available_screen().width())
 
 Int QtPlatform::screen_height() { return screen_twips(available_screen().height()); }
 
+std::optional<WriteFailure> QtPlatform::write_data_file(const std::string& name,
+                                                        const std::string& bytes) {
+  FileFailure failure;
+  if (data_.write(name, bytes, &failure)) return std::nullopt;
+  return WriteFailure{data_.path() + name, failure.reason};
+}
+
+std::optional<WriteFailure> QtPlatform::append_data_file(const std::string& name,
+                                                         const std::string& bytes) {
+  FileFailure failure;
+  if (data_.append(name, bytes, &failure)) return std::nullopt;
+  return WriteFailure{data_.path() + name, failure.reason};
+}
+
+std::optional<WriteFailure> QtPlatform::remove_data_file(const std::string& name) {
+  FileFailure failure;
+  if (data_.remove(name, &failure)) return std::nullopt;
+  return WriteFailure{data_.path() + name, failure.reason};
+}
+
 }  // namespace zerdo

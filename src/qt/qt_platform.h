@@ -7,6 +7,7 @@
 
 #include "play/platform.h"
 #include "qt/help_viewer.h"
+#include "services/data_folder.h"
 #include "services/file_access.h"
 #include "services/random_source.h"
 #include "services/settings_store.h"
@@ -81,6 +82,15 @@ class QtPlatform : public Platform {
   bool write_file(const std::string& path, const std::string& bytes) override {
     return write_file_atomically(path, bytes);
   }
+  std::string data_folder() override { return data_.path(); }
+  std::optional<std::string> read_data_file(const std::string& name, std::size_t limit) override {
+    return data_.read(name, limit);
+  }
+  std::optional<WriteFailure> write_data_file(const std::string& name,
+                                              const std::string& bytes) override;
+  std::optional<WriteFailure> append_data_file(const std::string& name,
+                                               const std::string& bytes) override;
+  std::optional<WriteFailure> remove_data_file(const std::string& name) override;
   std::optional<std::string> system_info_program() override;
   bool launch(const std::string& program) override;
   WindowState window_state() override;
@@ -96,6 +106,7 @@ class QtPlatform : public Platform {
   QPointer<QWidget> window_;
   std::function<void()> before_modal_;
   SettingsStore store_;
+  DataFolder data_;  // the per-user folder beside the store
   RandomSource random_;
   QElapsedTimer clock_;
   HelpViewer help_;

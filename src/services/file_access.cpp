@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -259,6 +260,51 @@ bool write_file_atomically(const std::string& path, const std::string& bytes, st
   const bool written = write_file_atomically(path, bytes, &failure);
   if (!written && reason) *reason = failure.reason;
   return written;
+}
+
+bool append_file_atomically(const std::string& path, const std::string& bytes,
+                            FileFailure* failure) {
+  // Non-blocking, so that a FIFO without a reader is refused instead of
+  // holding the game; the kind of file is taken from the opened handle.
+  const int fd =
+      ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) return fail(failure, errno);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    close_quietly(fd);
+    return fail(failure, errno);
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return fail(failure, not_regular(st.st_mode));
+  }
+  // The end is taken under the lock, so that a failed write is cut back to
+  // where this record began and to nothing another copy wrote.
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      close_quietly(fd);
+      return fail(failure, errno);
+    }
+  }
+  const bool sized = ::fstat(fd, &st) == 0;
+  if (!sized || !write_all(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0) {
+    const int code = errno;
+    if (sized && ::ftruncate(fd, st.st_size) == 0) ::fsync(fd);
+    ::close(fd);
+    return fail(failure, code);
+  }
+  if (::close(fd) != 0) return fail(failure, errno);
+  // A new file's name reaches the disk as well.
+  if (st.st_size == 0) {
+    const std::string folder = folder_of(path);
+    const int dir =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      ::fsync(dir);
+      ::close(dir);
+    }
+  }
+  return true;
 }
 
 int remove_stale_temporaries(const std::string& folder) {

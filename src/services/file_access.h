@@ -75,6 +75,15 @@ bool write_file_atomically(const std::string& path, const std::string& bytes, Fi
 bool write_file_atomically(const std::string& path, const std::string& bytes,
                            std::string* reason = nullptr);
 
+// Adds bytes at the end of the file at path (made when missing): all of them
+// or none. Other copies of the game appending meanwhile wait for the file's
+// lock, so records never interleave; a write cut short (full disk, quota,
+// I/O error) is taken back, leaving the file as it was. The bytes are synced
+// to the disk. A FIFO, socket, device or folder in its place is refused and
+// left alone. False when anything failed.
+bool append_file_atomically(const std::string& path, const std::string& bytes,
+                            FileFailure* failure);
+
 // The file a write to path replaces: the end of a chain of links, or path
 // itself when nothing is there yet or a link leads nowhere.
 std::string write_target(const std::string& path);

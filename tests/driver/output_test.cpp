@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <sstream>
 
 #include "interpreter.h"
@@ -94,6 +97,38 @@ TEST(DriverInterpreter, BoxesTakeQueuedAnswersOfTheirOwnButtons) {
             "box title=\"Q\" text=\"q\" buttons=yesnocancel icon=exclamation answer=cancel\n"
             "dialog kind=save title=\"S\" filter=\"Zerdo|*.zdo\" answer=\"/tmp/x.zdo\"\n"
             "dialog kind=open title=\"O\" filter=\"\" answer=\"\"\n");
+}
+
+// A script keeps the game's own files beside its settings store, inside the
+// settings folder it was given, never in the player's data folder.
+TEST(DriverInterpreter, KeptFilesStayInTheSettingsFolder) {
+  QTemporaryDir dir;
+  const std::string config = dir.filePath("config").toStdString();
+  const std::string data_home = dir.filePath("data").toStdString();
+  const std::string old_config =
+      std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string old_data = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+  ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  ::setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+  {
+    ScriptPlatform p;
+    EXPECT_EQ(p.data_folder(), config + "/Zerdo/data/");
+    EXPECT_EQ(p.write_data_file("last.zdo", "game"), std::nullopt);
+    EXPECT_EQ(p.append_data_file("history", "one\n"), std::nullopt);
+    EXPECT_EQ(p.read_data_file("last.zdo", 100), "game");
+    const auto refused = p.write_data_file("../Zerdo.conf", "x");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->path, config + "/Zerdo/data/../Zerdo.conf");
+  }
+  EXPECT_EQ(QDir(QString::fromStdString(config + "/Zerdo/data")).entryList(QDir::Files),
+            QStringList({"history", "last.zdo"}));
+  EXPECT_FALSE(QDir(QString::fromStdString(data_home)).exists());
+  for (const auto& [name, old] :
+       {std::pair{"XDG_CONFIG_HOME", old_config}, {"XDG_DATA_HOME", old_data}})
+    if (old.empty())
+      ::unsetenv(name);
+    else
+      ::setenv(name, old.c_str(), 1);
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ class FakePlatform : public Platform {
   std::vector<PrintJob> print_jobs;  // the controls pointer is only good during the call
   PrintResult print_result = PrintResult::Cancelled;
   std::string printed_file;  // a printer job prints into this file when not empty
+  std::map<std::string, std::string> data_files;  // the game's own files, by name
+  std::optional<WriteFailure> data_failure;       // every write of them fails so
 
   Answer message_box(const MessageBox& box) override {
     boxes.push_back(box);
@@ -124,6 +126,26 @@ class FakePlatform : public Platform {
   }
   bool write_file(const std::string& path, const std::string& bytes) override {
     return write_file_atomically(path, bytes);
+  }
+  std::string data_folder() override { return "/data/"; }
+  std::optional<std::string> read_data_file(const std::string& name, std::size_t limit) override {
+    const auto it = data_files.find(name);
+    if (it == data_files.end()) return std::nullopt;
+    return it->second.substr(0, limit);
+  }
+  std::optional<WriteFailure> write_data_file(const std::string& name,
+                                              const std::string& bytes) override {
+    if (!data_failure) data_files[name] = bytes;
+    return data_failure;
+  }
+  std::optional<WriteFailure> append_data_file(const std::string& name,
+                                               const std::string& bytes) override {
+    if (!data_failure) data_files[name] += bytes;
+    return data_failure;
+  }
+  std::optional<WriteFailure> remove_data_file(const std::string& name) override {
+    if (!data_failure) data_files.erase(name);
+    return data_failure;
   }
   std::optional<std::string> system_info_program() override { return std::nullopt; }
   bool launch(const std::string& program) override {

@@ -124,6 +124,31 @@ SettingsStore& ScriptPlatform::store() {
   return *store_;
 }
 
+DataFolder& ScriptPlatform::data() {
+  if (!data_) data_.emplace(folder_of(store().path()) + "data");
+  return *data_;
+}
+
+std::optional<WriteFailure> ScriptPlatform::write_data_file(const std::string& name,
+                                                            const std::string& bytes) {
+  FileFailure failure;
+  if (data().write(name, bytes, &failure)) return std::nullopt;
+  return WriteFailure{data().path() + name, failure.reason};
+}
+
+std::optional<WriteFailure> ScriptPlatform::append_data_file(const std::string& name,
+                                                             const std::string& bytes) {
+  FileFailure failure;
+  if (data().append(name, bytes, &failure)) return std::nullopt;
+  return WriteFailure{data().path() + name, failure.reason};
+}
+
+std::optional<WriteFailure> ScriptPlatform::remove_data_file(const std::string& name) {
+  FileFailure failure;
+  if (data().remove(name, &failure)) return std::nullopt;
+  return WriteFailure{data().path() + name, failure.reason};
+}
+
 std::string ScriptPlatform::get_setting(const std::string& /*app*/, const std::string& section,
                                         const std::string& key, const std::string& def) {
   return store().get(section, key, def);

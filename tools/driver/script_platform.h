@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "play/platform.h"
+#include "services/data_folder.h"
 #include "services/file_access.h"
 #include "services/random_source.h"
 
@@ -17,7 +18,9 @@ class SettingsStore;
 
 // The driver's platform: a virtual clock, a scriptable random source, queued
 // answers for every modal box, window and dialog, and a record of everything
-// shown. The settings store is the game's own, in the same file.
+// shown. The settings store is the game's own, in the same file; the game's
+// own files are kept in the folder "data" beside it, so that a script run
+// with its own settings folder leaves the player's files alone.
 class ScriptPlatform : public Platform {
  public:
   ScriptPlatform();
@@ -75,6 +78,15 @@ class ScriptPlatform : public Platform {
   bool write_file(const std::string& path, const std::string& bytes) override {
     return write_file_atomically(path, bytes);
   }
+  std::string data_folder() override { return data().path(); }
+  std::optional<std::string> read_data_file(const std::string& name, std::size_t limit) override {
+    return data().read(name, limit);
+  }
+  std::optional<WriteFailure> write_data_file(const std::string& name,
+                                              const std::string& bytes) override;
+  std::optional<WriteFailure> append_data_file(const std::string& name,
+                                               const std::string& bytes) override;
+  std::optional<WriteFailure> remove_data_file(const std::string& name) override;
   std::optional<std::string> system_info_program() override;
   bool launch(const std::string& program) override;
   WindowState window_state() override { return window_state_; }
@@ -86,6 +98,7 @@ class ScriptPlatform : public Platform {
 
  private:
   SettingsStore& store();
+  DataFolder& data();
 
   std::int64_t waited_ms_ = 0;
   RandomSource random_;
@@ -99,6 +112,7 @@ class ScriptPlatform : public Platform {
   std::vector<std::string> help_;
   std::map<std::string, Form> forms_;
   std::unique_ptr<SettingsStore> store_;
+  std::optional<DataFolder> data_;
   WindowState window_state_ = WindowState::Normal;
   Int screen_width_ = 28800, screen_height_ = 16200;
 };
