@@ -59,6 +59,13 @@ void FrmMain::show_piece(int k) {
 
 void FrmMain::return_all_pieces() {
   s_.restart();
+  // A piece held while new cards come (or the puzzle starts again) is let
+  // go: it goes home with the others, and the window ends its drag, so that
+  // the button's release makes no move in the new game.
+  for (int k = 1; k <= 16; ++k) {
+    s_.dragging[static_cast<std::size_t>(k)] = false;
+    view_.piece(k).border = 0;
+  }
   for (int k = 1; k <= 16; ++k) show_piece(k);
   for (int f = 1; f <= s_.shape.field_count; ++f) view_.field(f).caption = "";
 }

@@ -1,11 +1,13 @@
 #include "qt/board_widget.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "model/pictures.h"
@@ -113,6 +115,7 @@ void BoardWidget::sync() {
     marks_shown_ = frm_.state().colour_marks;
     reader_dirty_ = true;
     update();
+    tell_reader();
     return;
   }
   QRegion dirty;
@@ -125,6 +128,9 @@ void BoardWidget::sync() {
   // What the screen reader tells follows the controls: a piece's place, a
   // card's mark.
   if (!dirty.isEmpty()) reader_dirty_ = true;
+  // The controller let go of the piece the mouse drags (new cards came):
+  // the drag ends here, and the button's release is no move.
+  if (drag_ != 0 && !frm_.state().dragging[static_cast<std::size_t>(drag_)]) drag_ = 0;
   // The controller let go of the piece the keyboard carries (a new puzzle,
   // the game stopped): the keyboard lets go too.
   if (carried_ != 0 && !frm_.state().dragging[static_cast<std::size_t>(carried_)]) {
@@ -139,6 +145,46 @@ void BoardWidget::sync() {
     dirty += frame;
   }
   if (!dirty.isEmpty()) update(dirty);
+  tell_reader();
+}
+
+void BoardWidget::tell_reader() {
+  const int held = held_piece();
+  if (held != told_held_) reader_dirty_ = true;
+  const std::vector<ReaderItem>& now = reader_items();
+  const int was_held = told_held_;
+  told_held_ = held;
+  if (now == told_) return;
+  // A piece picked up or put down, by mouse or keyboard, is said at once:
+  // its name and where it is now.
+  const int moved = held != 0 ? held : was_held;
+  if (held != was_held && moved != 0)
+    for (const ReaderItem& i : now)
+      if (i.kind == ReaderItem::Kind::Piece && i.index == moved)
+        setAccessibleDescription(QString::fromStdString(i.name + ", " + i.description));
+  if (QAccessible::isActive()) {
+    const bool same_items =
+        now.size() == told_.size() && std::equal(now.begin(), now.end(), told_.begin(),
+                                                 [](const ReaderItem& a, const ReaderItem& b) {
+                                                   return a.kind == b.kind && a.index == b.index;
+                                                 });
+    if (!same_items) {
+      // Another range: other children.
+      QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+      QAccessible::updateAccessibility(&reorder);
+    } else {
+      for (std::size_t i = 0; i < now.size(); ++i) {
+        const auto tell = [this, i](QAccessible::Event what) {
+          QAccessibleEvent e(this, what);
+          e.setChild(static_cast<int>(i));
+          QAccessible::updateAccessibility(&e);
+        };
+        if (now[i].name != told_[i].name) tell(QAccessible::NameChanged);
+        if (now[i].description != told_[i].description) tell(QAccessible::DescriptionChanged);
+      }
+    }
+  }
+  told_ = now;
 }
 
 void BoardWidget::prepare_looks() {
@@ -228,17 +274,26 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 const std::vector<ReaderItem>& BoardWidget::reader_items() const {
   if (reader_dirty_ || reader_language_ != frm_.state().language_code) {
     const MainState& s = frm_.state();
-    std::array<Int, 17> field_of{};
+    BoardReading reading{frm_.controls(), s.sn,           s.shape.field_count, {},
+                         held_piece(),    s.language_code};
     for (int k = 1; k <= 16; ++k) {
       const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
                                              [static_cast<std::size_t>(k)];
-      if (p > 0) field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
+      if (p > 0)
+        reading.field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
     }
-    reader_items_ = read_board(frm_.controls(), s.shape.field_count, field_of, s.language_code);
+    reader_items_ = read_board(reading);
     reader_dirty_ = false;
     reader_language_ = s.language_code;
   }
   return reader_items_;
+}
+
+int BoardWidget::held_piece() const {
+  const MainState& s = frm_.state();
+  for (int k = 1; k <= 16; ++k)
+    if (s.dragging[static_cast<std::size_t>(k)]) return k;
+  return 0;
 }
 
 std::optional<std::pair<int, int>> BoardWidget::cursor_item() const {

@@ -58,6 +58,9 @@ class BoardWidget : public QWidget {
   std::optional<std::pair<int, int>> cursor_item() const;
   // The picture id of the piece carried by the keyboard, 0 when none.
   int carried_piece() const { return carried_; }
+  // The picture id of the piece the player holds (keyboard or mouse), 0
+  // when none.
+  int held_piece() const;
   // Starts drawing the looks of the current controls (pieces, cards, fields)
   // on a worker thread, so that they are ready by the first paint.
   void prepare_looks();
@@ -96,6 +99,10 @@ class BoardWidget : public QWidget {
   // The area the focus frame around stop covers, in widget pixels.
   QRect focus_area(const CursorStop& stop) const;
   void paint_focus(QPainter& p);
+  // Tells screen readers what changed on the board since they were last
+  // told: the names and descriptions of its items, and a piece picked up or
+  // put down (the board's description says it).
+  void tell_reader();
 
   FrmMain& frm_;
   QSizeF natural_;  // the board at 100 %; empty: not scaled
@@ -116,8 +123,10 @@ class BoardWidget : public QWidget {
   QRect focus_painted_;
   mutable std::vector<ReaderItem> reader_items_;
   mutable bool reader_dirty_ = true;
-  mutable int reader_language_ = -1;  // where the focus frame was painted last
-  int card_pressed_ = 0;              // the clue card (1..16) the press went down on
+  mutable int reader_language_ = -1;
+  std::vector<ReaderItem> told_;  // the items as screen readers were last told
+  int told_held_ = 0;             // the piece held when they were last told
+  int card_pressed_ = 0;          // the clue card (1..16) the press went down on
 };
 
 }  // namespace zerdo

@@ -1,107 +1,169 @@
 #include "view/board_reader.h"
 
-#include <string_view>
-
 #include "model/pictures.h"
 #include "texts/access.h"
-#include "texts/captions.h"
 #include "texts/paper.h"
-#include "view/board_view.h"
 
 namespace zerdo {
 
 namespace {
 
-bool centre_in(const Control& sign, const Control& box) {
-  const long x = long{sign.left} + sign.width / 2, y = long{sign.top} + sign.height / 2;
-  return x >= box.left && x < long{box.left} + box.width && y >= box.top &&
-         y < long{box.top} + box.height;
+namespace w = reader_words;
+
+std::string word(const Texts& t, Int code) { return std::string(in(t, code)); }
+
+// English names the colour first ("purple triangle"); German and Flemish
+// the shape, as the tool tips do.
+constexpr std::array<bool, kLanguages> kColourFirst{false, true, false};
+
+// The words of a picture on a card: a piece, only a colour (a blot), only a
+// shape (a black figure); "" for none.
+std::string picture_words(Long id, Int code) {
+  if (id >= 1 && id <= kPieceIds) return piece_words(static_cast<int>(id), code);
+  if (id <= kPieceIds || id >= kCrossId) return {};
+  const PictureInfo& p = kPictures[static_cast<std::size_t>(id)];
+  if (p.colour != 0)
+    return word(w::kColourOnly, code) + " " +
+           word(w::kColours[static_cast<std::size_t>(p.colour)], code);
+  return word(w::kShapeOnly, code) + " " +
+         word(w::kShapes[static_cast<std::size_t>(p.shape)], code);
 }
 
-// "Feld 5" from a cell's tool tip "Vorgabe 3 Feld 5": what follows the
-// card's own tool tip, without the separators.
-std::string cell_words(const Control& cell, const Control& card) {
-  std::string_view tip = cell.tooltip;
-  if (tip.substr(0, card.tooltip.size()) == card.tooltip) tip.remove_prefix(card.tooltip.size());
-  while (!tip.empty() && (tip.front() == ' ' || tip.front() == ',')) tip.remove_prefix(1);
-  return std::string(tip);
+// "1, 4, 7": the cells of mask (field bits) in order.
+std::string cell_list(Long mask, int field_count) {
+  std::string out;
+  for (int k = 1; k <= field_count; ++k)
+    if (mask & (Long{1} << (k - 1))) out += (out.empty() ? "" : ", ") + std::to_string(k);
+  return out;
+}
+
+int count_cells(Long mask, int field_count) {
+  int n = 0;
+  for (int k = 1; k <= field_count; ++k) n += (mask & (Long{1} << (k - 1))) != 0;
+  return n;
+}
+
+int side_of(int field_count) { return field_count == 16 ? 4 : 3; }
+
+// The field bits of row r or column c (1-based) of the board.
+Long row_mask(int r, int side) {
+  Long m = 0;
+  for (int c = 1; c <= side; ++c) m |= Long{1} << ((r - 1) * side + c - 1);
+  return m;
+}
+Long column_mask(int c, int side) {
+  Long m = 0;
+  for (int r = 1; r <= side; ++r) m |= Long{1} << ((r - 1) * side + c - 1);
+  return m;
+}
+
+// Where the card's piece may stand, from the signs on its small board.
+std::string where_words(const CardRecord& c, int field_count, Int code) {
+  const int side = side_of(field_count);
+  const Long all = (Long{1} << field_count) - 1;
+  const bool board_clue = c.sperre != 0 || c.kreuze != 0 || c.vorgabe >= 1;
+  if (!board_clue)
+    return c.field >= 1 && c.field <= field_count
+               ? word(w::kOnField, code) + " " + std::to_string(c.field)
+               : std::string();
+  const Long open = all & ~c.sperre & ~c.kreuze;
+  if (c.vorgabe >= 1 && c.vorgabe <= field_count) {
+    const int row = static_cast<int>((c.vorgabe - 1) / side) + 1;
+    const int column = static_cast<int>((c.vorgabe - 1) % side) + 1;
+    // A strip of one column tells the row of the grey box and hides its
+    // column (the strip may stand in any column); a strip of one row the
+    // column.
+    if (c.kreuze == 0 && open == column_mask(column, side))
+      return word(w::kInRow, code) + " " + std::to_string(row);
+    if (c.kreuze == 0 && open == row_mask(row, side))
+      return word(w::kInColumn, code) + " " + std::to_string(column);
+    return word(w::kOnField, code) + " " + std::to_string(c.vorgabe);
+  }
+  // Crosses and cells without border: the shorter of the fields left and the
+  // fields ruled out.
+  const int left = count_cells(open, field_count);
+  if (left <= field_count - left)
+    return word(w::kOnlyOn, code) + " " + cell_list(open, field_count);
+  return word(w::kNotOn, code) + " " + cell_list(all & ~open, field_count);
 }
 
 }  // namespace
 
-std::string read_card(const ControlSet& set, int card, int field_count, Int code) {
-  const Control* frame = set.find(Role::Card, card - 1);
-  if (!frame) return {};
-  // The card's cells in use, cell k at k - 1: each cell array is laid down
-  // in cell order.
-  std::vector<const Control*> cells;
-  for (const Control& c : set.all())
-    if (c.role == Role::CardCell && c.index == card - 1 &&
-        static_cast<int>(cells.size()) < field_count)
-      cells.push_back(&c);
-  std::string words;
-  const auto add = [&](const Control& sign, std::string_view what) {
-    if (!centre_in(sign, *frame)) return;
-    std::string where;
-    for (const Control* cell : cells)
-      if (cell->visible && centre_in(sign, *cell)) where = cell_words(*cell, *frame);
-    if (!words.empty()) words += "; ";
-    words += where.empty() ? std::string(what) : where + ": " + std::string(what);
-  };
-  // Cells without border: the piece is not there.
-  for (const Control* cell : cells)
-    if (cell->visible && cell->border.value_or(1) == 0)
-      add(*cell, in(reader_words::kNotHere, code));
-  // The signs on the card: must-field boxes, clue pictures, crosses.
-  for (const Control& c : set.all())
-    if ((c.role == Role::MustField || c.role == Role::CluePicture || c.role == Role::Cross) &&
-        c.visible && c.width > 0)
-      add(c, c.tooltip);
-  return words;
+std::string piece_words(int picture, Int code) {
+  if (picture < 1 || picture > kPieceIds) return {};
+  const PictureInfo& p = kPictures[static_cast<std::size_t>(picture)];
+  const std::string shape = word(w::kShapes[static_cast<std::size_t>(p.shape)], code);
+  const std::string colour = word(w::kColours[static_cast<std::size_t>(p.colour)], code);
+  return kColourFirst[language_index(code)] ? colour + " " + shape : shape + " " + colour;
 }
 
-std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
-                                   const std::array<Int, 17>& field_of, Int code) {
+std::string card_words(const CardRecord& c, int field_count, Int code) {
+  std::string out = picture_words(c.pict, code);
+  const auto add = [&out](const std::string& part, const char* joint) {
+    if (part.empty()) return;
+    if (!out.empty()) out += joint;
+    out += part;
+  };
+  add(where_words(c, field_count, code), " ");
+  if (out.empty()) out = word(w::kNoClue, code);
+  const auto on_cell = [&](Long pict, Long cell) {
+    const std::string what = picture_words(pict, code);
+    if (what.empty() || cell < 1 || cell > field_count) return std::string();
+    return what + " " + word(w::kOnField, code) + " " + std::to_string(cell);
+  };
+  for (const auto& [pict, cell] : {std::pair{c.pict_2, c.field_2}, std::pair{c.pict_3, c.field_3}})
+    add(on_cell(pict, cell).empty() ? "" : word(w::kAlsoShown, code) + " " + on_cell(pict, cell),
+        "; ");
+  // The anchor: the piece the card's pattern hangs on.
+  const std::string anchor = on_cell(c.pict_4, c.field_4);
+  if (!anchor.empty()) {
+    add(word(w::kAnchor, code) + " " + anchor, "; ");
+    add(word(w::kShifted, code), ", ");
+  }
+  return out;
+}
+
+std::vector<ReaderItem> read_board(const BoardReading& b) {
   std::vector<ReaderItem> items;
   const auto item = [&items](ReaderItem::Kind kind, int index, const Control& c) -> ReaderItem& {
     ReaderItem& r = items.emplace_back();
     r.kind = kind;
     r.index = index;
-    r.name = c.tooltip;
     r.left = c.left, r.top = c.top, r.width = c.width, r.height = c.height;
     return r;
   };
-  // A piece's name without the lead of its tool tip ("Kreis rot").
-  const auto piece_words = [](const Control& piece) {
-    std::string_view tip = piece.tooltip;
-    if (tip.substr(0, kPieceTipLead.size()) == kPieceTipLead)
-      tip.remove_prefix(kPieceTipLead.size());
-    return std::string(tip);
+  const auto shown = [&b](int k) {
+    const Control* p = b.set.find_picture(Role::Piece, k);
+    return p && p->visible ? p : nullptr;
   };
   for (int k = 1; k <= kPieceIds; ++k) {
-    const Control* p = set.find_picture(Role::Piece, k);
-    if (!p || !p->visible) continue;
-    const Int f = field_of[static_cast<std::size_t>(k)];
-    item(ReaderItem::Kind::Piece, k, *p).description =
-        f > 0 ? std::string(in(reader_words::kOnField, code)) + " " + std::to_string(f)
-              : std::string(in(reader_words::kInStock, code));
+    const Control* p = shown(k);
+    if (!p) continue;
+    const Int f = b.field_of[static_cast<std::size_t>(k)];
+    ReaderItem& r = item(ReaderItem::Kind::Piece, k, *p);
+    r.name = piece_words(k, b.code);
+    r.description = k == b.carried ? word(w::kCarried, b.code)
+                    : f > 0        ? word(w::kOnField, b.code) + " " + std::to_string(f)
+                                   : word(w::kInStock, b.code);
   }
-  for (int f = 1; f <= field_count; ++f) {
-    const Control* c = set.find(Role::BoardField, f);
+  for (int f = 1; f <= b.field_count; ++f) {
+    const Control* c = b.set.find(Role::BoardField, f);
     if (!c || !c->visible) continue;
-    std::string on(in(reader_words::kEmpty, code));
-    for (int k = 1; k <= kPieceIds; ++k) {
-      const Control* p = set.find_picture(Role::Piece, k);
-      if (p && p->visible && field_of[static_cast<std::size_t>(k)] == f) on = piece_words(*p);
-    }
-    item(ReaderItem::Kind::Field, f, *c).description = on;
+    std::string on = word(w::kEmpty, b.code);
+    for (int k = 1; k <= kPieceIds; ++k)
+      if (shown(k) && k != b.carried && b.field_of[static_cast<std::size_t>(k)] == f)
+        on = piece_words(k, b.code);
+    ReaderItem& r = item(ReaderItem::Kind::Field, f, *c);
+    r.name = word(w::kField, b.code) + " " + std::to_string(f);
+    r.description = on;
   }
-  for (int i = 1; i <= field_count; ++i) {
-    const Control* c = set.find(Role::Card, i - 1);
+  for (int i = 1; i <= b.field_count; ++i) {
+    const Control* c = b.set.find(Role::Card, i - 1);
     if (!c || !c->visible) continue;
     ReaderItem& card = item(ReaderItem::Kind::Card, i, *c);
-    card.description = read_card(set, i, field_count, code);
-    if (c->marked) card.name += ", " + std::string(in(msg::kCardMarked, code));
+    card.name = word(w::kCard, b.code) + " " + std::to_string(i);
+    if (c->marked) card.name += ", " + std::string(in(msg::kCardMarked, b.code));
+    card.description = card_words(record_of(b.cards, i), b.field_count, b.code);
   }
   return items;
 }

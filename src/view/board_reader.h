@@ -3,14 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "model/card_table.h"
 #include "model/types.h"
 #include "view/controls.h"
 
 namespace zerdo {
 
 // What a screen reader tells of the main window's board: one item for each
-// piece shown, each field of the board and each clue card, in words built
-// from the tool tips of the language in force, with its place in twips.
+// piece shown, each field of the board and each clue card, in the words of
+// the language in force, with its place in twips.
 struct ReaderItem {
   enum class Kind { Piece, Field, Card };
   Kind kind = Kind::Field;
@@ -18,17 +19,35 @@ struct ReaderItem {
   std::string name;
   std::string description;
   Int left = 0, top = 0, width = 0, height = 0;
+
+  bool operator==(const ReaderItem& o) const {
+    return kind == o.kind && index == o.index && name == o.name && description == o.description;
+  }
 };
 
-// The items of the board set, field_count fields of it in use. field_of
-// gives the field each piece (by picture id) stands on, 0 for the stock;
-// code is the language the words are in. A card the player has ticked off
-// (marked) says so after its name.
-std::vector<ReaderItem> read_board(const ControlSet& set, int field_count,
-                                   const std::array<Int, 17>& field_of, Int code);
+// The board as the reader tells it: what is shown of the board set
+// (field_count fields in use) and the cards of the card table behind it.
+// field_of gives the field each piece (by picture id) stands on, 0 for the
+// stock; carried is the picture id the player holds (0 for none); code is
+// the language the words are in. A card the player has ticked off says so
+// after its name.
+struct BoardReading {
+  const ControlSet& set;
+  const CardTable& cards;
+  int field_count = 9;
+  std::array<Int, 17> field_of{};
+  int carried = 0;
+  Int code = 0;
+};
+std::vector<ReaderItem> read_board(const BoardReading& board);
 
-// The words of one card: every sign on it (clue pictures, must-field box,
-// crosses, cells the piece is not in), each with the cell it lies in.
-std::string read_card(const ControlSet& set, int card, int field_count, Int code);
+// A piece's name ("purple triangle"), by picture id 1..16.
+std::string piece_words(int picture, Int code);
+
+// What card record c tells, clue first: its piece (or only its colour or
+// its shape) and the fields that piece may stand on, then the other pieces
+// the card shows. A card tied to an anchor piece says that its pattern may
+// be shifted.
+std::string card_words(const CardRecord& c, int field_count, Int code);
 
 }  // namespace zerdo

@@ -89,15 +89,16 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   }
   out += "],\"reader\":[";
   const MainState& s = game->state();
-  std::array<Int, 17> field_of{};
+  BoardReading reading{game->controls(), s.sn, s.shape.field_count, {}, 0, s.language_code};
   for (int k = 1; k <= 16; ++k) {
     const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
                                            [static_cast<std::size_t>(k)];
-    if (p > 0) field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
+    if (p > 0)
+      reading.field_of[static_cast<std::size_t>(k)] = s.placement[static_cast<std::size_t>(p)];
+    if (s.dragging[static_cast<std::size_t>(k)]) reading.carried = k;
   }
   first = true;
-  for (const ReaderItem& item :
-       read_board(game->controls(), s.shape.field_count, field_of, s.language_code)) {
+  for (const ReaderItem& item : read_board(reading)) {
     if (!first) out += ',';
     first = false;
     static constexpr const char* kKinds[] = {"piece", "field", "card"};

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "catalogue/puzzle_file.h"
 #include "model/pictures.h"
 #include "play/frm_main.h"
 #include "qt/board_cursor.h"
@@ -20,6 +21,7 @@
 #include "qt/main_window.h"
 #include "qt/status_bar.h"
 #include "services/settings_store.h"
+#include "view/board_reader.h"
 
 using namespace zerdo;
 
@@ -43,6 +45,8 @@ class AccessTest : public QObject {
   void pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor();
   void screen_reader_reads_the_board_in_german_and_english();
   void screen_reader_follows_the_pieces_moved_by_mouse();
+  void screen_reader_tree_follows_moves_new_cards_loads_and_languages();
+  void new_cards_during_a_drag_cancel_it();
   void menu_items_and_help_search_have_names_for_screen_readers();
   void window_fits_the_screen();
   void zoom_keys_scale_the_board_and_the_mouse_follows();
@@ -249,10 +253,10 @@ void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
     const char* menu;
     QString piece, where, stock, field, on, empty, card, sign, status;
   } languages[] = {
-      {"mnuFileSetupLanguageDeutsch", "Zerdo : Dreieck lila", "auf Feld 2", "im Vorrat", "Feld 2",
-       "Dreieck lila", "leer", "Vorgabe 1", "Feld 2: Quadrat grün", "Statuszeile"},
-      {"mnuFileSetupLanguageEnglish", "Zerdo : Triangle lila", "on field 2", "in the stock",
-       "Field 2", "Triangle lila", "empty", "Preset 1", "field 2: Quadrat green", "Status line"},
+      {"mnuFileSetupLanguageDeutsch", "Dreieck lila", "auf Feld 2", "im Vorrat", "Feld 2",
+       "Dreieck lila", "leer", "Karte 1", "Quadrat grün auf Feld 2", "Statuszeile"},
+      {"mnuFileSetupLanguageEnglish", "purple triangle", "on field 2", "in the stock", "Field 2",
+       "purple triangle", "empty", "Card 1", "green square on field 2", "Status line"},
   };
   for (const auto& l : languages) {
     QVERIFY(window_->frm().choose_menu(l.menu));
@@ -284,7 +288,7 @@ void AccessTest::screen_reader_follows_the_pieces_moved_by_mouse() {
   install("mnuFileZerdoA1");
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_->board());
   QVERIFY(board);
-  const QString piece = QStringLiteral("Zerdo : Dreieck lila");
+  const QString piece = QStringLiteral("Dreieck lila");
   QVERIFY(has(children_of(board), QAccessible::Graphic, piece, QStringLiteral("im Vorrat")));
   drag(1, 5);
   window_->refresh();
@@ -322,6 +326,107 @@ void AccessTest::menu_items_and_help_search_have_names_for_screen_readers() {
   QCOMPARE(help.search_field()->accessibleName(), QStringLiteral("Suchbegriff"));
   QCOMPARE(help.results()->accessibleName(), QStringLiteral("Gefundene Themen"));
   help.close();
+}
+
+namespace {
+
+bool operator==(const Child& a, const Child& b) {
+  return a.role == b.role && a.name == b.name && a.description == b.description;
+}
+
+}  // namespace
+
+void AccessTest::screen_reader_tree_follows_moves_new_cards_loads_and_languages() {
+  install("mnuFileZerdoA1");
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_->board());
+  QVERIFY(board);
+  const FrmMain& frm = window_->frm();
+  const std::vector<Child> a1 = children_of(board);
+  // Children 0..8 are the pieces (picture ids 1..9), 9..17 the fields, 18..26 the cards.
+  QCOMPARE(a1.size(), std::size_t{27});
+  QCOMPARE(a1[0].name, QStringLiteral("Dreieck lila"));
+  QCOMPARE(a1[13].name, QStringLiteral("Feld 5"));
+  QCOMPARE(a1[18].name, QStringLiteral("Karte 1"));
+
+  // A move: the piece and the field it went to change, nothing else; the
+  // board says what happened.
+  drag(1, 5);
+  window_->refresh();
+  const std::vector<Child> moved = children_of(board);
+  for (std::size_t i = 0; i < moved.size(); ++i)
+    QVERIFY2((moved[i] == a1[i]) == (i != 0 && i != 13), qPrintable(moved[i].name));
+  QCOMPARE(moved[0].description, QStringLiteral("auf Feld 5"));
+  QCOMPARE(moved[13].description, QStringLiteral("Dreieck lila"));
+  QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Dreieck lila, auf Feld 5"));
+
+  // New cards: every card tells the new puzzle, every piece is home again.
+  window_->menu_action("mnuFileNew")->trigger();
+  const std::vector<Child> fresh = children_of(board);
+  const MainState& s = frm.state();
+  bool cards_changed = false;
+  for (int i = 0; i < 9; ++i) {
+    QCOMPARE(fresh[static_cast<std::size_t>(i)].description, QStringLiteral("im Vorrat"));
+    QCOMPARE(fresh[static_cast<std::size_t>(9 + i)].description, QStringLiteral("leer"));
+    const Child& card = fresh[static_cast<std::size_t>(18 + i)];
+    QCOMPARE(card.description, QString::fromStdString(card_words(record_of(s.sn, i + 1), 9, 0)));
+    if (card.description != a1[static_cast<std::size_t>(18 + i)].description) cards_changed = true;
+  }
+  QVERIFY(cards_changed);
+
+  // A load: the tree of A1 again, from the file.
+  install("mnuFileZerdoA1");
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("a1.zdo"));
+  {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(write_puzzle_file(s.version_text, s.range_name, s.puzzle_id, s.sn, 9).c_str());
+  }
+  window_->menu_action("mnuFileNew")->trigger();
+  QVERIFY(children_of(board) != a1);
+  window_->load_puzzle_file(path);
+  QVERIFY(boxes_.empty());
+  QVERIFY(children_of(board) == a1);
+
+  // Another language: every name changes.
+  QVERIFY(window_->frm().choose_menu("mnuFileSetupLanguageEnglish"));
+  window_->refresh();
+  const std::vector<Child> english = children_of(board);
+  for (std::size_t i = 0; i < english.size(); ++i) QVERIFY(english[i].name != a1[i].name);
+  QCOMPARE(english[0].name, QStringLiteral("purple triangle"));
+  QCOMPARE(english[13].name, QStringLiteral("Field 5"));
+  QCOMPARE(english[18].name, QStringLiteral("Card 1"));
+  QCOMPARE(english[0].description, QStringLiteral("in the stock"));
+}
+
+void AccessTest::new_cards_during_a_drag_cancel_it() {
+  install("mnuFileZerdoA1");
+  BoardWidget* board = window_->board();
+  const MainState& s = window_->frm().state();
+  const QRectF from = board->to_widget(
+      QRectF(piece(1).left / 15.0, piece(1).top / 15.0, piece(1).width / 15.0, 48));
+  const QPoint start = from.center().toPoint();
+  QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start);
+  QVERIFY(s.dragging[1]);
+  // F2 while the button is held: new cards, the piece goes home.
+  window_->menu_action("mnuFileNew")->trigger();
+  QVERIFY(!s.dragging[1]);
+  const Control& field = *window_->frm().controls().find("spielfeld(5)");
+  const QPoint target =
+      board->to_widget(QRectF(field.left / 15.0 + 20, field.top / 15.0 + 20, 1, 1))
+          .topLeft()
+          .toPoint();
+  QMouseEvent move(QEvent::MouseMove, target, board->mapToGlobal(target), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(board, &move);
+  QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, target);
+  // The release is no move of the new game, and the piece stays home.
+  QCOMPARE(s.moves, Int{0});
+  QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, 1))], Int{0});
+  QCOMPARE(piece(1).border.value_or(0), Int{0});
+  // The next drag works as ever.
+  drag(1, 5);
+  QCOMPARE(s.moves, Int{1});
 }
 
 void AccessTest::drag(int k, int f) {

@@ -360,14 +360,14 @@ void PaperTest::space_marks_the_card_under_the_cursor() {
       if (r.kind == ReaderItem::Kind::Card && r.index == nr) return QString::fromStdString(r.name);
     return QString();
   };
-  QCOMPARE(name(), QStringLiteral("Vorgabe %1").arg(nr));
+  QCOMPARE(name(), QStringLiteral("Karte %1").arg(nr));
   QTest::keyClick(board, Qt::Key_Space);
   QVERIFY(window_->frm().state().marks[static_cast<std::size_t>(nr)]);
   QCOMPARE(window_->frm().state().moves, Int{0});
-  QCOMPARE(name(), QStringLiteral("Vorgabe %1, abgehakt").arg(nr));
+  QCOMPARE(name(), QStringLiteral("Karte %1, abgehakt").arg(nr));
   QTest::keyClick(board, Qt::Key_Space);
   QVERIFY(!window_->frm().state().marks[static_cast<std::size_t>(nr)]);
-  QCOMPARE(name(), QStringLiteral("Vorgabe %1").arg(nr));
+  QCOMPARE(name(), QStringLiteral("Karte %1").arg(nr));
 }
 
 QTEST_MAIN(PaperTest)

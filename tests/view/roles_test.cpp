@@ -125,7 +125,8 @@ TEST_F(Roles, EveryControlOfTheSecondaryWindowsHasItsRole) {
 
 TEST_F(Roles, CardMarksAreFlagsOnTheCardsThatTheReaderTells) {
   const auto read = [this] {
-    return read_board(w.controls(), w.state().shape.field_count, {}, w.state().language_code);
+    return read_board(
+        {w.controls(), w.state().sn, w.state().shape.field_count, {}, 0, w.state().language_code});
   };
   const auto card_name = [&read](int nr) {
     for (const ReaderItem& r : read())
@@ -135,11 +136,11 @@ TEST_F(Roles, CardMarksAreFlagsOnTheCardsThatTheReaderTells) {
   ASSERT_TRUE(w.card_click(3));
   ASSERT_TRUE(w.card_click(7));
   for (int nr = 1; nr <= 16; ++nr) EXPECT_EQ(nr == 3 || nr == 7, card(nr).marked) << nr;
-  EXPECT_EQ(card_name(3), "Vorgabe 3, " + std::string(in(msg::kCardMarked, 0)));
-  EXPECT_EQ(card_name(4), "Vorgabe 4");
+  EXPECT_EQ(card_name(3), "Karte 3, " + std::string(in(msg::kCardMarked, 0)));
+  EXPECT_EQ(card_name(4), "Karte 4");
   ASSERT_TRUE(w.card_click(3));
   EXPECT_FALSE(card(3).marked);
-  EXPECT_EQ(card_name(3), "Vorgabe 3");
+  EXPECT_EQ(card_name(3), "Karte 3");
   // New cards come without marks.
   ASSERT_TRUE(w.choose_menu("mnuFileSetupRange4x4"));
   EXPECT_FALSE(card(7).marked);
