@@ -10,6 +10,7 @@
 # make web-test  plays it in headless Chromium
 # make web-measure  its transfer size, time to the first drawn board and drag frames
 # make package  builds the Debian package zerdo_<version>_<arch>.deb in PACKAGE_BUILD, with link-time optimisation
+# make lintian  builds the package and checks it as Debian's packagers do (a warning fails)
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
@@ -27,7 +28,7 @@ PACKAGE_BUILD ?= build-package
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8023
 
-.PHONY: all deps configure build run test bench startup asan fuzz install package clean \
+.PHONY: all deps configure build run test bench startup asan fuzz install package lintian clean \
   web-deps web serve-web web-test web-measure
 
 all: build
@@ -59,7 +60,11 @@ package: deps
 	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_LTO=ON \
 	  -DZERDO_BUILD_TESTS=OFF -DZERDO_BUILD_BENCH=OFF -DZERDO_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB
+
+lintian: package
+	lintian --pedantic --display-info --fail-on error,warning $(PACKAGE_BUILD)/*.deb
 
 startup: build
 	BUILD=$(BUILD) ./bench/startup.sh

@@ -5,7 +5,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zerdo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zerdo developers")
-set(CPACK_PACKAGE_CONTACT "The Zerdo developers <zerdo@zerdo.org>")
+set(CPACK_PACKAGE_CONTACT "${ZERDO_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logic puzzle: place the pieces as the clue cards tell")
 set(CPACK_PACKAGE_DESCRIPTION
     "Zerdo is a logic puzzle for one player. Every field of a 3x3 or 4x4 board\n\
@@ -13,7 +13,10 @@ has a clue card, a miniature of the board that tells something about one piece\n
 and where it belongs. Forty built-in puzzles, a generator with nine levels,\n\
 puzzle files, a hall of fame; in German, English and Flemish.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
+# Stripped as Debian strips: cmake/strip_package.cmake on the staged files.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_ZERDO_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/strip_package.cmake)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

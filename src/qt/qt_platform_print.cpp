@@ -22,8 +22,9 @@ namespace {
 PrintEntry print_entry() {
   static PrintEntry entry = [] {
     const QString here = QCoreApplication::applicationDirPath();
-    // Beside the program in the build, in lib/zerdo of an installed tree.
-    for (const QString& dir : {here, here + QStringLiteral("/../lib/zerdo")}) {
+    // Beside the program in the build; in an installed tree, in the module
+    // folder (libexec/zerdo) reached from the game's folder.
+    for (const QString& dir : {here, here + QStringLiteral("/" ZERDO_MODULE_FROM_GAME)}) {
       QLibrary module(QDir(dir).filePath(QString::fromLatin1(kPrintModuleName)));
       if (auto f = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntryName))) return f;
     }

@@ -21,13 +21,14 @@ run(${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
 
 set(id org.zerdo.Zerdo)
 set(expected
-  usr/bin/zerdo
-  usr/lib/zerdo/libzerdo-print.so
+  usr/games/zerdo
+  usr/libexec/zerdo/libzerdo-print.so
   usr/share/applications/${id}.desktop
-  usr/share/doc/zerdo/LICENSE
+  usr/share/doc/zerdo/changelog.gz
   usr/share/doc/zerdo/copyright
   usr/share/icons/hicolor/scalable/apps/${id}.svg
-  usr/share/man/man6/zerdo.6
+  usr/share/lintian/overrides/zerdo
+  usr/share/man/man6/zerdo.6.gz
   usr/share/metainfo/${id}.metainfo.xml
   usr/share/mime/packages/${id}.xml)
 foreach(size 16 22 24 32 48 64 128 256)
@@ -71,16 +72,29 @@ if(NOT globs MATCHES "application/x-zerdo-puzzle:\\*\\.zdo" OR
 endif()
 run(xmllint --noout ${share}/icons/hicolor/scalable/apps/${id}.svg)
 # The man page reads without a single warning of the formatter.
-run(groff -man -Tutf8 -ww -z ${share}/man/man6/zerdo.6)
+function(gunzip gz plain)
+  execute_process(COMMAND gzip -dc ${gz} OUTPUT_FILE ${plain} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${gz} is no gzip file")
+  endif()
+endfunction()
+gunzip(${share}/man/man6/zerdo.6.gz ${WORK}/zerdo.6)
+run(groff -man -Tutf8 -ww -z ${WORK}/zerdo.6)
 if(NOT err STREQUAL "")
   message(FATAL_ERROR "the man page:\n${err}")
+endif()
+# The changelog is one Debian's tools read, and it begins with this version.
+gunzip(${share}/doc/zerdo/changelog.gz ${WORK}/changelog)
+run(dpkg-parsechangelog -l ${WORK}/changelog -S Version)
+if(NOT out STREQUAL "${VERSION}\n" OR NOT err STREQUAL "")
+  message(FATAL_ERROR "the changelog's newest version is \"${out}\" ${err}")
 endif()
 
 # The installed game answers --version from any folder, with no display.
 run(${CMAKE_COMMAND} -E chdir ${WORK}
     ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
     ASAN_OPTIONS=detect_leaks=0
-    ${root}/usr/bin/zerdo --version)
+    ${root}/usr/games/zerdo --version)
 if(NOT out STREQUAL "Zerdo ${VERSION}\n")
   message(FATAL_ERROR "zerdo --version printed \"${out}\"")
 endif()
