@@ -17,7 +17,8 @@
 namespace zerdo {
 
 struct StagedPuzzle;
-enum class Setting;  // records/settings_table.h
+enum class Setting;                 // records/settings_table.h
+enum class Command : std::uint8_t;  // view/commands.h
 
 // The controller of the main window: its whole state and every operation,
 // free of any window toolkit. Platform services come through Platform.
@@ -39,6 +40,9 @@ class FrmMain : private FormHandler {
   bool choose_menu(std::string_view name);
   // A shortcut key ("F2", "Shift+F4", "Ctrl+N", ...); false when none fits.
   bool press_key(std::string_view key);
+  // How many handlers the controller has for command: one for each command
+  // that runs something (a plain item or a family's items), none for a menu.
+  static int handler_count(Command command);
   // Mouse events on the draggable piece of picture id k (1..16); x and y in
   // twips from the picture's top-left corner.
   void picture_mouse_down(int k);
@@ -93,8 +97,17 @@ class FrmMain : private FormHandler {
   // FormHandler
   bool click(Form& form, const std::string& control) override;
 
+  // The menu's commands (commands.cpp).
+  struct CommandHandler;
+  static const CommandHandler kCommandHandlers[];
   void build_menus();
+  // Runs the handler of the item called name; a submenu only opens.
   void run_menu(std::string_view name);
+  // The item of a command in the menu, or of a member of its family ("C" of
+  // the levels).
+  MenuItem& menu_item(Command command, std::string_view member = {});
+  void choose_builtin(std::string_view id);
+  void choose_level(std::string_view letter);
   // Shows a secondary window modally and keeps it as it was shown.
   void show_form(Form& form);
   Answer box(std::string title, std::string text, Buttons buttons = Buttons::Ok,
@@ -200,12 +213,6 @@ class FrmMain : private FormHandler {
   void set_help_file(std::string name) { help_file_ = std::move(name); }
 
  private:
-  // Adds mnuFileSetupLanguage and its three items under mnuFileSetup; call it
-  // right after mnuFileSetup is added, before mnuFileSetupRange.
-  void add_language_menu();
-  // Runs the language, help-contents, help-search and About menus; false for
-  // any other name.
-  bool run_language_help_menu(std::string_view name);
   // Start-up: applies the stored "Language" ("Deutsch", "English", "Vlaams";
   // anything else German).
   void apply_language_name(const std::string& name);

@@ -4,6 +4,7 @@
 #include "play/frm_main.h"
 #include "texts/messages.h"
 #include "texts/windows.h"
+#include "view/commands.h"
 #include "view/secondary_windows.h"
 
 namespace zerdo {
@@ -28,7 +29,7 @@ void FrmMain::judge_board() {
     box(std::string(msg::kTitle), text);
     return;
   }
-  if (!menus_.find("mnuHelpResultEnable")->checked) return;
+  if (!menu_item(Command::ShowResult).checked) return;
   const std::string question = std::string(in(msg::kWrong1, lang)) +
                                str_num(static_cast<long long>(verdict.wrong_fields.size())) +
                                std::string(msg::kWrong2);
@@ -38,8 +39,8 @@ void FrmMain::judge_board() {
 }
 
 void FrmMain::mnuHelpResultEnable_Click() {
-  MenuItem* m = menus_.find("mnuHelpResultEnable");
-  m->checked = !m->checked;
+  MenuItem& m = menu_item(Command::ShowResult);
+  m.checked = !m.checked;
 }
 
 namespace {

@@ -5,14 +5,6 @@
 
 namespace zerdo {
 
-void FrmMain::add_language_menu() {
-  // German captions until a language is applied.
-  menus_.add("mnuFileSetupLanguage", std::string(menu_caption("mnuFileSetupLanguage", 0)),
-             "mnuFileSetup");
-  for (const std::string_view item : kLanguageItems)
-    menus_.add(std::string(item), std::string(menu_caption(item, 0)), "mnuFileSetupLanguage");
-}
-
 void FrmMain::apply_language_name(const std::string& name) {
   apply_language(language_code_of(name));
 }
@@ -31,23 +23,5 @@ void FrmMain::do_mnuFileSetupLanguageVlaams_Click() { apply_language(2); }
 void FrmMain::mnuFileSetupLanguageDeutsch_Click() { do_mnuFileSetupLanguageDeutsch_Click(); }
 void FrmMain::mnuFileSetupLanguageEnglish_Click() { do_mnuFileSetupLanguageEnglish_Click(); }
 void FrmMain::mnuFileSetupLanguageVlaams_Click() { do_mnuFileSetupLanguageVlaams_Click(); }
-
-bool FrmMain::run_language_help_menu(std::string_view name) {
-  if (name == "mnuFileSetupLanguageDeutsch")
-    mnuFileSetupLanguageDeutsch_Click();
-  else if (name == "mnuFileSetupLanguageEnglish")
-    mnuFileSetupLanguageEnglish_Click();
-  else if (name == "mnuFileSetupLanguageVlaams")
-    mnuFileSetupLanguageVlaams_Click();
-  else if (name == "mnuHelpContents")
-    mnuHelpContents_Click();
-  else if (name == "mnuHelpSearchForHelpOn")
-    mnuHelpSearchForHelpOn_Click();
-  else if (name == "mnuHelpAbout")
-    mnuHelpAbout_Click();
-  else
-    return false;
-  return true;
-}
 
 }  // namespace zerdo

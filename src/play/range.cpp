@@ -3,6 +3,7 @@
 #include "model/assert.h"
 #include "play/frm_main.h"
 #include "texts/captions.h"
+#include "view/commands.h"
 
 namespace zerdo {
 
@@ -11,8 +12,8 @@ void FrmMain::set_range(Int code) {
   const bool four = code == kRange4x4;
   s_.range_name = four ? "4x4" : "3x3";
   s_.shape.range_code = code;
-  menus_.find("mnuFileSetupRange3x3")->checked = !four;
-  menus_.find("mnuFileSetupRange4x4")->checked = four;
+  menu_item(Command::Range3x3).checked = !four;
+  menu_item(Command::Range4x4).checked = four;
   set_feld_const();
   set_form_caption();
 }
@@ -43,15 +44,15 @@ void FrmMain::mnuFileSetupRange4x4_Click() {
 }
 
 void FrmMain::mnuFileSetupAnker_Click() {
-  MenuItem* m = menus_.find("mnuFileSetupAnker");
-  s_.anker_option = !m->checked;
-  m->checked = s_.anker_option;
+  MenuItem& m = menu_item(Command::Anchors);
+  s_.anker_option = !m.checked;
+  m.checked = s_.anker_option;
 }
 
 void FrmMain::mnuFileSetupColourMarks_Click() {
-  MenuItem* m = menus_.find("mnuFileSetupColourMarks");
-  s_.colour_marks = !m->checked;
-  m->checked = s_.colour_marks;
+  MenuItem& m = menu_item(Command::ColourMarks);
+  s_.colour_marks = !m.checked;
+  m.checked = s_.colour_marks;
 }
 
 void FrmMain::set_feld_const() {

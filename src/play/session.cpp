@@ -5,6 +5,7 @@
 #include "generation/generator.h"
 #include "play/frm_main.h"
 #include "texts/messages.h"
+#include "view/commands.h"
 
 namespace zerdo {
 
@@ -19,8 +20,8 @@ void FrmMain::work_stop() {
 }
 
 void FrmMain::set_run_mode(bool running) {
-  menus_.find("mnuFileStop")->enabled = running;
-  menus_.find("mnuFileRun")->enabled = !running;
+  menu_item(Command::Hold).enabled = running;
+  menu_item(Command::GoOn).enabled = !running;
   s_.play_mode = running ? 1 : 2;
   s_.mode_text = running ? "run" : "stop";
   panels_[2].text = s_.mode_text;
@@ -126,16 +127,17 @@ void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_agai
   s_.level = level;
   s_.puzzle_id = id;
   for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
-    menus_.find(std::string("mnuStufe") + letter)->checked = false;
+    menu_item(Command::LevelMenu, std::string(1, letter)).checked = false;
   return_all_pieces();
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
   if (s_.level < 1 || s_.level > kLevels) {
     s_.level = 1;
     s_.puzzle_id = "A-";
   }
-  menus_.find(std::string("mnuStufe") + static_cast<char>('A' + s_.level - 1))->checked = true;
+  menu_item(Command::LevelMenu, std::string(1, static_cast<char>('A' + s_.level - 1))).checked =
+      true;
   if (regenerate) generate_puzzle();
-  menus_.find("mnuFileAgain")->enabled = regenerate || enable_again;
+  menu_item(Command::PlayAgain).enabled = regenerate || enable_again;
 }
 
 void FrmMain::do_mnuStufe_Click(Int level) {
@@ -172,7 +174,7 @@ void FrmMain::generate_puzzle() {
     StufeXunchecked(p.level, p.id, true, false, false);
     reset_all_x_zerdos();
   }
-  if (p.anchors) menus_.find("mnuFileSetupAnker")->checked = *p.anchors;
+  if (p.anchors) menu_item(Command::Anchors).checked = *p.anchors;
   for (const InternalAlert& a : p.alerts)
     box(std::string(msg::kTitle), internal_error_text(a.a, a.b));
   for (int r = 1; r <= s_.shape.field_count; ++r)

@@ -6,6 +6,7 @@
 #include "records/settings_table.h"
 #include "texts/records.h"
 #include "texts/windows.h"
+#include "view/commands.h"
 #include "view/secondary_windows.h"
 
 namespace zerdo {
@@ -68,9 +69,9 @@ void FrmMain::load_settings() {
 
   const Long stored_check = static_cast<Long>(get_number(Setting::Check));
   s_.anker_option = get_number(Setting::Anker) != 0;
-  menus_.find("mnuFileSetupAnker")->checked = s_.anker_option;
+  menu_item(Command::Anchors).checked = s_.anker_option;
   s_.colour_marks = get_number(Setting::ColourMarks) != 0;
-  menus_.find("mnuFileSetupColourMarks")->checked = s_.colour_marks;
+  menu_item(Command::ColourMarks).checked = s_.colour_marks;
   const std::string stored_version = get_setting(Setting::Version);
 
   if (records_tampered(stored_version, s_.version_text, stored_check, s_.check_value)) {

@@ -8,12 +8,4 @@ Int language_code_of(std::string_view name) {
   return 0;
 }
 
-std::string_view menu_caption(std::string_view control, int lang) {
-  for (const CaptionRow& row : kMenuCaptions)
-    if (row.control == control) return in(row.text, lang);
-  for (const FixedCaptionRow& row : kFixedMenuCaptions)
-    if (row.control == control) return row.text;
-  return {};
-}
-
 }  // namespace zerdo

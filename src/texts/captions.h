@@ -13,66 +13,51 @@ constexpr Texts kLanguageNames{"Deutsch", "English", "Vlaams"};
 // language_code for a stored language name; any other name means German.
 Int language_code_of(std::string_view name);
 
-struct CaptionRow {
-  std::string_view control;
-  Texts text;  // German, English, Flemish
-};
+// The captions of the main window's menu items; "&" marks the access key. The
+// command table (view/commands.h) gives each item its caption from here.
+namespace menu_words {
 
-// Menu captions of the main window; "&" marks the access key. In the
-// language submenu the item of the current language reads "&" + its own name.
+// The same caption in every language.
+constexpr Texts same(std::string_view text) { return {text, text, text}; }
+
 // clang-format off
-constexpr std::array<CaptionRow, 22> kMenuCaptions{{
-    //  control                          German                     English             Flemish
-    {"mnuFile",                     {"&Spiel",                  "&Game",            "&Spel"}},
-    {"mnuFileNew",                  {"&Neu",                    "&New",             "&Nieuw"}},
-    {"mnuFileAgain",                {"&Erneut",                 "&Again",           "&Opnieuw"}},
-    {"mnuFileStop",                 {"&Anhalten",               "&Hold",            "&Halt"}},
-    {"mnuFileRun",                  {"&Weiter",                 "Go&On",            "Ver&der"}},
-    {"mnuFileNext",                 {"&Folgende",               "Ne&xt",            "&Volgende"}},
-    {"mnuFilePrevious",             {"&Vorherige",              "&Previous",        "Vo&rige"}},
-    {"mnuFileSave",                 {"&Speichern",              "&Save",            "&Schrijven"}},
-    {"mnuFileLoad",                 {"&Laden",                  "&Load",            "&Lesen"}},
-    {"mnuFilePrint",                {"&Drucken…",               "P&rint…",          "&Afdrukken…"}},
-    {"mnuFileExportPdf",            {"Als &PDF exportieren…",   "Export as P&DF…",  "Exporteren als &PDF…"}},
-    {"mnuFileExit",                 {"&Beenden",                "&Exit",            "&Einde"}},
-    {"mnuFileSetupLanguage",        {"&Sprache",                "&Language",        "&Taal"}},
-    {"mnuFileSetupLanguageDeutsch", {"&Deutsch",                "&German",          "&Duits"}},
-    {"mnuFileSetupLanguageEnglish", {"&Englisch",               "&English",         "&Engels"}},
-    {"mnuFileSetupLanguageVlaams",  {"&Flämisch",               "&Dutch",           "&Vlaams"}},
-    {"mnuFileSetupRange",           {"&Bereich",                "&Range",           "&Bereik"}},
-    {"mnuFileSetupColourMarks",     {"&Farben mit Mustern",     "&Colour patterns", "&Kleuren met patronen"}},
-    {"mnuStufe",                    {"St&ufe",                  "&Level",           "&Groep"}},
-    {"mnuHelpContents",             {"&Hilfe",                  "&Contents",        "&Inhoud"}},
-    {"mnuHelpSearchForHelpOn",      {"&Suche nach Hilfe über",  "&SearchForHelpOn", "&Zoeken naar hulp over"}},
-    {"mnuHelpResultEnable",         {"&Lösung angeben",         "&Result",          "&Resultat"}},
-}};
-
-// Menu captions that read the same in every language.
-struct FixedCaptionRow {
-  std::string_view control;
-  std::string_view text;
-};
-constexpr std::array<FixedCaptionRow, 9> kFixedMenuCaptions{{
-    {"mnuFileZerdo",         "&Zerdo"},
-    {"mnuFileUser",          "&User"},
-    {"mnuFileSetup",         "Se&tup"},
-    {"mnuFileSetupRange3x3", "&3x3"},
-    {"mnuFileSetupRange4x4", "&4x4"},
-    {"mnuFileSetupAnker",    "&Anker"},
-    {"mnuFileSonst",         "S&onst"},
-    {"mnuHelp",              "&Info"},
-    {"mnuHelpAbout",         "&Info"},
-}};
+//                                German                     English             Flemish
+constexpr Texts kGame{            "&Spiel",                  "&Game",            "&Spel"};
+constexpr Texts kNew{             "&Neu",                    "&New",             "&Nieuw"};
+constexpr Texts kAgain{           "&Erneut",                 "&Again",           "&Opnieuw"};
+constexpr Texts kHold{            "&Anhalten",               "&Hold",            "&Halt"};
+constexpr Texts kGoOn{            "&Weiter",                 "Go&On",            "Ver&der"};
+constexpr Texts kNext{            "&Folgende",               "Ne&xt",            "&Volgende"};
+constexpr Texts kPrevious{        "&Vorherige",              "&Previous",        "Vo&rige"};
+constexpr Texts kSave{            "&Speichern",              "&Save",            "&Schrijven"};
+constexpr Texts kLoad{            "&Laden",                  "&Load",            "&Lesen"};
+constexpr Texts kPrint{           "&Drucken…",               "P&rint…",          "&Afdrukken…"};
+constexpr Texts kExportPdf{       "Als &PDF exportieren…",   "Export as P&DF…",  "Exporteren als &PDF…"};
+constexpr Texts kExit{            "&Beenden",                "&Exit",            "&Einde"};
+constexpr Texts kLanguage{        "&Sprache",                "&Language",        "&Taal"};
+constexpr Texts kGerman{          "&Deutsch",                "&German",          "&Duits"};
+constexpr Texts kEnglish{         "&Englisch",               "&English",         "&Engels"};
+constexpr Texts kFlemish{         "&Flämisch",               "&Dutch",           "&Vlaams"};
+constexpr Texts kRange{           "&Bereich",                "&Range",           "&Bereik"};
+constexpr Texts kColourMarks{     "&Farben mit Mustern",     "&Colour patterns", "&Kleuren met patronen"};
+constexpr Texts kLevel{           "St&ufe",                  "&Level",           "&Groep"};
+constexpr Texts kHelpContents{    "&Hilfe",                  "&Contents",        "&Inhoud"};
+constexpr Texts kHelpSearch{      "&Suche nach Hilfe über",  "&SearchForHelpOn", "&Zoeken naar hulp over"};
+constexpr Texts kResult{          "&Lösung angeben",         "&Result",          "&Resultat"};
 // clang-format on
 
-// The caption of the menu item control in language code lang, from either
-// table; "" for an item in neither.
-std::string_view menu_caption(std::string_view control, int lang);
+// Captions that read the same in every language.
+constexpr Texts kPuzzles = same("&Zerdo");
+constexpr Texts kPlayer = same("&User");
+constexpr Texts kSetup = same("Se&tup");
+constexpr Texts kRange3x3 = same("&3x3");
+constexpr Texts kRange4x4 = same("&4x4");
+constexpr Texts kAnchors = same("&Anker");
+constexpr Texts kShowMostPieces = same("S&onst");
+constexpr Texts kHelpMenu = same("&Info");
+constexpr Texts kAbout = same("&Info");
 
-// The language items, by language_code: the one of the current language
-// carries the check mark.
-constexpr std::array<std::string_view, kLanguages> kLanguageItems{
-    "mnuFileSetupLanguageDeutsch", "mnuFileSetupLanguageEnglish", "mnuFileSetupLanguageVlaams"};
+}  // namespace menu_words
 
 // The main window's caption: lead, range name, then the player.
 constexpr std::string_view kWindowCaptionLead = "Zerdo ";

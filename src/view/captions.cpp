@@ -3,14 +3,16 @@
 #include <string>
 
 #include "model/pictures.h"
+#include "view/commands.h"
 
 namespace zerdo {
 
 void apply_menu_captions(MenuModel& menus, Int code) {
-  for (const CaptionRow& row : kMenuCaptions)
-    if (MenuItem* m = menus.find(row.control)) m->caption = std::string(in(row.text, code));
-  for (std::size_t i = 0; i < kLanguageItems.size(); ++i)
-    if (MenuItem* m = menus.find(kLanguageItems[i])) m->checked = static_cast<Int>(i) == code;
+  for (const CommandRow& row : kCommands)
+    if (MenuItem* m = menus.find(row.name)) m->caption = std::string(in(row.caption, code));
+  for (std::size_t i = 0; i < kLanguageCommands.size(); ++i)
+    if (MenuItem* m = menus.find(command_name(kLanguageCommands[i])))
+      m->checked = static_cast<Int>(i) == code;
 }
 
 namespace {

@@ -6,7 +6,7 @@
 
 namespace zerdo {
 
-// Puts the captions of one language on the menu: the rows of kMenuCaptions
+// Puts the captions of one language on the menu: those of the command table
 // and the check mark on the item of the language. Items missing from the
 // menu are skipped.
 void apply_menu_captions(MenuModel& menus, Int code);

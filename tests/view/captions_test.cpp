@@ -4,34 +4,13 @@
 
 #include <string>
 
+#include "view/commands.h"
+
 namespace zerdo {
 namespace {
 
-// The menu as the main window builds it, reduced to the items the language
-// touches plus a few it must leave alone.
-MenuModel language_menus() {
-  MenuModel m;
-  m.add("mnuFile", "&Spiel");
-  for (const char* name :
-       {"mnuFileNew", "mnuFileAgain", "mnuFileStop", "mnuFileRun", "mnuFileNext", "mnuFilePrevious",
-        "mnuFileUser", "mnuFileSetup", "mnuFileSave", "mnuFileLoad", "mnuFileExit"})
-    m.add(name, "", "mnuFile");
-  m.find("mnuFileUser")->caption = "&User";
-  m.find("mnuFileSetup")->caption = "Se&tup";
-  m.add("mnuFileSetupLanguage", "", "mnuFileSetup");
-  for (const char* name :
-       {"mnuFileSetupLanguageDeutsch", "mnuFileSetupLanguageEnglish", "mnuFileSetupLanguageVlaams"})
-    m.add(name, "", "mnuFileSetupLanguage");
-  m.add("mnuFileSetupRange", "", "mnuFileSetup");
-  m.add("mnuStufe", "");
-  m.add("mnuStufeA", "&A", "mnuStufe");
-  m.add("mnuHelp", "&Info");
-  for (const char* name :
-       {"mnuHelpContents", "mnuHelpSearchForHelpOn", "mnuHelpResultEnable", "mnuHelpAbout"})
-    m.add(name, "", "mnuHelp");
-  m.find("mnuHelpAbout")->caption = "&Info";
-  return m;
-}
+// The menu as the main window builds it, without the built-in puzzles.
+MenuModel language_menus() { return build_command_menus({}); }
 
 struct Slot {
   const char* name;  // menu item, or control of the board ("kreuz(7)")
@@ -95,7 +74,9 @@ TEST_P(LanguageTables, MenuCaptionsAndCheckMark) {
     EXPECT_EQ(s.text[static_cast<std::size_t>(code)], m.find(s.name)->caption) << s.name;
   }
   for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(i == code, m.find(kLanguageItems[static_cast<std::size_t>(i)])->checked) << i;
+    EXPECT_EQ(i == code,
+              m.find(command_name(kLanguageCommands[static_cast<std::size_t>(i)]))->checked)
+        << i;
 }
 
 TEST_P(LanguageTables, BoardAndPictureTooltips) {

@@ -46,8 +46,6 @@ std::string join(const T& values, std::size_t from, std::size_t to) {
   return s;
 }
 
-// The shortcut keys of the main window's menu.
-constexpr std::string_view kKeys[] = {"F2", "F3", "F4", "Shift+F4", "F5", "F6", "F9", "Ctrl+N"};
 // The secondary windows the driver records.
 constexpr std::string_view kWindows[] = {"frmLoesung", "frmAbout", "DialogUser"};
 
@@ -175,9 +173,8 @@ void Interpreter::cmd_menu(const Args& a) {
 void Interpreter::cmd_key(const Args& a) {
   FrmMain* m = main_window("key");
   if (!m) return;
-  bool known = false;
-  for (std::string_view k : kKeys) known = known || k == a[0];
-  if (!known) return error("key: unknown key " + std::string(a[0]));
+  // The keys are those of the menu's items.
+  if (!m->menus().by_shortcut(a[0])) return error("key: unknown key " + std::string(a[0]));
   // A shortcut whose item is disabled does nothing, like a refused menu item.
   if (!m->press_key(a[0])) out_ << "refused: " << a[0] << '\n';
 }
