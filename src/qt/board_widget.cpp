@@ -51,6 +51,18 @@ bool looks_same(const Control& a, const Control& b) {
          a.wrong == b.wrong && a.index == b.index;
 }
 
+// Whether two states of a control are drawn from the same looks: the same
+// but for its place. Only a picture keeps its size wherever it is; any other
+// control is snapped to whole pixels, so its size may change when it moves.
+bool same_looks(const Control& a, const Control& b) {
+  Control moved = b;
+  if (a.kind == ControlKind::Picture) {
+    moved.left = a.left;
+    moved.top = a.top;
+  }
+  return looks_same(a, moved);
+}
+
 }  // namespace
 
 BoardWidget::BoardWidget(FrmMain& frm, Dispatch dispatch, QWidget* parent)
@@ -88,6 +100,7 @@ void BoardWidget::fit_board() {
   }
   const QTransform t = QTransform::fromTranslate(at.x(), at.y()).scale(factor, factor);
   if (t == to_widget_ && factor == factor_) return;
+  if (factor != factor_) looks_stale_ = true;
   factor_ = factor;
   to_widget_ = t;
   to_board_ = t.inverted();
@@ -114,6 +127,7 @@ void BoardWidget::sync() {
     shown_ = now;
     marks_shown_ = frm_.state().colour_marks;
     reader_dirty_ = true;
+    looks_stale_ = true;
     update();
     tell_reader();
     return;
@@ -121,6 +135,7 @@ void BoardWidget::sync() {
   QRegion dirty;
   for (std::size_t i = 0; i < now.size(); ++i) {
     if (looks_same(now[i], shown_[i])) continue;
+    if (!same_looks(now[i], shown_[i])) looks_stale_ = true;
     dirty += widget_area(paint_area(shown_[i]));
     dirty += widget_area(paint_area(now[i]));
     shown_[i] = now[i];
@@ -138,8 +153,7 @@ void BoardWidget::sync() {
     carried_stop_.reset();
   }
   // The focus frame follows its stop when the board changes beneath it.
-  const std::optional<CursorStop> stop = current_stop();
-  const QRect frame = stop ? focus_area(*stop) : QRect();
+  const QRect frame = focus_shown() ? focus_area(current_stop()) : QRect();
   if (frame != focus_painted_) {
     dirty += focus_painted_;
     dirty += frame;
@@ -194,22 +208,41 @@ void BoardWidget::prepare_looks() {
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  const QRegion& dirty = event->region();
-  // Controls wholly outside the repainted area are not drawn at all.
-  const auto outside = [this, &dirty](const Control& c) {
-    return !dirty.intersects(widget_area(paint_area(c)));
-  };
-  if (looks_.valid()) cache_looks(looks_.get());
-  // Looks new to this paint (another puzzle's pictures, another size) are
-  // drawn on a worker too, all at once, before anything is painted.
+  const qreal dpr = p.device()->devicePixelRatio();
   const bool marks = frm_.state().colour_marks;
-  cache_looks(
-      zerdo::prepare_looks(frm_.controls(), p.device()->devicePixelRatio(), outside, marks, factor_)
-          .get());
-  p.fillRect(event->rect(), control_back_colour(Control{}));
-  p.setTransform(to_widget_);
-  paint_controls(p, frm_.controls(), outside, {marks});
-  paint_focus(p);
+  if (looks_.valid()) cache_looks(looks_.get());
+  // Looks new to the board (another puzzle's pictures, a piece picked up,
+  // another size or pixel ratio) are drawn on a worker too, all at once,
+  // before anything is painted. While only a piece's place changes (it is
+  // dragged) every look is in the cache already.
+  if (looks_stale_ || dpr != looks_dpr_) {
+    cache_looks(zerdo::prepare_looks(frm_.controls(), dpr, {}, marks, factor_).get());
+    looks_stale_ = false;
+    looks_dpr_ = dpr;
+  }
+  const std::optional<CursorStop> stop =
+      focus_shown() ? current_stop() : std::optional<CursorStop>();
+  focus_painted_ = focus_area(stop);
+  // Each rectangle of the repainted area on its own: with one rectangle to
+  // clip to, the paint engine fills and copies straight, where a clip of
+  // several would hand larger fills to its thread pool. Controls wholly
+  // outside the rectangle are not drawn at all.
+  const QColor back = control_back_colour(Control{});
+  for (const QRect& area : event->region()) {
+    // In board coordinates, grown by the pixel widget_area adds round a control.
+    const qreal pixel = 1 / factor_;
+    const QRectF board_area =
+        to_board_.mapRect(QRectF(area)).adjusted(-pixel, -pixel, pixel, pixel);
+    p.resetTransform();
+    p.setClipRect(area);
+    p.fillRect(area, back);
+    p.setTransform(to_widget_);
+    paint_controls(
+        p, frm_.controls(),
+        [&board_area](const Control& c) { return !board_area.intersects(QRectF(paint_area(c))); },
+        {marks});
+    if (stop && focus_painted_.intersects(area)) paint_focus(p, *stop);
+  }
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
@@ -464,17 +497,16 @@ void BoardWidget::put_back() {
   emit cursor_moved();
 }
 
-QRect BoardWidget::focus_area(const CursorStop& stop) const {
-  if (!show_focus_ || !hasFocus()) return QRect();
-  return widget_area(stop.rect.adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin));
+bool BoardWidget::focus_shown() const { return show_focus_ && hasFocus(); }
+
+QRect BoardWidget::focus_area(const std::optional<CursorStop>& stop) const {
+  if (!stop || !focus_shown()) return QRect();
+  return widget_area(stop->rect.adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin));
 }
 
-void BoardWidget::paint_focus(QPainter& p) {
-  const std::optional<CursorStop> stop = current_stop();
-  focus_painted_ = stop ? focus_area(*stop) : QRect();
-  if (focus_painted_.isEmpty()) return;
+void BoardWidget::paint_focus(QPainter& p, const CursorStop& stop) {
   // Two rings, dark outside and light inside, seen on any background.
-  const QRectF r = stop->rect.adjusted(-3, -3, 3, 3);
+  const QRectF r = stop.rect.adjusted(-3, -3, 3, 3);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(Qt::NoBrush);

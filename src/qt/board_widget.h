@@ -96,9 +96,13 @@ class BoardWidget : public QWidget {
   // The cursor's stop as the board now stands (it may have gone: a piece
   // placed, a new puzzle); the first stop when it has.
   std::optional<CursorStop> current_stop() const;
-  // The area the focus frame around stop covers, in widget pixels.
-  QRect focus_area(const CursorStop& stop) const;
-  void paint_focus(QPainter& p);
+  // Whether the focus frame is shown: the keyboard was used and the board
+  // has the focus.
+  bool focus_shown() const;
+  // The area the focus frame around stop covers, in widget pixels; empty
+  // when there is none or it is not shown.
+  QRect focus_area(const std::optional<CursorStop>& stop) const;
+  void paint_focus(QPainter& p, const CursorStop& stop);
   // Tells screen readers what changed on the board since they were last
   // told: the names and descriptions of its items, and a piece picked up or
   // put down (the board's description says it).
@@ -115,6 +119,8 @@ class BoardWidget : public QWidget {
   std::vector<Control> shown_;              // the controls as sync last saw them
   bool marks_shown_ = false;                // the colour patterns as sync last saw them
   std::future<RenderedLooks> looks_;        // looks begun by prepare_looks
+  bool looks_stale_ = true;                 // the looks changed since the last paint prepared them
+  qreal looks_dpr_ = 0;                     // the pixel ratio they were prepared at
   std::optional<CursorStop> cursor_;        // the keyboard cursor
   bool show_focus_ = false;                 // the keyboard was used since the last click
   int carried_ = 0;                         // picture id carried by the keyboard

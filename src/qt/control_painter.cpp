@@ -1,5 +1,6 @@
 #include "qt/control_painter.h"
 
+#include <QHash>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -196,8 +198,21 @@ void paint_look(QPainter& p, const PlacedLook& placed) {
 // edge, reaching above the card by half its height.
 std::optional<PlacedLook> card_tab_look(const QRectF& card, const QString& caption) {
   if (caption.isEmpty()) return std::nullopt;
-  const QFontMetricsF fm(caption_font());
-  const qreal text_width = fm.horizontalAdvance(caption), height = fm.height() + 2;
+  // The caption's width and the tab's height, measured once per caption:
+  // the look's size is asked for on every paint of its card.
+  static std::mutex mutex;
+  static QHash<QString, QSizeF> measured;
+  QSizeF text_size;
+  {
+    const std::lock_guard<std::mutex> lock(mutex);
+    auto it = measured.find(caption);
+    if (it == measured.end()) {
+      const QFontMetricsF fm(caption_font());
+      it = measured.insert(caption, QSizeF(fm.horizontalAdvance(caption), fm.height() + 2));
+    }
+    text_size = *it;
+  }
+  const qreal text_width = text_size.width(), height = text_size.height();
   // Whole pixels above the card, so the look's corner is as crisp as the card's.
   const qreal above = std::ceil(height / 2 - kFrameLineOffset) + 1;
   const QSizeF size(8 + qMax(height, text_width + 10) + 1,

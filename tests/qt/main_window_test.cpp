@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
@@ -70,6 +71,7 @@ class MainWindowTest : public QObject {
   void highlighted_and_wrong_controls_are_painted_so();
   void painting_is_crisp_at_double_pixel_ratio();
   void looks_are_prepared_for_the_paint_that_needs_them();
+  void dragging_repaints_as_a_whole_paint_would();
   void exit_closes_the_window();
   void signal_closes_the_game_as_the_window_does();
   void second_signal_while_ending_ends_nothing_early();
@@ -334,6 +336,64 @@ void MainWindowTest::looks_are_prepared_for_the_paint_that_needs_them() {
   const Control& card = *controls.find("Frame_1_0(1)");
   QCOMPARE(sheet->second.width(),
            static_cast<int>(std::ceil((control_pixel_rect(card).width() + 2) * 3)));
+}
+
+// A dragged piece repaints only its old and new place: what the window
+// shows after each move (the piece carried over fields, cards and the tip,
+// then jumping far and put back) is what painting the whole board shows,
+// at 100 % and zoomed.
+void MainWindowTest::dragging_repaints_as_a_whole_paint_would() {
+  install_a1();
+  BoardWidget* board = window_->board();
+  // The board as the window shows it (the clock beneath it ticks on).
+  const auto on_screen = [this, board] {
+    QApplication::processEvents();
+    const QPoint at = board->mapTo(window_.get(), QPoint(0, 0));
+    return window_->screen()
+        ->grabWindow(window_->winId(), at.x(), at.y(), board->width(), board->height())
+        .toImage();
+  };
+  const auto check = [&](const char* when) {
+    const QImage shown = on_screen();
+    board->repaint();
+    const QString what =
+        QStringLiteral("%1 at %2 %").arg(QLatin1String(when)).arg(board->factor() * 100);
+    QVERIFY2(shown == on_screen(), qPrintable(what));
+  };
+  // Zoomed out, and in as far as the screen has room: only what is on the
+  // screen is painted.
+  const QSize natural = window_->size();
+  const int chrome = window_->height() - board->height();
+  const QSize room = window_->screen()->availableGeometry().size();
+  const qreal room_factor =
+      qMin(static_cast<qreal>(room.width()) / natural.width(),
+           static_cast<qreal>(room.height() - chrome) / (natural.height() - chrome));
+  std::vector<qreal> factors{1.0, 0.75};
+  if (room_factor >= 1.25) factors.push_back(qMin(2.5, std::floor(room_factor * 4) / 4));
+  for (const qreal factor : factors) {
+    window_->resize(qRound(natural.width() * factor),
+                    chrome + qRound((natural.height() - chrome) * factor));
+    QTRY_COMPARE(board->factor(), factor);
+    check("zoomed");
+    const QPointF start = board->to_widget(control_rect(piece(1))).center();
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, start.toPoint());
+    check("picked up");
+    const auto move_to = [board](const QPointF& at) {
+      QMouseEvent move(QEvent::MouseMove, at, board->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                       Qt::NoModifier);
+      QApplication::sendEvent(board, &move);
+      QApplication::processEvents();
+    };
+    for (int step = 1; step <= 60; ++step)
+      move_to(start + QPointF(step * 7.3, step * 3.1) * factor);
+    check("carried across the board");
+    move_to(start + QPointF(5, 2));
+    check("back at the start");
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, start.toPoint());
+    check("put down");
+    window_->resize(natural);
+    QTRY_COMPARE(board->factor(), 1.0);
+  }
 }
 
 void MainWindowTest::exit_closes_the_window() {
