@@ -57,14 +57,14 @@ struct Window {
 void rebuild_cards(benchmark::State& state) {
   Window win(true);
   FrmMain& frm = win.w.frm();
-  frm.StufeXunchecked(9, "Ix", true, false, false);
+  frm.start_level(9, "Ix", FrmMain::kEnableAgain);
   frm.generate_puzzle();
   const CardTable sn = frm.state().sn;
   BoardView view;
-  view.set_feld_const(2);
+  view.lay_out_board(2);
   for (auto _ : state) {
-    view.reset_all_x_zerdos();
-    for (int r = 1; r <= 16; ++r) view.set_nummer(r, record_of(sn, r));
+    view.clear_card_faces();
+    for (int r = 1; r <= 16; ++r) view.draw_card(r, record_of(sn, r));
     benchmark::DoNotOptimize(view.controls());
   }
 }

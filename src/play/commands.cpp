@@ -101,7 +101,7 @@ void FrmMain::choose_builtin(std::string_view id) {
 void FrmMain::choose_level(std::string_view letter) {
   if (letter.size() != 1 || letter[0] < kFirstLevelLetter || letter[0] > kLastLevelLetter) return;
   work_start();
-  do_mnuStufe_Click(static_cast<Int>(letter[0] - 'A' + 1));
+  switch_to_level(static_cast<Int>(letter[0] - 'A' + 1));
   work_stop();
 }
 

@@ -69,12 +69,12 @@ void FrmMain::Form_Load() {
   const std::string stored_puzzle_id = s_.puzzle_id;
 
   if (s_.range_name == "4x4") {
-    set_range_4x4_neu();
+    set_range_4x4_and_generate();
   } else {
     s_.range_name = "3x3";
-    set_range_3x3_neu();
+    set_range_3x3_and_generate();
   }
-  set_feld_const();
+  lay_out_board();
 
   // From the time of day, so that every launch draws other puzzles (the
   // numbers drawn before this point repeat from start to start).
@@ -86,7 +86,7 @@ void FrmMain::Form_Load() {
   s_.anchors.build();
 
   s_.puzzle_id = stored_puzzle_id;
-  setup_the_Zerdo();
+  open_puzzle_id();
 
   set_form_caption();
   work_stop();

@@ -79,21 +79,33 @@ class FrmMain : private FormHandler {
 
   // Operations the tests and the window benchmarks call directly.
   void setStatusBarZerdo(const std::string& label, Int moves, const std::string& info, bool solved);
-  void StufeXunchecked(Int level, const std::string& id, bool enable_again,
-                       bool regenerate_on_change, bool force_3x3);
+  // How start_level treats the Again item and the range.
+  enum LevelStart : unsigned {
+    kAgainAsGenerated = 0,  // Again stays usable only when a new puzzle is drawn here
+    kEnableAgain = 1,       // Again usable in any case
+    kForce3x3 = 2,          // a 4x4 board goes back to 3x3 with a new puzzle first
+  };
+  // Puts level and puzzle id in force: ticks the level's item, returns every
+  // piece to the stock and restarts the status line. A level beyond the last
+  // is told in a box; a level outside them all gives level A with id "A-".
+  void start_level(Int level, const std::string& id, unsigned how);
   void generate_puzzle();
   // The field under a piece dropped with its corner at (x, y), 0 off the board.
   Int field_at(Int x, Int y) const;
 
  private:
-  void set_nummer_fix(int nr, const CardRecord& c);
-  void setup_the_Zerdo();
-  void setup_next_Zerdo(bool forward);
-  void set_range_3x3_neu();
-  void set_range_4x4_neu();
-
-  void set_all_nummer();
-  void reset_all_x_zerdos() { view_.reset_all_x_zerdos(); }
+  // Writes card nr's record into the card table, then shows it.
+  void install_card(int nr, const CardRecord& c);
+  // Installs the puzzle the puzzle id names: a built-in one, a new one of a
+  // level ("C-", or "Cx" for one drawn again each time), else level A.
+  void open_puzzle_id();
+  // Moves the puzzle id to the next or previous built-in puzzle (A1 from
+  // any other id); installs nothing.
+  void step_builtin_id(bool forward);
+  void set_range_3x3_and_generate();
+  void set_range_4x4_and_generate();
+  // Shows every card of the board from the card table.
+  void show_all_cards();
   // FormHandler
   bool click(Form& form, const std::string& control) override;
 
@@ -126,7 +138,9 @@ class FrmMain : private FormHandler {
   void mnuFilePrevious_Click();
   void mnuFileSonst_Click();
   void mnuFileExit_Click();
-  void do_mnuStufe_Click(Int level);
+  // The level's item: level in force with id "<letter>-", and a new puzzle
+  // when the level changed.
+  void switch_to_level(Int level);
   void mnuHelpResultEnable_Click();
 
   // Placing pieces
@@ -156,11 +170,13 @@ class FrmMain : private FormHandler {
   void mnuFileSetupRange4x4_Click();
   void mnuFileSetupAnker_Click();
   void mnuFileSetupColourMarks_Click();
-  void set_feld_const();
+  void lay_out_board();
   void set_form_caption();
 
   // Cards
-  void set_nummer(int nr, const CardRecord& c);
+  // Shows card nr from its record, takes the card's solution field into the
+  // solution and clears the card marks.
+  void show_card(int nr, const CardRecord& c);
   // The one place a change of the card marks goes through; each ends in
   // show_marks, which puts the game's marks on the card controls.
   void toggle_mark(int nr);

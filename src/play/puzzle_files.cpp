@@ -76,8 +76,8 @@ void FrmMain::load_puzzle_file(const std::string& name) {
                                              result.item, result.value, name, s_.language_code);
     box(m.title, m.text);
   }
-  reset_all_x_zerdos();
-  set_all_nummer();
+  view_.clear_card_faces();
+  show_all_cards();
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
   work_stop();
 }
@@ -89,11 +89,11 @@ void FrmMain::install_puzzle(const StagedPuzzle& p) {
   s_.shape.field_count = static_cast<Int>(p.rows);
   s_.puzzle_id = p.puzzle_name;
   s_.level = static_cast<Int>(p.puzzle_name[0] - 'A' + 1);
-  reset_all_x_zerdos();
+  view_.clear_card_faces();
   if (p.range_name == "4x4")
-    set_range_4x4_neu();
+    set_range_4x4_and_generate();
   else
-    set_range_3x3_neu();
+    set_range_3x3_and_generate();
   s_.sn.clear();
   for (int r = 1; r <= p.rows; ++r)
     for (int c = 1; c <= p.columns; ++c) s_.sn(r, c) = p.sn_buffer(r, c);

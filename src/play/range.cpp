@@ -14,32 +14,32 @@ void FrmMain::set_range(Int code) {
   s_.shape.range_code = code;
   menu_item(Command::Range3x3).checked = !four;
   menu_item(Command::Range4x4).checked = four;
-  set_feld_const();
+  lay_out_board();
   set_form_caption();
 }
 
 void FrmMain::set_range_3x3() { set_range(kRange3x3); }
 void FrmMain::set_range_4x4() { set_range(kRange4x4); }
 
-void FrmMain::set_range_3x3_neu() {
+void FrmMain::set_range_3x3_and_generate() {
   set_range_3x3();
   generate_puzzle();
 }
 
-void FrmMain::set_range_4x4_neu() {
+void FrmMain::set_range_4x4_and_generate() {
   set_range_4x4();
   generate_puzzle();
 }
 
 void FrmMain::mnuFileSetupRange3x3_Click() {
   work_start();
-  set_range_3x3_neu();
+  set_range_3x3_and_generate();
   work_stop();
 }
 
 void FrmMain::mnuFileSetupRange4x4_Click() {
   work_start();
-  set_range_4x4_neu();
+  set_range_4x4_and_generate();
   work_stop();
 }
 
@@ -55,8 +55,8 @@ void FrmMain::mnuFileSetupColourMarks_Click() {
   m.checked = s_.colour_marks;
 }
 
-void FrmMain::set_feld_const() {
-  const Layout& L = view_.set_feld_const(s_.shape.range_code);
+void FrmMain::lay_out_board() {
+  const Layout& L = view_.lay_out_board(s_.shape.range_code);
   s_.shape.field_count = static_cast<Int>(view_.field_count());
   s_.shape.side = static_cast<Int>(view_.side());
   ZERDO_ASSERT((s_.shape.range_code == kRange3x3 || s_.shape.is_4x4()) &&

@@ -55,15 +55,15 @@ void FrmMain::mnuFileRun_Click() {
 
 void FrmMain::mnuFileNext_Click() {
   work_start();
-  setup_next_Zerdo(true);
-  setup_the_Zerdo();
+  step_builtin_id(true);
+  open_puzzle_id();
   work_stop();
 }
 
 void FrmMain::mnuFilePrevious_Click() {
   work_start();
-  setup_next_Zerdo(false);
-  setup_the_Zerdo();
+  step_builtin_id(false);
+  open_puzzle_id();
   work_stop();
 }
 
@@ -74,20 +74,20 @@ void FrmMain::restart_puzzle() {
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
 }
 
-void FrmMain::setup_the_Zerdo() {
+void FrmMain::open_puzzle_id() {
   const std::string& id = s_.puzzle_id;
   if (auto index = builtin_index(id)) return install_builtin(*index);
   if (id.size() == 2 && id[0] >= kFirstLevelLetter && id[0] <= kLastLevelLetter &&
       (id[1] == '-' || id[1] == 'x')) {
     const bool always_new = id[1] == 'x';
-    do_mnuStufe_Click(static_cast<Int>(id[0] - 'A' + 1));
+    switch_to_level(static_cast<Int>(id[0] - 'A' + 1));
     if (always_new) generate_puzzle();
     return;
   }
-  StufeXunchecked(1, "A-", false, false, false);
+  start_level(1, "A-", kAgainAsGenerated);
 }
 
-void FrmMain::setup_next_Zerdo(bool forward) {
+void FrmMain::step_builtin_id(bool forward) {
   auto index = builtin_index(s_.puzzle_id);
   if (!index) {
     s_.puzzle_id = "A1";
@@ -102,7 +102,7 @@ void FrmMain::mnuFileSonst_Click() {
   work_start();
   restart_puzzle();
   view_.clear_pict_used();
-  set_all_nummer();
+  show_all_cards();
   const int n = s_.shape.field_count;
   for (int k = 1; k <= n - 2; ++k) {
     int f = 1;
@@ -115,15 +115,13 @@ void FrmMain::mnuFileSonst_Click() {
 
 // --- levels -----------------------------------------------------------------
 
-void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_again,
-                              bool regenerate_on_change, bool force_3x3) {
+void FrmMain::start_level(Int level, const std::string& id, unsigned how) {
   bool regenerate = false;
-  if (force_3x3 && s_.shape.is_4x4()) {
+  if ((how & kForce3x3) && s_.shape.is_4x4()) {
     regenerate = true;
-    set_range_3x3_neu();
+    set_range_3x3_and_generate();
   }
   if (level > kLevels) box(std::string(msg::kTitle), levels_error_text(level, kLevels));
-  if (regenerate_on_change && level != s_.level) regenerate = true;
   s_.level = level;
   s_.puzzle_id = id;
   for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
@@ -137,13 +135,12 @@ void FrmMain::StufeXunchecked(Int level, const std::string& id, bool enable_agai
   menu_item(Command::LevelMenu, std::string(1, static_cast<char>('A' + s_.level - 1))).checked =
       true;
   if (regenerate) generate_puzzle();
-  menu_item(Command::PlayAgain).enabled = regenerate || enable_again;
+  menu_item(Command::PlayAgain).enabled = regenerate || (how & kEnableAgain);
 }
 
-void FrmMain::do_mnuStufe_Click(Int level) {
+void FrmMain::switch_to_level(Int level) {
   const Int old = s_.level;
-  StufeXunchecked(level, std::string(1, static_cast<char>('A' + level - 1)) + "-", true, false,
-                  false);
+  start_level(level, std::string(1, static_cast<char>('A' + level - 1)) + "-", kEnableAgain);
   if (old != level) generate_puzzle();
 }
 
@@ -171,28 +168,28 @@ void FrmMain::generate_puzzle() {
   Generator generator{work, s_.shape, s_.tables, s_.anchors, random};
   const Puzzle p = generator.generate(s_.level);
   if (!p.id.empty()) {
-    StufeXunchecked(p.level, p.id, true, false, false);
-    reset_all_x_zerdos();
+    start_level(p.level, p.id, kEnableAgain);
+    view_.clear_card_faces();
   }
   if (p.anchors) menu_item(Command::Anchors).checked = *p.anchors;
   for (const InternalAlert& a : p.alerts)
     box(std::string(msg::kTitle), internal_error_text(a.a, a.b));
   for (int r = 1; r <= s_.shape.field_count; ++r)
     for (int c = 0; c < kColumns; ++c) s_.sn(r, c) = p.sn(r, c);
-  set_all_nummer();
+  show_all_cards();
 }
 
 // --- cards ------------------------------------------------------------------
 
-void FrmMain::set_nummer(int nr, const CardRecord& c) {
+void FrmMain::show_card(int nr, const CardRecord& c) {
   // Marks belong to the cards on the board: new cards start unmarked.
   clear_marks();
   if (c.field >= 1 && c.field <= 16)
     s_.solution[static_cast<std::size_t>(c.field)] = static_cast<Int>(c.loesung);
-  view_.set_nummer(nr, c);
+  view_.draw_card(nr, c);
 }
 
-void FrmMain::set_nummer_fix(int nr, const CardRecord& c) {
+void FrmMain::install_card(int nr, const CardRecord& c) {
   CardTable& sn = s_.sn;
   sn(nr, sn_nr) = nr;
   sn(nr, sn_field) = c.field;
@@ -209,20 +206,20 @@ void FrmMain::set_nummer_fix(int nr, const CardRecord& c) {
   sn(nr, sn_pict_4) = c.pict_4;
   sn(nr, sn_field_4) = c.field_4;
   sn(nr, sn_anker) = 0;
-  set_nummer(nr, c);
+  show_card(nr, c);
 }
 
-void FrmMain::set_all_nummer() {
-  for (int r = 1; r <= s_.shape.field_count; ++r) set_nummer(r, record_of(s_.sn, r));
+void FrmMain::show_all_cards() {
+  for (int r = 1; r <= s_.shape.field_count; ++r) show_card(r, record_of(s_.sn, r));
 }
 
 void FrmMain::install_builtin(int index) {
   const BuiltinPuzzle& p = kBuiltinPuzzles[static_cast<std::size_t>(index)];
   work_start();
-  StufeXunchecked(static_cast<Int>(p.level), std::string(p.id), true, false, true);
-  view_.reset_all_x_zerdos();
+  start_level(static_cast<Int>(p.level), std::string(p.id), kEnableAgain | kForce3x3);
+  view_.clear_card_faces();
   for (int card = 1; card <= 9; ++card)
-    if (auto c = decode_card(p, card)) set_nummer_fix(card, *c);
+    if (auto c = decode_card(p, card)) install_card(card, *c);
   work_stop();
 }
 

@@ -74,7 +74,7 @@ BoardView::BoardView() {
   }
 }
 
-const Layout& BoardView::set_feld_const(int range_code) {
+const Layout& BoardView::lay_out_board(int range_code) {
   const bool four = range_code == kRange4x4;
   layout_ = four ? &kLayout4x4 : &kLayout3x3;
   const Layout& L = *layout_;
@@ -146,7 +146,7 @@ void BoardView::frames_visible(bool visible) {
   }
 }
 
-void BoardView::reset_all_x_zerdos() {
+void BoardView::clear_card_faces() {
   for (int id = 1; id <= 24; ++id)
     for (int i = 0; i < kInstances; ++i)
       controls_[clue_pic_[static_cast<std::size_t>(id)] + static_cast<std::size_t>(i)].visible =
@@ -165,7 +165,7 @@ void BoardView::reset_all_x_zerdos() {
     controls_[kreuz_ + static_cast<std::size_t>(i)].visible = false;
 }
 
-void BoardView::set_nummer(int nr, const CardRecord& c) {
+void BoardView::draw_card(int nr, const CardRecord& c) {
   ZERDO_ASSERT(nr >= 1 && nr <= 16);
   const long base_x = card_left(nr) + 100L;
   const long base_y = card_top(nr) + 160L;

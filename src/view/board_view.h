@@ -51,11 +51,11 @@ class BoardView {
   BoardView();
 
   // Lays the window out for range 1 (3x3) or 2 (4x4); returns the layout used.
-  const Layout& set_feld_const(int range_code);
+  const Layout& lay_out_board(int range_code);
   void frames_visible(bool visible);
-  void reset_all_x_zerdos();
+  void clear_card_faces();
   // Draws card nr from the thirteen values of its record (the solution is the caller's).
-  void set_nummer(int nr, const CardRecord& c);
+  void draw_card(int nr, const CardRecord& c);
   void set_picture(int id, long left, long top);
   void set_kreuz(long base_x, long base_y, int cell);
 

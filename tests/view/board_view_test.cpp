@@ -15,15 +15,15 @@ namespace {
 // the instances drawn first keep their places.
 TEST(BoardViewTest, RedrawingWithoutResetNeverWrapsTheUseCounts) {
   BoardView view;
-  view.set_feld_const(1);
+  view.lay_out_board(1);
   CardRecord card;
   card.field = 1;
   card.pict = 17;   // a clue picture
   card.kreuze = 2;  // one cross, on cell 2
-  for (int i = 0; i < 40000; ++i) view.set_nummer(1, card);
+  for (int i = 0; i < 40000; ++i) view.draw_card(1, card);
   EXPECT_EQ(INT16_MAX, view.pict_used()[17]);
   EXPECT_EQ(INT16_MAX, view.pict_used()[kCrossId]);
-  view.reset_all_x_zerdos();
+  view.clear_card_faces();
   EXPECT_EQ(0, view.pict_used()[17]);
 }
 
