@@ -26,10 +26,9 @@ void generate(benchmark::State& state, Int level, BoardShape shape) {
   tables.fill();
   AnchorTables anchors;
   anchors.build();
-  CardTable sn;
   QuietHost host;
   host.source.seed(12345);
-  Generator gen{sn, shape, tables, anchors, host};
+  Generator gen{shape, tables, anchors, host};
   for (auto _ : state) {
     benchmark::DoNotOptimize(gen.generate(level));
   }

@@ -47,17 +47,24 @@ struct Puzzle {
 };
 
 // The random puzzle generator with its chance primitives and clue operations.
-// Everything works on the caller's card table, records 1..field_count; the
-// records beyond are left alone.
+// Everything works on a card table, records 1..field_count; the records
+// beyond are left alone.
 class Generator {
  public:
+  // Works on the caller's card table, which holds the cards after generate.
   Generator(CardTable& sn, const BoardShape& shape, const FixedTables& tables,
             const AnchorTables& anchors, UniformSource& random)
       : sn_(sn), shape_(shape), t_(tables), anchors_(anchors), random_(random) {}
+  // Works on the table of the puzzle it returns: the cards are not copied.
+  Generator(const BoardShape& shape, const FixedTables& tables, const AnchorTables& anchors,
+            UniformSource& random)
+      : sn_(puzzle_.sn), shape_(shape), t_(tables), anchors_(anchors), random_(random) {}
+  Generator(const Generator&) = delete;
+  Generator& operator=(const Generator&) = delete;
 
   // Makes a random puzzle of the given level (1..9 = A..I) in the card table
-  // and returns it.
-  Puzzle generate(Int level);
+  // and returns it; the puzzle stays as it is until the next generate.
+  const Puzzle& generate(Int level);
 
   // Chance primitives.
   bool prozent(Int& p);
@@ -118,6 +125,7 @@ class Generator {
   Long anchor_sperre(Long box, Long anchor) const;
   void common_start();
 
+  Puzzle puzzle_;  // the last puzzle made
   CardTable& sn_;
   const BoardShape& shape_;
   const FixedTables& t_;

@@ -162,11 +162,10 @@ class PlatformUniforms : public UniformSource {
 // A new random puzzle of the level in force, installed with its level and id.
 void FrmMain::generate_puzzle() {
   PlatformUniforms random{platform_};
-  // The generator works on a copy of the cards: the records beyond the board
+  // The generator works on a table of its own: the records beyond the board
   // stay as they were.
-  CardTable work = s_.sn;
-  Generator generator{work, s_.shape, s_.tables, s_.anchors, random};
-  const Puzzle p = generator.generate(s_.level);
+  Generator generator{s_.shape, s_.tables, s_.anchors, random};
+  const Puzzle& p = generator.generate(s_.level);
   if (!p.id.empty()) {
     start_level(p.level, p.id, kEnableAgain);
     view_.clear_card_faces();
