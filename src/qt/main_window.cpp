@@ -94,8 +94,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   add_zoom_keys();
 
   timer_.setInterval(kTimerIntervalMs);
-  connect(&timer_, &QTimer::timeout, this,
-          [this] { dispatch([this] { frm_->ZerdoTimer_Timer(); }); });
+  // The clock's tick changes the status panels and, when the window has
+  // gone off the screen, its place: only those are brought up to date.
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    run_event([this] { frm_->ZerdoTimer_Timer(); },
+              [this] {
+                status_->set_panels(frm_->panels());
+                sync_geometry();
+              });
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -137,6 +144,10 @@ QAction* MainWindow::menu_action(const std::string& name) {
 }
 
 void MainWindow::dispatch(const std::function<void()>& f) {
+  run_event(f, [this] { refresh(); });
+}
+
+void MainWindow::run_event(const std::function<void()>& f, const std::function<void()>& show) {
   // One event at a time: a tick or click that arrives while a box of an
   // earlier event is open waits for nothing and is dropped.
   if (busy_ || unloaded_) return;
@@ -150,7 +161,7 @@ void MainWindow::dispatch(const std::function<void()>& f) {
     close();
     return;
   }
-  refresh();
+  show();
 }
 
 void MainWindow::choose(const std::string& name) {

@@ -60,6 +60,9 @@ class MainWindow : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Runs f as one window event, as dispatch does, followed by show, which
+  // brings up to date what f may have changed.
+  void run_event(const std::function<void()>& f, const std::function<void()>& show);
   void build_menus();
   // Adds the items of menu (an item index) when it is first opened.
   void fill_menu(std::size_t menu);

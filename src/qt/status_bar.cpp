@@ -1,6 +1,7 @@
 #include "qt/status_bar.h"
 
 #include <QHelpEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -20,13 +21,23 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
 }
 
 void StatusBar::set_panels(const std::array<StatusPanel, 5>& panels) {
-  bool changed = false;
-  for (std::size_t i = 1; i < panels.size(); ++i)
-    changed = changed || panels[i].text != panels_[i].text || panels[i].width != panels_[i].width ||
-              panels[i].tooltip != panels_[i].tooltip;
-  if (!changed) return;
-  panels_ = panels;
-  update();
+  // Another width moves the panels beside it: the whole bar is painted
+  // again. Otherwise only the panels whose text changed (the clock's tick
+  // changes the last one); a tool tip is not painted.
+  bool moved = false;
+  QRegion dirty;
+  for (std::size_t i = 1; i < panels.size(); ++i) {
+    StatusPanel& now = panels_[i];
+    if (panels[i].width != now.width) moved = true;
+    if (panels[i].text != now.text) dirty += panel_rect(static_cast<int>(i)).toAlignedRect();
+    if (panels[i].width != now.width || panels[i].text != now.text ||
+        panels[i].tooltip != now.tooltip)
+      now = panels[i];
+  }
+  if (moved)
+    update();
+  else if (!dirty.isEmpty())
+    update(dirty);
 }
 
 QRectF StatusBar::panel_rect(int panel) const {
@@ -54,15 +65,15 @@ int StatusBar::panel_at(qreal x) const {
 
 QSize StatusBar::sizeHint() const { return QSize(200, kHeight); }
 
-void StatusBar::paintEvent(QPaintEvent*) {
+void StatusBar::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.fillRect(rect(), QColor(212, 208, 200));
+  p.fillRect(event->rect(), QColor(212, 208, 200));
   p.setPen(QColor(255, 255, 255));
   p.drawLine(0, 0, width(), 0);
   p.setFont(caption_font());
   for (int i = 1; i <= 4; ++i) {
     const QRectF r = panel_rect(i);
-    if (r.width() <= 0) continue;
+    if (r.width() <= 0 || !event->rect().intersects(r.toAlignedRect())) continue;
     p.setPen(QColor(150, 146, 138));
     p.setBrush(QColor(222, 218, 210));
     p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include "qt/control_painter.h"
 #include "qt/form_dialog.h"
 #include "qt/shutdown_signals.h"
+#include "qt/status_bar.h"
 #include "services/settings_store.h"
 #include "view/secondary_windows.h"
 
@@ -72,6 +74,7 @@ class MainWindowTest : public QObject {
   void painting_is_crisp_at_double_pixel_ratio();
   void looks_are_prepared_for_the_paint_that_needs_them();
   void dragging_repaints_as_a_whole_paint_would();
+  void clock_tick_repaints_only_the_clock();
   void exit_closes_the_window();
   void signal_closes_the_game_as_the_window_does();
   void second_signal_while_ending_ends_nothing_early();
@@ -394,6 +397,31 @@ void MainWindowTest::dragging_repaints_as_a_whole_paint_would() {
     window_->resize(natural);
     QTRY_COMPARE(board->factor(), 1.0);
   }
+}
+
+// The window left alone: the clock's ticks repaint the clock's panel and
+// nothing else, neither the board nor the other panels.
+void MainWindowTest::clock_tick_repaints_only_the_clock() {
+  install_a1();
+  struct PaintLog : QObject {
+    QRegion board, status;
+    QObject* board_widget = nullptr;
+    bool eventFilter(QObject* to, QEvent* event) override {
+      if (event->type() == QEvent::Paint)
+        (to == board_widget ? board : status) += static_cast<QPaintEvent*>(event)->region();
+      return false;
+    }
+  } log;
+  log.board_widget = window_->board();
+  QApplication::processEvents();
+  window_->board()->installEventFilter(&log);
+  window_->status()->installEventFilter(&log);
+  // Long enough for the clock's text to change at least once.
+  QTest::qWait(1400);
+  QVERIFY(log.board.isEmpty());
+  QVERIFY(!log.status.isEmpty());
+  const QRect clock = window_->status()->panel_rect(4).toAlignedRect();
+  QCOMPARE(log.status.boundingRect().united(clock), clock);
 }
 
 void MainWindowTest::exit_closes_the_window() {
