@@ -1,5 +1,7 @@
 #include "view/board_reader.h"
 
+#include <array>
+
 #include "model/pictures.h"
 #include "texts/access.h"
 #include "texts/paper.h"
@@ -132,10 +134,13 @@ std::vector<ReaderItem> read_board(const BoardReading& b) {
     r.left = c.left, r.top = c.top, r.width = c.width, r.height = c.height;
     return r;
   };
-  const auto shown = [&b](int k) {
+  // Each piece looked up once: the fields ask after every piece.
+  std::array<const Control*, kPieceIds + 1> pieces{};
+  for (int k = 1; k <= kPieceIds; ++k) {
     const Control* p = b.set.find_picture(Role::Piece, k);
-    return p && p->visible ? p : nullptr;
-  };
+    pieces[static_cast<std::size_t>(k)] = p && p->visible ? p : nullptr;
+  }
+  const auto shown = [&pieces](int k) { return pieces[static_cast<std::size_t>(k)]; };
   for (int k = 1; k <= kPieceIds; ++k) {
     const Control* p = shown(k);
     if (!p) continue;
