@@ -5,12 +5,14 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 #include "qt/board_widget.h"
 #include "qt/command_line.h"
 #include "qt/game_style.h"
 #include "qt/main_window.h"
 #include "qt/shutdown_signals.h"
+#include "services/file_access.h"
 
 namespace {
 
@@ -49,6 +51,10 @@ int main(int argc, char* argv[]) {
   std::fputs(command_line.out.toLocal8Bit().constData(), stdout);
   std::fputs(command_line.err.toLocal8Bit().constData(), stderr);
   if (!command_line.run) return command_line.exit_code;
+  // The puzzle file's name as the system gave it (a name that is no UTF-8
+  // loads as well), taken before the application takes its own options out.
+  const std::string file =
+      command_line.file_argument > 0 ? zerdo::absolute_path(argv[command_line.file_argument]) : "";
 
   QApplication app(argc, argv);
   // Reading the system's fonts (every font file, through fontconfig) is the
@@ -75,7 +81,7 @@ int main(int argc, char* argv[]) {
   // The controller's start-up places and sizes the window (twips) first.
   window.start();
   window.show();
-  if (!command_line.file.isEmpty()) window.load_puzzle_file(command_line.file);
+  if (!file.empty()) window.load_puzzle_file(file);
   const int status = QApplication::exec();
   // The store is written; a signal while the window and the application are
   // taken down must not end the game by that signal.

@@ -72,8 +72,11 @@ CommandLine read_command_line(const QStringList& args, const std::function<int()
                  .arg(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
     return cl;
   }
-  if (!parser.positionalArguments().isEmpty())
-    cl.file = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+  if (!parser.positionalArguments().isEmpty()) {
+    const QString file = parser.positionalArguments().constFirst();
+    cl.file = QFileInfo(file).absoluteFilePath();
+    cl.file_argument = static_cast<int>(args.lastIndexOf(file));
+  }
   return cl;
 }
 

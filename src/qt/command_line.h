@@ -8,10 +8,11 @@ namespace zerdo {
 // What the command line asks for. Decided before any QApplication exists, so
 // that --help, --version and a refusal need no display.
 struct CommandLine {
-  bool run = true;    // start the game; otherwise exit with exit_code
-  int exit_code = 0;  // 0 after --help or --version, 2 for a refused line
-  QString out, err;   // to print on standard output and standard error
-  QString file;       // the puzzle file to load at start, made absolute; or ""
+  bool run = true;         // start the game; otherwise exit with exit_code
+  int exit_code = 0;       // 0 after --help or --version, 2 for a refused line
+  QString out, err;        // to print on standard output and standard error
+  QString file;            // the puzzle file to load at start, made absolute; or ""
+  int file_argument = -1;  // its place among the arguments, to take its bytes from
 };
 
 // Reads the arguments (the program name first). The options of Qt itself

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
@@ -125,8 +126,11 @@ void MainWindow::start() {
 }
 
 void MainWindow::load_puzzle_file(const QString& path) {
-  const std::string name = path.toStdString();
-  dispatch([this, name] { frm_->load_puzzle_file(name); });
+  load_puzzle_file(QFile::encodeName(path).toStdString());
+}
+
+void MainWindow::load_puzzle_file(const std::string& path) {
+  dispatch([this, path] { frm_->load_puzzle_file(path); });
 }
 
 QAction* MainWindow::menu_action(const std::string& name) {

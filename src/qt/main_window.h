@@ -31,6 +31,9 @@ class MainWindow : public QMainWindow {
   void start();
   // Loads the puzzle file at path as the Load menu does (`zerdo FILE`).
   void load_puzzle_file(const QString& path);
+  // The same for a path given as the system's bytes (a name need not be
+  // UTF-8).
+  void load_puzzle_file(const std::string& path);
   // The system ends the game (a signal, the end of the session, the
   // application quitting): the same shutdown as closing the window. A box or
   // dialog open at that moment is closed first, as Escape would; the window

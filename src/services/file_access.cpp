@@ -227,6 +227,18 @@ std::string write_target(const std::string& path) {
   return path;
 }
 
+std::string absolute_path(const std::string& path) {
+  if (path.empty() || path.front() == '/') return path;
+  std::string folder(PATH_MAX, '\0');
+  while (!::getcwd(folder.data(), folder.size())) {
+    if (errno != ERANGE) return path;
+    folder.resize(2 * folder.size());
+  }
+  folder.resize(std::strlen(folder.c_str()));
+  if (folder.back() != '/') folder += '/';
+  return folder + path;
+}
+
 std::string folder_of(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

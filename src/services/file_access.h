@@ -88,6 +88,10 @@ bool append_file_atomically(const std::string& path, const std::string& bytes,
 // itself when nothing is there yet or a link leads nowhere.
 std::string write_target(const std::string& path);
 
+// path made absolute against the current folder, as bytes (a folder or a
+// name need not be UTF-8); path itself when it is absolute already.
+std::string absolute_path(const std::string& path);
+
 // The folder part of path with its slash ("" for a bare name).
 std::string folder_of(const std::string& path);
 

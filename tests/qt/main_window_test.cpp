@@ -2,6 +2,8 @@
 // and the secondary windows, on the real controller.
 #include "qt/main_window.h"
 
+#include <unistd.h>
+
 #include <QAction>
 #include <QImage>
 #include <QMenu>
@@ -79,6 +81,7 @@ class MainWindowTest : public QObject {
   void signal_closes_the_game_as_the_window_does();
   void second_signal_while_ending_ends_nothing_early();
   void the_real_game_writes_its_store_on_sigterm();
+  void the_real_game_loads_a_file_named_in_any_bytes();
   void new_puzzles_differ_from_launch_to_launch();
 
  private:
@@ -450,15 +453,19 @@ void MainWindowTest::signal_closes_the_game_as_the_window_does() {
   QCOMPARE(boxes_.size(), std::size_t{1});  // the praise, and no store message
 }
 
-// The game itself, started offscreen with its store in config; returns once
-// it handles SIGTERM (bit 15 of SigCgt), so that a signal does not meet the
-// default action of a process still starting.
-static void start_game(QProcess& game, const QString& config) {
+// The game itself, started offscreen with its store in config (by a shell
+// line, "$0" the game, when one is given); returns once it handles SIGTERM
+// (bit 15 of SigCgt), so that a signal does not meet the default action of a
+// process still starting.
+static void start_game(QProcess& game, const QString& config, const QString& shell_line = {}) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("XDG_CONFIG_HOME", config);
   env.insert("QT_QPA_PLATFORM", "offscreen");
   game.setProcessEnvironment(env);
-  game.start(QStringLiteral(ZERDO_GAME), {});
+  if (shell_line.isEmpty())
+    game.start(QStringLiteral(ZERDO_GAME), {});
+  else
+    game.start(QStringLiteral("/bin/sh"), {"-c", "exec " + shell_line, ZERDO_GAME});
   QVERIFY(game.waitForStarted());
   const QString status = QStringLiteral("/proc/%1/status").arg(game.processId());
   auto catches_sigterm = [&] {
@@ -496,6 +503,38 @@ void MainWindowTest::the_real_game_writes_its_store_on_sigterm() {
   QCOMPARE(store.get("Settings", "MainWidth", "-"), std::string("11895"));
   QCOMPARE(store.get("Settings", "Check", "-"),
            std::to_string(2700000 - 30000 + 500 + 65 + 110 * 2 + 110 * 3));
+}
+
+// `zerdo FILE` loads a file whose name is no UTF-8 ("Pr\xfcfung.zdo" in
+// Latin-1), given relative to the folder the game starts in: the name is
+// taken as the system's bytes, never as text.
+void MainWindowTest::the_real_game_loads_a_file_named_in_any_bytes() {
+  QTemporaryDir folder, config;
+  const std::string name = folder.path().toStdString() +
+                           "/Pr\xfc"
+                           "fung.zdo";
+  struct Remove {  // by its bytes: the folder's own removal takes names as text
+    std::string name;
+    ~Remove() { ::unlink(name.c_str()); }
+  } remove{name};
+  window_->menu_action("mnuFileZerdoC2")->trigger();
+  window_->platform().file_hook = [&name](FileDialogKind, const std::string&, const std::string&) {
+    return name;
+  };
+  window_->menu_action("mnuFileSave")->trigger();
+  window_->load_puzzle_file(name);  // the name the file's puzzle has
+  QVERIFY(boxes_.empty());
+  const std::string puzzle = window_->frm().state().puzzle_id;
+
+  QProcess game;
+  game.setWorkingDirectory(folder.path());
+  start_game(game, config.path(), QStringLiteral("\"$0\" \"$(printf 'Pr\\374fung.zdo')\""));
+  QCOMPARE(::kill(static_cast<pid_t>(game.processId()), SIGTERM), 0);
+  QVERIFY(game.waitForFinished(30000));
+  QCOMPARE(game.exitCode(), 0);
+  const SettingsStore store(config.filePath("Zerdo/Zerdo.conf"));
+  QCOMPARE(store.get("Settings", "StufeNr", "-"), puzzle);
+  QCOMPARE(store.get("Settings", "LastFolder", "-"), folder.path().toStdString());
 }
 
 // A logout sends its signal more than once: the signals that follow the
