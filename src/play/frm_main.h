@@ -192,6 +192,7 @@ class FrmMain : private FormHandler {
   void load_settings();
   void save_settings();
   void write_store(bool everything);
+  void save_store_values(bool everything);
   void keep_stored_records();
   void update_record(bool solved, std::int64_t elapsed_tenths);
 

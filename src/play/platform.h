@@ -16,10 +16,13 @@ enum class FileDialogKind { Open, Save };
 enum class WindowState { Normal, Minimized, Maximized };
 
 // Why a file could not be written: the file and the system's words for the
-// failure ("No space left on device").
+// failure ("No space left on device"). changed, for the settings store:
+// another copy of the game wrote it (or kept it locked) meanwhile, and
+// nothing was written; the write begins again on what is there now.
 struct WriteFailure {
   std::string path;
   std::string reason;
+  bool changed = false;
 };
 // Why the settings store could not be written.
 using StoreFailure = WriteFailure;
@@ -111,8 +114,7 @@ class Platform {
   virtual void save_setting(const std::string& app, const std::string& section,
                             const std::string& key, const std::string& value) = 0;
   // A write of the store runs from begin_settings_write to flush_settings.
-  // begin_settings_write keeps other copies of the game from writing the store
-  // meanwhile (for at most a second) and reads it as it is on disk now;
+  // begin_settings_write reads the store as it is on disk now;
   // stored_setting answers from that reading (nullopt: the key is missing),
   // so that records another copy wrote since start-up can be kept.
   virtual void begin_settings_write() {}
@@ -124,7 +126,8 @@ class Platform {
   // Puts what was saved since the last flush on disk in one checked, atomic
   // write over what the store holds there. nullopt when it was written; on a
   // failure the store on disk stays as it was and the values are kept for the
-  // next flush.
+  // next flush. When another copy wrote the store after begin_settings_write
+  // read it, nothing is written and the failure says changed.
   virtual std::optional<StoreFailure> flush_settings() { return std::nullopt; }
 
   // Clock: milliseconds that never run backwards and are never 0; the time

@@ -120,9 +120,31 @@ void FrmMain::keep_stored_records() {
 // alone (best times, holders, check value) the moment a record is made, so
 // that a crash, a kill or a logout keeps it. Other keys stay on disk as they
 // are until the exit writes them.
+//
+// Another copy of the game may write the store between this copy's reading
+// and its writing (a slow disk makes that likely): nothing is written then,
+// and the write begins again on what that copy wrote, so that its records
+// are merged with these and the check value counted over both, never
+// written over.
 void FrmMain::write_store(bool everything) {
-  platform_.begin_settings_write();
-  keep_stored_records();
+  constexpr int kAttempts = 8;
+  std::optional<StoreFailure> failure;
+  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    platform_.begin_settings_write();
+    keep_stored_records();
+    save_store_values(everything);
+    failure = platform_.flush_settings();
+    if (!failure || !failure->changed) break;
+  }
+  if (failure) {
+    const MessageText m =
+        records_not_saved_message(s_.language_code, failure->path, failure->reason);
+    box(m.title, m.text, Buttons::Ok, Icon::Exclamation);
+  }
+}
+
+// Saves the values a write of the store puts on disk.
+void FrmMain::save_store_values(bool everything) {
   // A minimized window reports no useful geometry: the stored one stays, and
   // everything else (records of this run included) is written as usual.
   if (everything && platform_.window_state() != WindowState::Minimized) {
@@ -170,11 +192,6 @@ void FrmMain::write_store(bool everything) {
   // Written once a puzzle file was chosen, so a store that never saw one
   // keeps the program's keys only.
   if (everything && !file_folder_.empty()) save_setting(Setting::LastFolder, file_folder_);
-  if (const auto failure = platform_.flush_settings()) {
-    const MessageText m =
-        records_not_saved_message(s_.language_code, failure->path, failure->reason);
-    box(m.title, m.text, Buttons::Ok, Icon::Exclamation);
-  }
 }
 
 void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {

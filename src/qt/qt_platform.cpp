@@ -135,8 +135,11 @@ std::optional<std::string> QtPlatform::stored_setting(const std::string&,
 }
 
 std::optional<StoreFailure> QtPlatform::flush_settings() {
-  if (store_.sync()) return std::nullopt;
-  return StoreFailure{QDir::toNativeSeparators(store_.file_name()).toStdString(), store_.error()};
+  const SettingsStore::Commit done = store_.commit();
+  if (done == SettingsStore::Commit::Written) return std::nullopt;
+  const bool changed = done == SettingsStore::Commit::Changed;
+  return StoreFailure{QDir::toNativeSeparators(store_.failed_file()).toStdString(),
+                      changed ? file_failure(kStoreInUse).reason : store_.error(), changed};
 }
 
 std::int64_t QtPlatform::now_ms() {

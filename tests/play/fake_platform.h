@@ -27,6 +27,10 @@ class FakePlatform : public Platform {
   std::map<std::string, std::string> store;
   std::map<std::string, std::string> unwritten;  // saved, not yet flushed
   std::optional<StoreFailure> store_failure;
+  // Writes of another copy of the game that land between this copy's reading
+  // of the store and its writing, one per flush: that flush writes nothing
+  // and says changed.
+  std::deque<std::map<std::string, std::string>> other_copy_writes;
   int store_writes = 0;  // flushes that reached the store
   std::deque<float> uniforms;
   long draws = 0;
@@ -93,6 +97,11 @@ class FakePlatform : public Platform {
   }
   std::optional<StoreFailure> flush_settings() override {
     if (store_failure) return store_failure;
+    if (!other_copy_writes.empty()) {
+      for (const auto& [key, value] : other_copy_writes.front()) store[key] = value;
+      other_copy_writes.pop_front();
+      return StoreFailure{"Zerdo.conf", "changed meanwhile", true};
+    }
     for (auto& [key, value] : unwritten) store[key] = value;
     unwritten.clear();
     ++store_writes;

@@ -379,6 +379,61 @@ TEST_F(StoreWindow, RecordsOfAnotherCopyAreKeptWhenTheirCheckHolds) {
   }
 }
 
+// A store with the records of Eve's copy and their check value.
+std::map<std::string, std::string> records_of_eve(int level, Int time) {
+  RangeStats stats{};
+  RecordHolders holders{};
+  wipe_records(stats, holders);
+  stats[1][static_cast<std::size_t>(level)] = time;
+  holders[1][static_cast<std::size_t>(level)] = "Eve";
+  std::map<std::string, std::string> st;
+  for (int r = 1; r <= 2; ++r)
+    for (int l = 1; l <= 9; ++l) {
+      st[min_time_key(r, l)] = std::to_string(stats[r][l]);
+      st[bester_key(r, l)] = holders[r][l];
+    }
+  st["Check"] = std::to_string(check_value_of(stats, holders));
+  return st;
+}
+
+// Another copy writes its record while this one writes its own (a slow
+// disk): nothing is written over it; the write begins again, merges Eve's
+// record with Max's and counts the check value over both.
+TEST_F(StoreWindow, RecordWrittenByAnotherCopyMeanwhileIsMergedNotWrittenOver) {
+  start();
+  platform.typed.push_back("Max");
+  platform.form_clicks.push_back("OKButton");
+  w->choose_menu("mnuFileUser");
+  w->choose_menu("mnuFileZerdoB1");
+  platform.other_copy_writes = {records_of_eve(1, 700), records_of_eve(1, 650)};
+  solve_in(*w, platform, 80000);
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(platform.store_writes, 1);
+  const auto& st = platform.store;
+  EXPECT_EQ(st.at("MinTime 1"), "650");
+  EXPECT_EQ(st.at("Bester 1"), "Eve");
+  EXPECT_EQ(st.at("MinTime 2"), "800");
+  EXPECT_EQ(st.at("Bester 2"), "Max");
+  start();  // the next start finds both under a check that holds
+  EXPECT_TRUE(platform.boxes.empty());
+  EXPECT_EQ(best(1, 1), 650);
+  EXPECT_EQ(best(1, 2), 800);
+
+  // A store another copy never stops writing: the write gives up, says so,
+  // and keeps Max's record for the next write.
+  platform = StorePlatform();
+  start();
+  w->choose_menu("mnuFileZerdoB1");
+  for (int i = 0; i < 20; ++i) platform.other_copy_writes.push_back(records_of_eve(1, 700 - i));
+  solve_in(*w, platform, 80000);
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.store_writes, 0);
+  platform.other_copy_writes.clear();
+  w->Form_Unload();
+  EXPECT_EQ(platform.store.at("MinTime 2"), "800");
+  EXPECT_EQ(platform.store.at("MinTime 1"), std::to_string(700 - 8 + 1));
+}
+
 TEST_F(StoreWindow, RandomSourceIsSeededFromTheWallClock) {
   // Draws by position: the first puzzle is generated before the seeding, so
   // its numbers repeat from start to start; after it they follow the clock.

@@ -168,8 +168,11 @@ std::optional<std::string> ScriptPlatform::stored_setting(const std::string& /*a
 }
 
 std::optional<StoreFailure> ScriptPlatform::flush_settings() {
-  if (store().sync()) return std::nullopt;
-  return StoreFailure{store().file_name().toStdString(), store().error()};
+  const SettingsStore::Commit done = store().commit();
+  if (done == SettingsStore::Commit::Written) return std::nullopt;
+  const bool changed = done == SettingsStore::Commit::Changed;
+  return StoreFailure{store().failed_file().toStdString(),
+                      changed ? file_failure(kStoreInUse).reason : store().error(), changed};
 }
 
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
