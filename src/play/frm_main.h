@@ -150,6 +150,12 @@ class FrmMain : private FormHandler {
   // Puts the piece of picture id k on field f (0: the stock) as one move,
   // and shows it and the move count.
   void move_piece(int k, Int f);
+  // Undo and Redo: one release taken back or done again (placing.cpp).
+  void mnuFileUndo_Click();
+  void mnuFileRedo_Click();
+  void undo_or_redo(bool undo);
+  // Undo and Redo enabled while the game runs and has a step to take.
+  void show_undo_state();
   // Every piece back in the stock and the field captions cleared.
   void return_all_pieces();
   // The piece control of picture id k moved to where the game has the piece.

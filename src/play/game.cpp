@@ -24,8 +24,7 @@ Int Game::piece_of(Int picture) const {
   return fixed_tables().piece_of_picture[at(shape.range_code)][at(picture)];
 }
 
-void Game::place(Int piece, Int field) {
-  ZERDO_ASSERT(piece >= 1 && piece <= 16 && field >= 0 && field <= 16);
+void Game::step(Int piece, Int field) {
   Int& where = placement[at(piece)];
   move_list.push_back({piece, where, field});
   where = field;
@@ -33,10 +32,37 @@ void Game::place(Int piece, Int field) {
   moves = clamp16(long{moves} + 1);
 }
 
+void Game::place(Int piece, Int field) {
+  ZERDO_ASSERT(piece >= 1 && piece <= 16 && field >= 0 && field <= 16);
+  step(piece, field);
+  undo_steps.push_back(move_list.back());
+  redo_steps.clear();
+}
+
+bool Game::undo() {
+  if (undo_steps.empty()) return false;
+  const Move m = undo_steps.back();
+  undo_steps.pop_back();
+  step(m.piece, m.from);
+  redo_steps.push_back(m);
+  return true;
+}
+
+bool Game::redo() {
+  if (redo_steps.empty()) return false;
+  const Move m = redo_steps.back();
+  redo_steps.pop_back();
+  step(m.piece, m.to);
+  undo_steps.push_back(m);
+  return true;
+}
+
 void Game::restart() {
   placement.fill(0);
   moves = 0;
   move_list.clear();
+  undo_steps.clear();
+  redo_steps.clear();
 }
 
 bool Game::field_right(Int f) const { return placement[at(piece_of(solution[at(f)]))] == f; }

@@ -39,6 +39,11 @@ struct Game {
   // limit, where move_list goes on growing.
   Int moves = 0;
   std::vector<Move> move_list;  // every move in order, to be replayed
+  // The player's releases that Undo can take back, the last one at the end,
+  // and the ones taken back that Redo can do again, the next one at the end.
+  // A new release empties redo_steps; a restart or new cards empty both.
+  std::vector<Move> undo_steps;
+  std::vector<Move> redo_steps;
   // The clue cards the player has ticked off, by card number 1..16; cleared
   // whenever new cards are drawn, and never saved.
   std::array<bool, 17> marks{};
@@ -51,7 +56,13 @@ struct Game {
   // Puts piece (1..16) on field (1..field_count), or back in the stock with
   // field 0: one move, whether or not the piece changes its place.
   void place(Int piece, Int field);
-  // Every piece back in the stock, no move made.
+  // Takes the last release back: its piece returns to where it came from.
+  // One move, kept in move_list like any other; false (nothing changed)
+  // when there is nothing to take back.
+  bool undo();
+  // Does the last release taken back again: one move; false when none.
+  bool redo();
+  // Every piece back in the stock, no move made, nothing to undo or redo.
   void restart();
   // Whether the piece that belongs on field f lies there.
   bool field_right(Int f) const;
@@ -61,6 +72,10 @@ struct Game {
   // Card nr (1..field_count) ticked off, or its tick cleared.
   void toggle_mark(Int nr);
   void clear_marks() { marks = {}; }
+
+ private:
+  // The piece moves to field: counted and listed, nothing else.
+  void step(Int piece, Int field);
 };
 
 }  // namespace zerdo

@@ -1,6 +1,7 @@
 // Dragging pieces from the stock onto the board fields.
 #include "play/board_spots.h"
 #include "play/frm_main.h"
+#include "view/commands.h"
 
 namespace zerdo {
 
@@ -46,6 +47,33 @@ void FrmMain::move_piece(int k, Int f) {
   s_.place(piece_of(k), f);
   setStatusBarZerdo(s_.puzzle_id, s_.moves, "", false);
   show_piece(k);
+  show_undo_state();
+}
+
+void FrmMain::mnuFileUndo_Click() { undo_or_redo(true); }
+void FrmMain::mnuFileRedo_Click() { undo_or_redo(false); }
+
+void FrmMain::undo_or_redo(bool undo) {
+  // A piece held by the mouse stays in the player's hand: while any piece is
+  // dragged, and while the game is stopped, nothing is taken back.
+  if (s_.play_mode != 1) return;
+  for (const bool held : s_.dragging)
+    if (held) return;
+  if (!(undo ? s_.undo() : s_.redo())) return;
+  setStatusBarZerdo(s_.puzzle_id, s_.moves, "", false);
+  const Int piece = s_.move_list.back().piece;
+  show_piece(s_.tables.picture_of_piece[static_cast<std::size_t>(s_.shape.range_code)]
+                                       [static_cast<std::size_t>(piece)]);
+  show_undo_state();
+  // A release done again is judged as the release was; a release taken back
+  // judges nothing, even when the board stays full.
+  if (!undo) judge_board();
+}
+
+void FrmMain::show_undo_state() {
+  const bool running = s_.play_mode == 1;
+  menu_item(Command::Undo).enabled = running && !s_.undo_steps.empty();
+  menu_item(Command::Redo).enabled = running && !s_.redo_steps.empty();
 }
 
 void FrmMain::show_piece(int k) {
@@ -68,6 +96,7 @@ void FrmMain::return_all_pieces() {
   }
   for (int k = 1; k <= 16; ++k) show_piece(k);
   for (int f = 1; f <= s_.shape.field_count; ++f) view_.field(f).caption = "";
+  show_undo_state();
 }
 
 }  // namespace zerdo

@@ -25,6 +25,7 @@ void FrmMain::set_run_mode(bool running) {
   s_.play_mode = running ? 1 : 2;
   s_.mode_text = running ? "run" : "stop";
   panels_[2].text = s_.mode_text;
+  show_undo_state();
 }
 
 void FrmMain::mnuFileNew_Click() {

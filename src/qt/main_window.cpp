@@ -190,7 +190,10 @@ void MainWindow::build_menus() {
     // The key lives on a window action, so that it also works for items
     // hidden from the menu (or not built yet); the menu only shows it.
     auto* key = new QAction(this);
-    key->setShortcut(QKeySequence(QString::fromStdString(m.shortcut)));
+    QList<QKeySequence> keys{QKeySequence(QString::fromStdString(m.shortcut))};
+    if (!m.second_shortcut.empty())
+      keys.append(QKeySequence(QString::fromStdString(m.second_shortcut)));
+    key->setShortcuts(keys);
     key->setShortcutContext(Qt::WindowShortcut);
     key->setObjectName(QString::fromStdString("key_" + m.name));
     const std::string shortcut = m.shortcut;

@@ -25,6 +25,8 @@ constexpr Texts same(std::string_view text) { return {text, text, text}; }
 constexpr Texts kGame{            "&Spiel",                  "&Game",            "&Spel"};
 constexpr Texts kNew{             "&Neu",                    "&New",             "&Nieuw"};
 constexpr Texts kAgain{           "&Erneut",                 "&Again",           "&Opnieuw"};
+constexpr Texts kUndo{            "Rü&ckgängig",             "Undo mo&ve",       "Ongedaan &maken"};
+constexpr Texts kRedo{            "Wieder&holen",            "Redo &move",       "Opnieuw u&itvoeren"};
 constexpr Texts kHold{            "&Anhalten",               "&Hold",            "&Halt"};
 constexpr Texts kGoOn{            "&Weiter",                 "Go&On",            "Ver&der"};
 constexpr Texts kNext{            "&Folgende",               "Ne&xt",            "&Volgende"};

@@ -68,6 +68,7 @@ MenuModel build_command_menus(const std::vector<std::string_view>& puzzle_ids) {
         row.parent == Command::MenuBar ? std::string_view{} : command_name(row.parent);
     const int i = m.add(std::string(row.name), std::string(in(row.caption, 0)), parent,
                         std::string(row.shortcut), row.separator_before);
+    m[i].second_shortcut = std::string(row.second_shortcut);
     m[i].enabled = (row.start & kDisabled) == 0;
     m[i].visible = (row.start & kHidden) == 0;
     m[i].checked = (row.start & kChecked) != 0;

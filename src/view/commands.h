@@ -17,6 +17,8 @@ enum class Command : std::uint8_t {
   GameMenu,
   NewGame,
   PlayAgain,
+  Undo,
+  Redo,
   Hold,
   GoOn,
   Puzzles,
@@ -71,17 +73,20 @@ struct CommandRow {
   Texts caption;
   std::uint8_t start = kShown;  // StartFlags
   Family family = Family::None;
+  std::string_view second_shortcut = {};  // another key for the same item, or ""
 };
 
 // The main window's menu in the order it shows. Adding a command: a row here
 // (its Command above), its caption in texts/captions.h (menu_words) and its
 // handler in play/commands.cpp.
 // clang-format off
-inline constexpr std::array<CommandRow, 31> kCommands{{
+inline constexpr std::array<CommandRow, 33> kCommands{{
     //  command                  name                           parent                 shortcut    sep    caption
     {Command::GameMenu,       "mnuFile",                     Command::MenuBar,      "",         false, menu_words::kGame},
     {Command::NewGame,        "mnuFileNew",                  Command::GameMenu,     "F2",       false, menu_words::kNew},
     {Command::PlayAgain,      "mnuFileAgain",                Command::GameMenu,     "F3",       false, menu_words::kAgain, kDisabled},
+    {Command::Undo,           "mnuFileUndo",                 Command::GameMenu,     "Ctrl+Z",   true,  menu_words::kUndo, kDisabled},
+    {Command::Redo,           "mnuFileRedo",                 Command::GameMenu,     "Ctrl+Y",   false, menu_words::kRedo, kDisabled, Family::None, "Ctrl+Shift+Z"},
     {Command::Hold,           "mnuFileStop",                 Command::GameMenu,     "F5",       true,  menu_words::kHold},
     {Command::GoOn,           "mnuFileRun",                  Command::GameMenu,     "F6",       false, menu_words::kGoOn, kDisabled},
     {Command::Puzzles,        "mnuFileZerdo",                Command::GameMenu,     "",         true,  menu_words::kPuzzles, kShown, Family::BuiltinPuzzles},

@@ -34,7 +34,7 @@ const MenuItem* MenuModel::find(std::string_view name) const {
 
 const MenuItem* MenuModel::by_shortcut(std::string_view key) const {
   for (const auto& m : items_)
-    if (!m.shortcut.empty() && m.shortcut == key) return &m;
+    if (!key.empty() && (m.shortcut == key || m.second_shortcut == key)) return &m;
   return nullptr;
 }
 

@@ -11,6 +11,9 @@ struct MenuItem {
   std::string name;      // mnuFileNew
   std::string caption;   // "&Neu": "&" marks the access key
   std::string shortcut;  // "F2", "Shift+F4", "Ctrl+N" or ""
+  // A second key for the same item ("" none): Redo answers Ctrl+Y and
+  // Ctrl+Shift+Z alike. The menu shows the first.
+  std::string second_shortcut;
   bool checked = false;
   bool enabled = true;
   bool visible = true;
@@ -28,7 +31,7 @@ class MenuModel {
   const MenuItem& operator[](int i) const { return items_[static_cast<std::size_t>(i)]; }
   MenuItem* find(std::string_view name);
   const MenuItem* find(std::string_view name) const;
-  // The item whose shortcut is key, nullptr when none.
+  // The item whose shortcut (or second shortcut) is key, nullptr when none.
   const MenuItem* by_shortcut(std::string_view key) const;
   // Whether the player can reach the item: it and every menu above it are
   // enabled, and it is visible or reachable through its shortcut.

@@ -134,6 +134,8 @@ EMSCRIPTEN_KEEPALIVE const char* zw_menus() {
     append_json_string(out, m.caption);
     out += ",\"shortcut\":";
     append_json_string(out, m.shortcut);
+    out += ",\"second_shortcut\":";
+    append_json_string(out, m.second_shortcut);
     out += ",\"parent\":" + std::to_string(m.parent);
     append_bool(out, "checked", m.checked);
     append_bool(out, "enabled", m.enabled);

@@ -7,6 +7,7 @@
 #include "catalogue/builtin.h"
 #include "model/pictures.h"
 #include "play/fake_platform.h"
+#include "records/records.h"
 
 namespace zerdo {
 namespace {
@@ -147,6 +148,92 @@ TEST_F(MainWindow, MoreMovesThanFieldsIsRightButNotPraised) {
   solve();
   ASSERT_EQ(platform.boxes.size(), 1u);
   EXPECT_EQ(platform.boxes[0].text, "!! Richtig, aber mehr als 9 mal gezogen !! ( 10 mal)");
+}
+
+TEST_F(MainWindow, UndoAndRedoAreMovesSoAFixedSlipIsNotPraised) {
+  EXPECT_FALSE(w.press_key("Ctrl+Z"));  // nothing to take back yet
+  const auto sol = w.state().solution;
+  drop_on_field(sol[1], 2);  // the slip
+  const Control slipped = piece(sol[1]);
+  EXPECT_TRUE(w.press_key("Ctrl+Z"));
+  EXPECT_EQ(w.state().placement[sol[1]], 0);
+  EXPECT_NE(piece(sol[1]).left, slipped.left);  // home in the stock
+  EXPECT_TRUE(w.press_key("Ctrl+Shift+Z"));     // Redo by either key
+  EXPECT_EQ(piece(sol[1]).left, slipped.left);
+  EXPECT_EQ(piece(sol[1]).top, slipped.top);
+  EXPECT_TRUE(w.press_key("Ctrl+Z"));
+  EXPECT_TRUE(w.press_key("Ctrl+Y"));
+  EXPECT_TRUE(w.choose_menu("mnuFileUndo"));
+  EXPECT_FALSE(w.menus().find("mnuFileUndo")->enabled);
+  EXPECT_TRUE(w.menus().find("mnuFileRedo")->enabled);
+  EXPECT_EQ(w.state().moves, 6);
+  EXPECT_EQ(w.panels()[1].text.rfind("Zerdo : A1        Zug 6 ", 0), 0u) << w.panels()[1].text;
+  solve();
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.boxes[0].text, "!! Richtig, aber mehr als 9 mal gezogen !! ( 15 mal)");
+  EXPECT_FALSE(w.menus().find("mnuFileRedo")->enabled);  // a new release forgot it
+}
+
+TEST_F(MainWindow, UndoAfterAJudgedBoardJudgesNothingUntilItIsFullAgain) {
+  const auto sol = w.state().solution;
+  const auto won = [&] { return w.state().range_stats[1][kRowWon]; };
+  const auto lost = [&] { return w.state().range_stats[1][kRowLost]; };
+  solve();
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(won(), 1);
+  ASSERT_TRUE(w.choose_menu("mnuFileUndo"));  // the last piece back to the stock
+  EXPECT_EQ(w.state().placement[sol[9]], 0);
+  ASSERT_TRUE(w.choose_menu("mnuFileRedo"));  // full again: judged again
+  EXPECT_EQ(platform.boxes.size(), 2u);
+  EXPECT_EQ(won(), 2);
+
+  // A piece moved from one field to another leaves the board full; taking
+  // that back is no new verdict, though the board is full and right.
+  platform.answers.push_back(Answer::No);
+  drop_on_field(sol[1], 2);
+  EXPECT_EQ(lost(), 1);
+  ASSERT_TRUE(w.choose_menu("mnuFileUndo"));
+  EXPECT_EQ(w.state().judge().outcome, Outcome::Right);
+  EXPECT_EQ(platform.boxes.size(), 3u);
+  EXPECT_EQ(won(), 2);
+  EXPECT_EQ(lost(), 1);
+}
+
+TEST_F(MainWindow, UndoLeavesAHeldPieceAndAStoppedGameAlone) {
+  drop_on_field(1, 5);
+  drop_on_field(2, 6);
+  w.picture_mouse_down(3);
+  w.picture_mouse_move(3, 300, 400);
+  const Control held = piece(3);
+  EXPECT_TRUE(w.press_key("Ctrl+Z"));
+  EXPECT_EQ(w.state().placement[2], 6);
+  EXPECT_EQ(w.state().moves, 2);
+  EXPECT_EQ(piece(3).left, held.left);
+  EXPECT_EQ(piece(3).top, held.top);
+  w.picture_mouse_up(3);
+  EXPECT_TRUE(w.press_key("Ctrl+Z"));  // takes the release of piece 3 back
+  EXPECT_EQ(w.state().placement[3], 0);
+  EXPECT_EQ(w.state().placement[2], 6);
+
+  w.choose_menu("mnuFileStop");
+  EXPECT_FALSE(w.press_key("Ctrl+Z"));
+  EXPECT_FALSE(w.press_key("Ctrl+Y"));
+  w.choose_menu("mnuFileRun");
+  EXPECT_TRUE(w.press_key("Ctrl+Y"));
+  EXPECT_EQ(w.state().moves, 5);
+}
+
+TEST_F(MainWindow, NewCardsAndAgainClearUndoAndRedo) {
+  for (const char* menu :
+       {"mnuFileAgain", "mnuFileNew", "mnuFileNext", "mnuStufeC", "mnuFileSetupRange4x4"}) {
+    drop_on_field(1, 1);
+    drop_on_field(2, 2);
+    ASSERT_TRUE(w.choose_menu("mnuFileUndo"));
+    ASSERT_TRUE(w.choose_menu(menu));
+    EXPECT_FALSE(w.menus().find("mnuFileUndo")->enabled) << menu;
+    EXPECT_FALSE(w.menus().find("mnuFileRedo")->enabled) << menu;
+    EXPECT_FALSE(w.press_key("Ctrl+Y")) << menu;
+  }
 }
 
 TEST_F(MainWindow, NextAndPreviousWalkTheBuiltinSequence) {

@@ -81,6 +81,59 @@ TEST(Game, RestartEmptiesBoardAndMovesButKeepsCardsAndMarks) {
   EXPECT_EQ(g.puzzle_id, "C3");
 }
 
+TEST(Game, UndoAndRedoRetraceTheReleasesAndEachCountsAsAMove) {
+  Game g = diagonal_game();
+  EXPECT_FALSE(g.undo());  // nothing to take back: no move either
+  EXPECT_FALSE(g.redo());
+  EXPECT_EQ(g.moves, 0);
+  g.place(3, 5);
+  g.place(3, 7);
+  g.place(4, 1);
+  ASSERT_TRUE(g.undo());  // piece 4 back to the stock
+  ASSERT_TRUE(g.undo());  // piece 3 back to field 5
+  EXPECT_EQ(g.placement[4], 0);
+  EXPECT_EQ(g.placement[3], 5);
+  ASSERT_TRUE(g.redo());  // piece 3 to field 7 again
+  EXPECT_EQ(g.placement[3], 7);
+  EXPECT_EQ(g.moves, 6);
+  const std::vector<Move> listed{{3, 0, 5}, {3, 5, 7}, {4, 0, 1}, {4, 1, 0}, {3, 7, 5}, {3, 5, 7}};
+  EXPECT_EQ(g.move_list, listed);
+
+  // A new release forgets what was taken back; undo then takes back the new one.
+  g.place(2, 9);
+  EXPECT_FALSE(g.redo());
+  ASSERT_TRUE(g.undo());
+  EXPECT_EQ(g.placement[2], 0);
+  ASSERT_TRUE(g.undo());
+  EXPECT_EQ(g.placement[3], 5);
+  ASSERT_TRUE(g.undo());
+  EXPECT_EQ(g.placement, (std::array<Int, 17>{}));
+  EXPECT_FALSE(g.undo());
+  EXPECT_EQ(g.moves, 10);
+
+  g.restart();
+  EXPECT_FALSE(g.redo());
+  EXPECT_FALSE(g.undo());
+}
+
+TEST(Game, UndoingEverythingEmptiesTheBoardAndRedoingRebuildsIt) {
+  Game g = diagonal_game();
+  // A long, wandering game: pieces onto taken fields, back to the stock.
+  unsigned x = 7;
+  for (int i = 0; i < 200; ++i) {
+    x = x * 1103515245u + 12345u;
+    g.place(static_cast<Int>(1 + (x >> 8) % 9), static_cast<Int>((x >> 16) % 10));
+  }
+  const auto board = g.placement;
+  while (g.undo()) {
+  }
+  EXPECT_EQ(g.placement, (std::array<Int, 17>{}));
+  while (g.redo()) {
+  }
+  EXPECT_EQ(g.placement, board);
+  EXPECT_EQ(g.moves, 600);
+}
+
 TEST(Game, MarksToggleAndClear) {
   Game g;
   g.toggle_mark(4);

@@ -591,7 +591,7 @@ function keyDown(e) {
   if (menuKey(e)) { e.preventDefault(); return; }
   const name = keyName(e);
   if (name) {
-    const item = Zerdo.menus.find((m) => m.shortcut === name) ||
+    const item = Zerdo.menus.find((m) => m.shortcut === name || m.second_shortcut === name) ||
       (name === 'F1' ? Zerdo.menus.find((m) => m.name === 'mnuHelpContents') : null);
     if (item) { e.preventDefault(); closeMenus(); if (name === 'F1') Zerdo.menu(item.name); else Zerdo.key(name); return; }
   }
