@@ -26,7 +26,7 @@ class Source : public UniformSource {
 
 struct Case {
   CardTable sn;
-  Board solution{};
+  Arrangement solution{};
   int answers = 0;
 };
 
@@ -67,7 +67,7 @@ void count_answers(benchmark::State& state) {
 // A hint on an empty board, and with the first half of the fields right.
 void find_hint(benchmark::State& state) {
   const Case& c = hardest()[static_cast<std::size_t>(state.range(0))];
-  Board placed{};
+  Arrangement placed{};
   if (state.range(1) != 0)
     for (std::size_t f = 1; f <= 8; ++f) placed[f] = c.solution[f];
   for (auto _ : state) benchmark::DoNotOptimize(Solver(c.sn, k4x4).hint(placed, c.solution));

@@ -6,6 +6,7 @@
 #include "model/board_shape.h"
 #include "model/card_table.h"
 #include "model/types.h"
+#include "solving/solver.h"
 
 namespace zerdo {
 
@@ -66,8 +67,12 @@ struct Game {
   void restart();
   // Whether the piece that belongs on field f lies there.
   bool field_right(Int f) const;
+  // The picture id on each field 1..field_count, 0 where no piece or more
+  // than one lies.
+  Arrangement board() const;
   // The board judged: not full while a piece is left in the stock, else
-  // right or wrong with the wrong fields.
+  // right when it is the stored solution or fits every card, wrong with the
+  // fields whose piece differs from the stored solution otherwise.
   Verdict judge() const;
   // Card nr (1..field_count) ticked off, or its tick cleared.
   void toggle_mark(Int nr);

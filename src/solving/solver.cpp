@@ -169,7 +169,7 @@ Solver::Mask Solver::pieces_like(Long picture) const {
   return m;
 }
 
-bool Solver::board_to_pieces(const Board& board, std::array<int, 16>& piece) const {
+bool Solver::board_to_pieces(const Arrangement& board, std::array<int, 16>& piece) const {
   Mask seen = 0;
   for (int f = 0; f < count_; ++f) {
     const int p = piece_index(board[static_cast<std::size_t>(f + 1)]);
@@ -180,7 +180,7 @@ bool Solver::board_to_pieces(const Board& board, std::array<int, 16>& piece) con
   return true;
 }
 
-bool Solver::fits(const Board& board) const {
+bool Solver::fits(const Arrangement& board) const {
   std::array<int, 16> piece{};
   return board_to_pieces(board, piece) && fits_pieces(piece);
 }
@@ -331,17 +331,17 @@ int Solver::search(Domains d, int limit, const std::function<void(const Domains&
 
 int Solver::count(int limit) const { return search(start_, limit, nullptr); }
 
-std::vector<Board> Solver::boards(int limit) const {
-  std::vector<Board> found;
+std::vector<Arrangement> Solver::boards(int limit) const {
+  std::vector<Arrangement> found;
   search(start_, limit, [&](const Domains& d) {
-    Board b{};
+    Arrangement b{};
     for (int f = 0; f < count_; ++f) b[at(f + 1)] = picture_of(lowest(d[at(f)]));
     found.push_back(b);
   });
   return found;
 }
 
-bool Solver::restrict_to(Domains& d, const Board& placed) const {
+bool Solver::restrict_to(Domains& d, const Arrangement& placed) const {
   for (int f = 0; f < count_; ++f) {
     const Int picture = placed[static_cast<std::size_t>(f + 1)];
     if (picture == 0) continue;
@@ -396,7 +396,7 @@ std::vector<std::pair<int, int>> Solver::forced_by(int card, const Domains& plac
   return forced;
 }
 
-std::vector<Int> Solver::cards_forcing(const Board& placed, Int picture, Int field) const {
+std::vector<Int> Solver::cards_forcing(const Arrangement& placed, Int picture, Int field) const {
   std::vector<Int> cards;
   Domains d{};
   for (int f = 0; f < count_; ++f) d[at(f)] = all_;
@@ -427,7 +427,7 @@ bool Solver::within(const Domains& plain, const std::array<int, 16>& pieces) con
   return true;
 }
 
-Hint Solver::hint(const Board& placed, const Board& stored) const {
+Hint Solver::hint(const Arrangement& placed, const Arrangement& stored) const {
   Hint h;
   std::array<int, 16> stored_pieces{};
   // The stored solution counts beside the boards that fit when it fits none.

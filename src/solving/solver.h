@@ -10,9 +10,10 @@
 
 namespace zerdo {
 
-// A board as the player sees it: the picture id on each field 1..16, 0 where
-// no piece lies (index 0 unused), the shape of the solution.
-using Board = std::array<Int, 17>;
+// An arrangement of pieces on the board as the player sees it: the picture id
+// on each field 1..16, 0 where no piece lies (index 0 unused), the shape of
+// the solution.
+using Arrangement = std::array<Int, 17>;
 
 // Counting stops here: a puzzle with this many answers has as good as none.
 constexpr int kCountLimit = 1000;
@@ -67,22 +68,22 @@ class Solver {
   CardReading reading(int card) const;
 
   // Whether a full board (every piece of the range once) fits every card.
-  bool fits(const Board& board) const;
+  bool fits(const Arrangement& board) const;
   // The number of full boards that fit every card, counted up to limit.
   int count(int limit = kCountLimit) const;
   // The full boards that fit every card, up to limit of them.
-  std::vector<Board> boards(int limit = kCountLimit) const;
+  std::vector<Arrangement> boards(int limit = kCountLimit) const;
   // The next hint for the pieces placed on board. A right board is one that
   // fits every card or equals the stored solution (which need not fit). In
   // order: a placed piece that no right board has on its field; else a piece
   // whose field is the same on every right board with the pieces placed so
   // far, one that a single card forces where there is one; else a piece of
   // one such board.
-  Hint hint(const Board& placed, const Board& stored) const;
+  Hint hint(const Arrangement& placed, const Arrangement& stored) const;
 
   // For the hint and its tests: the cards (1..N) that each alone, with the
   // pieces on board, force picture onto field.
-  std::vector<Int> cards_forcing(const Board& placed, Int picture, Int field) const;
+  std::vector<Int> cards_forcing(const Arrangement& placed, Int picture, Int field) const;
 
  private:
   using Mask = std::uint32_t;
@@ -105,8 +106,8 @@ class Solver {
   Mask pieces_like(Long picture) const;
   int piece_index(Int picture) const;  // 0..N-1, -1 when not in play
   Int picture_of(int piece) const;
-  bool board_to_pieces(const Board& board, std::array<int, 16>& piece) const;
-  bool restrict_to(Domains& d, const Board& placed) const;
+  bool board_to_pieces(const Arrangement& board, std::array<int, 16>& piece) const;
+  bool restrict_to(Domains& d, const Arrangement& placed) const;
   bool propagate(Domains& d) const;
   // Every fitting board within d, up to limit; visit gets the piece per field.
   int search(Domains d, int limit, const std::function<void(const Domains&)>& visit) const;

@@ -8,6 +8,7 @@
 #include "model/pictures.h"
 #include "play/fake_platform.h"
 #include "records/records.h"
+#include "solving/solver.h"
 
 namespace zerdo {
 namespace {
@@ -141,6 +142,28 @@ TEST_F(MainWindow, WrongBoardIsLostAndOffersTheSolutionWindow) {
   drop_on_field(sol[3], 3);
   EXPECT_TRUE(platform.boxes.empty());
   EXPECT_EQ(w.state().range_stats[1][12], 2);
+}
+
+// G5 has two boards that fit every card: the one it was made with and
+// another. Each is won with praise, counted, and offers no solution window.
+TEST_F(MainWindow, EveryBoardThatFitsTheCardsIsWon) {
+  ASSERT_TRUE(w.choose_menu("mnuFileZerdoG5"));
+  Arrangement made{};
+  for (int f = 1; f <= 9; ++f) made[static_cast<std::size_t>(f)] = w.state().solution[f];
+  const std::vector<Arrangement> boards = Solver(w.state().sn, w.state().shape).boards();
+  ASSERT_EQ(boards.size(), 2u);
+  const Arrangement other = boards[0] == made ? boards[1] : boards[0];
+  int won = 0;
+  for (const Arrangement& b : {other, made}) {
+    ASSERT_TRUE(w.choose_menu("mnuFileZerdoG5"));
+    platform.boxes.clear();
+    for (int f = 1; f <= 9; ++f) drop_on_field(b[static_cast<std::size_t>(f)], f);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "!! Sehr gut : gewonnen und nur 9 mal gezogen!!");
+    EXPECT_EQ(w.state().range_stats[1][11], ++won);
+  }
+  EXPECT_EQ(w.state().range_stats[1][12], 0);
+  EXPECT_EQ(w.last_form("frmLoesung"), nullptr);
 }
 
 TEST_F(MainWindow, MoreMovesThanFieldsIsRightButNotPraised) {

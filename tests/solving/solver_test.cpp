@@ -24,11 +24,11 @@ struct TestPuzzle {
   std::string name;
   BoardShape shape;
   CardTable sn;
-  Board solution{};
+  Arrangement solution{};
 };
 
-Board solution_of(const CardTable& sn, int n) {
-  Board b{};
+Arrangement solution_of(const CardTable& sn, int n) {
+  Arrangement b{};
   for (int r = 1; r <= n; ++r)
     b[static_cast<std::size_t>(sn(r, sn_field))] = static_cast<Int>(sn(r, sn_Loesung));
   return b;
@@ -143,7 +143,7 @@ bool share_out(const std::vector<unsigned>& fields, std::size_t card, unsigned t
   return false;
 }
 
-bool fits_plainly(const std::vector<std::vector<Way>>& cards, const Board& b) {
+bool fits_plainly(const std::vector<std::vector<Way>>& cards, const Arrangement& b) {
   std::vector<unsigned> fields;
   for (const std::vector<Way>& ways : cards) {
     unsigned about = 0;
@@ -164,16 +164,16 @@ bool fits_plainly(const std::vector<std::vector<Way>>& cards, const Board& b) {
 
 // Every board that keeps the stored solution outside the open fields and
 // arranges its pieces on them in every order, read the plain way.
-std::set<Board> brute_force(const TestPuzzle& p, const std::vector<int>& open) {
+std::set<Arrangement> brute_force(const TestPuzzle& p, const std::vector<int>& open) {
   std::vector<Int> pieces;
   for (int f : open) pieces.push_back(p.solution[static_cast<std::size_t>(f)]);
   std::sort(pieces.begin(), pieces.end());
   std::vector<std::vector<Way>> cards;
   for (int r = 1; r <= p.shape.field_count; ++r)
     cards.push_back(ways_of_card(record_of(p.sn, r), p.shape.side));
-  std::set<Board> fitting;
+  std::set<Arrangement> fitting;
   do {
-    Board b = p.solution;
+    Arrangement b = p.solution;
     for (std::size_t i = 0; i < open.size(); ++i) b[static_cast<std::size_t>(open[i])] = pieces[i];
     if (fits_plainly(cards, b)) fitting.insert(b);
   } while (std::next_permutation(pieces.begin(), pieces.end()));
@@ -210,14 +210,14 @@ TEST(Solver, CountsWhatTryingEveryBoardFinds) {
   }
   for (const auto& [p, open] : table) {
     const Solver solver(p.sn, p.shape);
-    const std::set<Board> expected = brute_force(p, open);
-    const std::vector<Board> found = solver.boards();
-    for (const Board& b : expected) EXPECT_TRUE(solver.fits(b)) << p.name;
+    const std::set<Arrangement> expected = brute_force(p, open);
+    const std::vector<Arrangement> found = solver.boards();
+    for (const Arrangement& b : expected) EXPECT_TRUE(solver.fits(b)) << p.name;
     EXPECT_EQ(std::min<std::size_t>(expected.size(), kCountLimit), found.size()) << p.name;
     EXPECT_EQ(static_cast<int>(found.size()), solver.count()) << p.name;
-    for (const Board& b : found) EXPECT_TRUE(expected.count(b)) << p.name;
+    for (const Arrangement& b : found) EXPECT_TRUE(expected.count(b)) << p.name;
     if (expected.size() < kCountLimit) {
-      EXPECT_EQ(expected, std::set<Board>(found.begin(), found.end())) << p.name;
+      EXPECT_EQ(expected, std::set<Arrangement>(found.begin(), found.end())) << p.name;
     }
   }
 }
@@ -249,14 +249,14 @@ TEST(Solver, AcceptsOnlyWholeBoards) {
   const TestPuzzle p = builtin("A1");
   const Solver solver(p.sn, p.shape);
   EXPECT_TRUE(solver.fits(p.solution));
-  Board twice = p.solution;
+  Arrangement twice = p.solution;
   twice[1] = twice[2];
-  Board plus = p.solution;
+  Arrangement plus = p.solution;
   plus[1] = 13;  // a piece of the 4x4 board
-  Board gap = p.solution;
+  Arrangement gap = p.solution;
   gap[9] = 0;
-  for (const Board& b : {twice, plus, gap}) EXPECT_FALSE(solver.fits(b));
-  Board swapped = p.solution;
+  for (const Arrangement& b : {twice, plus, gap}) EXPECT_FALSE(solver.fits(b));
+  Arrangement swapped = p.solution;
   std::swap(swapped[1], swapped[2]);
   EXPECT_FALSE(solver.fits(swapped));
 }
@@ -290,7 +290,7 @@ TEST(Solver, StoredSolutionsFitTheirCards) {
 // the board with a right one; then there is nothing more to show.
 void follow_hints(const TestPuzzle& p) {
   const Solver solver(p.sn, p.shape);
-  Board placed{};
+  Arrangement placed{};
   for (int step = 1; step <= p.shape.field_count; ++step) {
     const Hint h = solver.hint(placed, p.solution);
     ASSERT_EQ(Hint::Kind::Place, h.kind) << p.name << " step " << step;
@@ -319,7 +319,7 @@ TEST(Solver, ACardNamedByAHintDecidesItAlone) {
   for (const char* id : {"B2", "E3", "F1", "G1"}) {
     const TestPuzzle p = builtin(id);
     const Solver solver(p.sn, p.shape);
-    Board placed{};
+    Arrangement placed{};
     for (int step = 1; step <= 9; ++step) {
       const Hint h = solver.hint(placed, p.solution);
       ASSERT_EQ(Hint::Kind::Place, h.kind);
@@ -340,9 +340,9 @@ TEST(Solver, ACardNamedByAHintDecidesItAlone) {
           if (placed[static_cast<std::size_t>(f)] != 0)
             kept.solution[static_cast<std::size_t>(f)] = placed[static_cast<std::size_t>(f)];
         kept.sn = alone;
-        const std::set<Board> boards = brute_force(kept, open);
+        const std::set<Arrangement> boards = brute_force(kept, open);
         ASSERT_FALSE(boards.empty()) << id << " card " << card;
-        for (const Board& b : boards)
+        for (const Arrangement& b : boards)
           EXPECT_EQ(h.picture, b[static_cast<std::size_t>(h.field)]) << id << " card " << card;
       }
       placed[static_cast<std::size_t>(h.field)] = h.picture;
@@ -354,7 +354,7 @@ TEST(Solver, ACardNamedByAHintDecidesItAlone) {
 TEST(Solver, HintShowsAPlacedPieceThatBelongsToNoRightBoard) {
   // A1: a piece on another's field.
   const TestPuzzle a1 = builtin("A1");
-  Board placed{};
+  Arrangement placed{};
   placed[4] = a1.solution[4];
   placed[6] = a1.solution[7];
   Hint h = Solver(a1.sn, a1.shape).hint(placed, a1.solution);
@@ -366,21 +366,22 @@ TEST(Solver, HintShowsAPlacedPieceThatBelongsToNoRightBoard) {
   // together: the one on the later field is shown.
   const TestPuzzle p = generated(k3x3, 9, 940);
   const Solver solver(p.sn, p.shape);
-  const std::vector<Board> answers = solver.boards();
+  const std::vector<Arrangement> answers = solver.boards();
   ASSERT_EQ(5u, answers.size());
   bool tried = false;
-  for (const Board& x : answers)
-    for (const Board& y : answers)
+  for (const Arrangement& x : answers)
+    for (const Arrangement& y : answers)
       for (int f = 1; f <= 9 && !tried; ++f)
         for (int g = f + 1; g <= 9 && !tried; ++g) {
           const Int pf = x[static_cast<std::size_t>(f)], pg = y[static_cast<std::size_t>(g)];
           if (pf == pg) continue;
-          const bool together = std::any_of(answers.begin(), answers.end(), [&](const Board& z) {
-            return z[static_cast<std::size_t>(f)] == pf && z[static_cast<std::size_t>(g)] == pg;
-          });
+          const bool together =
+              std::any_of(answers.begin(), answers.end(), [&](const Arrangement& z) {
+                return z[static_cast<std::size_t>(f)] == pf && z[static_cast<std::size_t>(g)] == pg;
+              });
           if (together) continue;
           tried = true;
-          Board both{};
+          Arrangement both{};
           both[static_cast<std::size_t>(f)] = pf;
           both[static_cast<std::size_t>(g)] = pg;
           h = solver.hint(both, p.solution);
@@ -396,21 +397,21 @@ TEST(Solver, HintShowsAPlacedPieceThatBelongsToNoRightBoard) {
 TEST(Solver, HintTakesTheStoredSolutionForARightBoard) {
   const TestPuzzle p = builtin("G6");
   const Solver solver(p.sn, p.shape);
-  const std::vector<Board> fitting = solver.boards();
+  const std::vector<Arrangement> fitting = solver.boards();
   ASSERT_EQ(1u, fitting.size());
   int differ = 0;
   for (int f = 1; f <= 9; ++f) {
     const auto F = static_cast<std::size_t>(f);
     if (fitting[0][F] == p.solution[F]) continue;
     ++differ;
-    for (const Board& right : {fitting[0], p.solution}) {
-      Board placed{};
+    for (const Arrangement& right : {fitting[0], p.solution}) {
+      Arrangement placed{};
       placed[F] = right[F];
       EXPECT_EQ(Hint::Kind::Place, solver.hint(placed, p.solution).kind) << f;
     }
   }
   EXPECT_GT(differ, 0);
-  Board placed{};
+  Arrangement placed{};
   for (Int picture = 1; picture <= 9; ++picture)
     if (picture != fitting[0][1] && picture != p.solution[1]) placed[1] = picture;
   EXPECT_EQ(Hint::Kind::Wrong, solver.hint(placed, p.solution).kind);
