@@ -48,6 +48,7 @@ const FrmMain::CommandHandler FrmMain::kCommandHandlers[] = {
     {Command::HelpContents,   &FrmMain::mnuHelpContents_Click,             nullptr},
     {Command::HelpSearch,     &FrmMain::mnuHelpSearchForHelpOn_Click,      nullptr},
     {Command::ShowResult,     &FrmMain::mnuHelpResultEnable_Click,         nullptr},
+    {Command::Hint,           &FrmMain::mnuHelpHint_Click,                 nullptr},
     {Command::About,          &FrmMain::mnuHelpAbout_Click,                nullptr},
 };
 // clang-format on

@@ -167,6 +167,17 @@ class FrmMain : private FormHandler {
   void judge_board();
   void show_solution_window(const std::vector<Int>& wrong_fields);
 
+  // The hint (hints.cpp): shown on the board (piece, field and deciding
+  // cards highlighted), in the status line and to the screen reader until
+  // the next move or new cards.
+  void mnuHelpHint_Click();
+  Hint find_hint() const;
+  std::string hint_words(const Hint& h) const;
+  void clear_hint();
+  // The status line for label and moves as it reads now, the game clock
+  // left as it is.
+  std::string status_text(const std::string& label, Int moves, const std::string& info) const;
+
   // Built-in puzzles and the range
   void install_builtin(int index);
   void set_range(Int code);

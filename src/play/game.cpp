@@ -64,6 +64,7 @@ void Game::restart() {
   move_list.clear();
   undo_steps.clear();
   redo_steps.clear();
+  hinted = false;
 }
 
 bool Game::field_right(Int f) const { return placement[at(piece_of(solution[at(f)]))] == f; }

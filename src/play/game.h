@@ -51,6 +51,8 @@ struct Game {
   BoardShape shape;  // range_code, field_count, side
   Int level = 1;
   std::string puzzle_id = "A1";
+  // A hint was shown in this game: a right board then sets no best time.
+  bool hinted = false;
 
   // The piece number of picture id k on the board in force, 0 for none.
   Int piece_of(Int picture) const;

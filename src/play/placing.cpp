@@ -44,6 +44,7 @@ Int FrmMain::field_at(Int x, Int y) const {
 }
 
 void FrmMain::move_piece(int k, Int f) {
+  clear_hint();
   s_.place(piece_of(k), f);
   setStatusBarZerdo(s_.puzzle_id, s_.moves, "", false);
   show_piece(k);
@@ -86,6 +87,7 @@ void FrmMain::show_piece(int k) {
 }
 
 void FrmMain::return_all_pieces() {
+  clear_hint();
   s_.restart();
   // A piece held while new cards come (or the puzzle starts again) is let
   // go: it goes home with the others, and the window ends its drag, so that

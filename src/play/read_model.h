@@ -3,6 +3,7 @@
 // tests read it: the game in play, the status panels and the window itself.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "generation/anchor_tables.h"
@@ -55,6 +56,12 @@ struct MainState : Game {
   // none), kRowWon, kRowLost, kRowNewRecords of this run.
   RangeStats range_stats{};
   RecordHolders record_holder{};
+  // The hint on show until the next move or new cards, and its words as the
+  // status line and the screen reader tell them; hint_serial counts the
+  // hints asked for, so that a binding tells each one once.
+  std::optional<Hint> hint;
+  std::string hint_words;
+  int hint_serial = 0;
 };
 
 }  // namespace zerdo

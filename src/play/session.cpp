@@ -182,8 +182,10 @@ void FrmMain::generate_puzzle() {
 // --- cards ------------------------------------------------------------------
 
 void FrmMain::show_card(int nr, const CardRecord& c) {
-  // Marks belong to the cards on the board: new cards start unmarked.
+  // Marks and a hint belong to the cards on the board: new cards start
+  // unmarked and without one.
   clear_marks();
+  clear_hint();
   if (c.field >= 1 && c.field <= 16)
     s_.solution[static_cast<std::size_t>(c.field)] = static_cast<Int>(c.loesung);
   view_.draw_card(nr, c);

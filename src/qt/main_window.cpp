@@ -1,5 +1,6 @@
 #include "qt/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -297,6 +298,13 @@ void MainWindow::refresh() {
   const QString status_name = QString::fromUtf8(in(reader_words::kStatusLine, language).data(),
                                                 in(reader_words::kStatusLine, language).size());
   if (status_->accessibleName() != status_name) status_->setAccessibleName(status_name);
+  // A hint is said once: the status bar describes it and raises an alert.
+  if (frm_->state().hint_serial != told_hint_) {
+    told_hint_ = frm_->state().hint_serial;
+    status_->setAccessibleDescription(QString::fromStdString(frm_->state().hint_words));
+    QAccessibleEvent alert(status_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+  }
   const WindowModel& w = frm_->window();
   const QString caption = QString::fromStdString(w.caption);
   if (windowTitle() != caption) setWindowTitle(caption);

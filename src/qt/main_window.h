@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<FrmMain> frm_;
   BoardWidget* board_ = nullptr;
   StatusBar* status_ = nullptr;
+  int told_hint_ = 0;  // the last hint screen readers were told (hint_serial)
   QTimer timer_;
   std::vector<QAction*> actions_;    // by menu item index
   std::vector<QMenu*> menus_;        // by menu item index, for items with children

@@ -527,6 +527,7 @@ Hint Solver::hint(const Arrangement& placed, const Arrangement& stored) const {
 
   // More than one answer remains: a piece of one of them, the stored
   // solution where it still can be.
+  h.one_of_several = true;
   const int f = lowest(open);
   if (board_to_pieces(stored, stored_pieces) && within(plain, stored_pieces) &&
       (odd_stored || fits_pieces(stored_pieces))) {

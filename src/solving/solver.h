@@ -31,6 +31,8 @@ struct Hint {
   // The cards (1..field_count) each of which alone puts the piece there with
   // the pieces already placed; empty when no single card decides it.
   std::vector<Int> cards;
+  // Place only: more than one answer remains, and this is a piece of one.
+  bool one_of_several = false;
 };
 
 // What one card says on its own, the other cards and the pieces on the board

@@ -46,6 +46,7 @@ constexpr Texts kLevel{           "St&ufe",                  "&Level",          
 constexpr Texts kHelpContents{    "&Hilfe",                  "&Contents",        "&Inhoud"};
 constexpr Texts kHelpSearch{      "&Suche nach Hilfe über",  "&SearchForHelpOn", "&Zoeken naar hulp over"};
 constexpr Texts kResult{          "&Lösung angeben",         "&Result",          "&Resultat"};
+constexpr Texts kHint{            "&Hinweis",                "&Hint",            "&Hint"};
 // clang-format on
 
 // Captions that read the same in every language.

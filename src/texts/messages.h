@@ -32,6 +32,25 @@ constexpr Texts kWrong1{"Soll angezeigt werden welche verkehrt sind? (", "Show t
 constexpr std::string_view kWrong2 = ")";  // after the number of wrong fields
 constexpr Texts kWrongTitle{"Leider nicht richtig.", "Sorry", "Spijtig"};
 
+// The hint, after the status line: kHintGap, then kHintLead, the piece, and
+// kHintBelongs with the field and the deciding cards (kHintCard or
+// kHintCards, the numbers, ")") or kHintOneOfSeveral; or kHintOnField with
+// the field and kHintIsWrong; or kHintNone alone.
+constexpr std::string_view kHintGap = "        ";
+constexpr Texts kHintLead{"Hinweis: ", "Hint: ", "Hint: "};
+constexpr Texts kHintBelongs{" gehört auf Feld ", " belongs on field ", " hoort op veld "};
+constexpr Texts kHintCard{" (Karte ", " (card ", " (kaart "};
+constexpr Texts kHintCards{" (Karten ", " (cards ", " (kaarten "};
+constexpr Texts kHintOneOfSeveral{" (eine von mehreren Lösungen)", " (one of several answers)",
+                                  " (een van meerdere oplossingen)"};
+constexpr Texts kHintOnField{" auf Feld ", " on field ", " op veld "};
+constexpr Texts kHintIsWrong{" ist falsch", " is wrong", " is fout"};
+constexpr Texts kHintNone{"Hinweis: nichts zu zeigen", "Hint: nothing to show",
+                          "Hint: niets te tonen"};
+// After the time of a game in which a hint was shown.
+constexpr Texts kHintUsed{"(Hinweis benutzt: keine Bestzeit)", "(hint used: no best time)",
+                          "(hint gebruikt: geen beste tijd)"};
+
 // Internal errors, the same in every language. A failed consistency check of
 // the generator: kInternalError, a, kInternalErrorAt, b, kInternalErrorEnd.
 constexpr std::string_view kInternalError = "!! Internal error";

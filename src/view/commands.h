@@ -46,6 +46,7 @@ enum class Command : std::uint8_t {
   HelpContents,
   HelpSearch,
   ShowResult,
+  Hint,
   About,
   Count  // not a command: how many there are
 };
@@ -80,7 +81,7 @@ struct CommandRow {
 // (its Command above), its caption in texts/captions.h (menu_words) and its
 // handler in play/commands.cpp.
 // clang-format off
-inline constexpr std::array<CommandRow, 33> kCommands{{
+inline constexpr std::array<CommandRow, 34> kCommands{{
     //  command                  name                           parent                 shortcut    sep    caption
     {Command::GameMenu,       "mnuFile",                     Command::MenuBar,      "",         false, menu_words::kGame},
     {Command::NewGame,        "mnuFileNew",                  Command::GameMenu,     "F2",       false, menu_words::kNew},
@@ -114,6 +115,7 @@ inline constexpr std::array<CommandRow, 33> kCommands{{
     {Command::HelpContents,   "mnuHelpContents",             Command::HelpMenu,     "",         false, menu_words::kHelpContents},
     {Command::HelpSearch,     "mnuHelpSearchForHelpOn",      Command::HelpMenu,     "",         false, menu_words::kHelpSearch},
     {Command::ShowResult,     "mnuHelpResultEnable",         Command::HelpMenu,     "F9",       true,  menu_words::kResult, kChecked},
+    {Command::Hint,           "mnuHelpHint",                 Command::HelpMenu,     "H",        false, menu_words::kHint},
     {Command::About,          "mnuHelpAbout",                Command::HelpMenu,     "",         true,  menu_words::kAbout},
 }};
 // clang-format on

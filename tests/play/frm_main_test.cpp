@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/builtin.h"
+#include "model/levels.h"
 #include "model/pictures.h"
 #include "play/fake_platform.h"
 #include "records/records.h"
@@ -164,6 +165,63 @@ TEST_F(MainWindow, EveryBoardThatFitsTheCardsIsWon) {
   }
   EXPECT_EQ(w.state().range_stats[1][12], 0);
   EXPECT_EQ(w.last_form("frmLoesung"), nullptr);
+}
+
+// Asking for a hint at every step and doing only what it shows, from an empty
+// board, ends in the praise, whether the stored solution fits the cards
+// (A1, G8 with its many answers) or not (G6, G9). Piece, field and deciding
+// cards are lit until the next move; the hinted game is won and counted but
+// sets no best time, and the status line says so. The next game without a
+// hint sets one.
+TEST_F(MainWindow, HintsAloneLeadToThePraiseButToNoBestTime) {
+  int won = 0;
+  for (const char* id : {"A1", "G6", "G8", "G9"}) {
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(w.choose_menu(std::string("mnuFileZerdo") + id));
+    platform.boxes.clear();
+    for (int step = 1; step <= 9; ++step) {
+      ASSERT_TRUE(w.press_key("H"));
+      ASSERT_TRUE(w.state().hint.has_value());
+      const Hint h = *w.state().hint;
+      ASSERT_EQ(h.kind, Hint::Kind::Place) << "step " << step;
+      const Control& field = *w.controls().find("spielfeld(" + std::to_string(h.field) + ")");
+      EXPECT_TRUE(piece(h.picture).highlighted);
+      EXPECT_TRUE(field.highlighted);
+      for (const Int card : h.cards)
+        EXPECT_TRUE(w.controls().find("Frame_1_0(" + std::to_string(card - 1) + ")")->highlighted);
+      drop_on_field(h.picture, h.field);
+      EXPECT_FALSE(piece(h.picture).highlighted);
+      EXPECT_FALSE(field.highlighted);
+    }
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, "!! Sehr gut : gewonnen und nur 9 mal gezogen!!");
+    EXPECT_EQ(w.state().range_stats[1][kRowWon], ++won);
+    EXPECT_NE(w.panels()[1].text.find("Sekunden  (Hinweis benutzt: keine Bestzeit)"),
+              std::string::npos);
+  }
+  for (Int level = 1; level <= kLevels; ++level)
+    EXPECT_EQ(w.state().range_stats[1][static_cast<std::size_t>(level)], kNoRecord);
+  ASSERT_TRUE(w.choose_menu("mnuFileZerdoA1"));
+  solve();
+  EXPECT_LT(w.state().range_stats[1][1], kNoRecord);
+  EXPECT_EQ(w.panels()[1].text.find("Hinweis"), std::string::npos);
+}
+
+// The hint in words after the status line: a piece a card decides, a wrong
+// piece, and nothing once the board is full and right.
+TEST_F(MainWindow, HintIsToldInTheStatusLine) {
+  ASSERT_TRUE(w.press_key("H"));
+  EXPECT_EQ(w.panels()[1].text,
+            "Zerdo : A1        Zug 0        Hinweis: Kreis rot gehört auf Feld 1 (Karte 8)");
+  EXPECT_EQ(w.state().hint_words, "Hinweis: Kreis rot gehört auf Feld 1 (Karte 8)");
+  drop_on_field(5, 2);  // the red circle on another's field
+  ASSERT_TRUE(w.press_key("H"));
+  EXPECT_EQ(w.state().hint_words, "Hinweis: Kreis rot auf Feld 2 ist falsch");
+  ASSERT_TRUE(w.choose_menu("mnuFileZerdoA1"));
+  solve();
+  ASSERT_TRUE(w.press_key("H"));
+  EXPECT_EQ(w.state().hint_words, "Hinweis: nichts zu zeigen");
+  EXPECT_EQ(w.panels()[1].text.find("(Hinweis benutzt"), std::string::npos);
 }
 
 TEST_F(MainWindow, MoreMovesThanFieldsIsRightButNotPraised) {

@@ -95,7 +95,7 @@ TEST_F(LanguageAndHelp, LanguageItemsSitUnderSetupBeforeTheRange) {
   std::vector<std::string> help;
   for (int i : w.menus().find("mnuHelp")->children) help.push_back(w.menus()[i].name);
   EXPECT_EQ((std::vector<std::string>{"mnuHelpContents", "mnuHelpSearchForHelpOn",
-                                      "mnuHelpResultEnable", "mnuHelpAbout"}),
+                                      "mnuHelpResultEnable", "mnuHelpHint", "mnuHelpAbout"}),
             help);
 }
 

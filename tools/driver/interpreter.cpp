@@ -7,6 +7,7 @@
 #include "model/pictures.h"
 #include "output.h"
 #include "play/frm_main.h"
+#include "solving/solver.h"
 
 namespace zerdo {
 
@@ -133,6 +134,8 @@ void Interpreter::dispatch(std::string_view cmd, std::string_view rest, const Ar
       {"store", {0, 0, [this](const Args& a) { cmd_store(a); }}},
       {"mark", {1, 1, [this](const Args& a) { cmd_mark(a); }}},
       {"marks", {0, 0, [this](const Args& a) { cmd_marks(a); }}},
+      {"hint", {0, 0, [this](const Args& a) { cmd_hint(a); }}},
+      {"solutions", {0, 0, [this](const Args& a) { cmd_solutions(a); }}},
   };
   auto it = commands.find(cmd);
   if (it == commands.end()) return error("unknown command " + std::string(cmd));
@@ -451,6 +454,37 @@ void Interpreter::cmd_marks(const Args&) {
     if (m->state().marks[static_cast<std::size_t>(nr)])
       line += (line.empty() ? "" : " ") + std::to_string(nr);
   out_ << (line.empty() ? "none" : line) << '\n';
+}
+
+// Chooses the hint of the Info menu and prints what it shows.
+void Interpreter::cmd_hint(const Args&) {
+  FrmMain* m = main_window("hint");
+  if (!m) return;
+  m->choose_menu("mnuHelpHint");
+  const std::optional<Hint>& h = m->state().hint;
+  if (!h || h->kind == Hint::Kind::None) {
+    out_ << "hint none\n";
+    return;
+  }
+  const std::string piece = "Picture_" + std::string(picture_name(h->picture));
+  if (h->kind == Hint::Kind::Wrong) {
+    out_ << "hint wrong piece=" << piece << " field=" << h->field << '\n';
+    return;
+  }
+  std::string cards;
+  for (const Int c : h->cards) cards += (cards.empty() ? "" : ",") + std::to_string(c);
+  out_ << "hint piece=" << piece << " field=" << h->field
+       << " cards=" << (cards.empty() ? "-" : cards) << '\n';
+}
+
+// The number of boards that fit every card of the puzzle in play.
+void Interpreter::cmd_solutions(const Args&) {
+  FrmMain* m = main_window("solutions");
+  if (!m) return;
+  const int count = Solver(m->state().sn, m->state().shape).count();
+  out_ << "solutions "
+       << (count >= kCountLimit ? std::to_string(kCountLimit) + "+" : std::to_string(count))
+       << '\n';
 }
 
 }  // namespace zerdo

@@ -61,6 +61,8 @@ class Interpreter {
   void cmd_store(const Args& a);
   void cmd_mark(const Args& a);
   void cmd_marks(const Args& a);
+  void cmd_hint(const Args& a);
+  void cmd_solutions(const Args& a);
 
   std::ostream& out_;
   ScriptPlatform platform_;
