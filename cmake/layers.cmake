@@ -8,7 +8,7 @@ set(ZERDO_LAYERS
   "solving:model"
   "catalogue:model,texts"
   "records:model,texts"
-  "view:model,texts"
+  "view:model,texts,solving"
   "play:model,texts,generation,solving,catalogue,records,view"
   "drawing:model"
   "services:"

@@ -32,6 +32,7 @@ void FrmMain::show_form(Form& form) {
                          [&](const std::unique_ptr<Form>& f) { return f->name == form.name; });
   if (it == forms_.end()) it = forms_.insert(forms_.end(), std::make_unique<Form>());
   form.colour_marks = s_.colour_marks;
+  form.language_code = s_.language_code;
   **it = form;
   platform_.show_modal(form, *this);
 }

@@ -49,6 +49,7 @@ struct Form {
   Int width = 0, height = 0;  // twips
   ControlSet controls;
   bool colour_marks = false;  // its pictures carry the patterns of their colours
+  Int language_code = 0;      // the language a screen reader speaks its pictures in
 };
 
 // A puzzle to put on paper: printed, or exported as a PDF file. The page

@@ -5,12 +5,17 @@
 #include <QPointer>
 #include <QWindow>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "model/pictures.h"
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
+#include "qt/form_dialog.h"
 #include "qt/status_bar.h"
+#include "texts/access.h"
+#include "view/board_reader.h"
 
 namespace zerdo {
 
@@ -201,10 +206,120 @@ class StatusBarAccessible : public QAccessibleWidget {
   mutable std::array<QAccessible::Id, 4> ids_{};
 };
 
+// What a screen reader tells of a secondary window's painted controls: its
+// labels, and on the solution window each field with its piece and whether
+// the player had it wrong.
+struct FormItem {
+  QString name, description;
+  QRectF twips;
+};
+
+std::vector<FormItem> read_form(const Form& form) {
+  std::vector<FormItem> items;
+  const auto rect = [](const Control& c) { return QRectF(c.left, c.top, c.width, c.height); };
+  for (const Control& c : form.controls.all()) {
+    if (!c.visible) continue;
+    const QString caption = QString::fromStdString(c.caption.value_or("")).trimmed();
+    switch (c.role) {
+      case Role::Title:
+      case Role::Text:
+        if (!caption.isEmpty()) items.push_back({caption, {}, rect(c)});
+        break;
+      case Role::SolutionField: {
+        // The piece whose middle lies on the field.
+        QString piece;
+        for (const Control& p : form.controls.all())
+          if (p.role == Role::SolutionPiece && p.visible && rect(c).contains(rect(p).center()))
+            piece = QString::fromStdString(piece_words(p.picture, form.language_code));
+        QString description = piece;
+        if (c.wrong) description += QStringLiteral(", ") + caption;
+        const std::string_view field = in(reader_words::kField, form.language_code);
+        items.push_back({QString::fromUtf8(field.data(), static_cast<int>(field.size())) +
+                             QLatin1Char(' ') + QString::number(c.index + 1),
+                         description, rect(c)});
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  return items;
+}
+
+class FormItemAccessible : public LeafAccessible<FormDialog> {
+ public:
+  FormItemAccessible(FormDialog* dialog, int index) : LeafAccessible(dialog), index_(index) {}
+  bool isValid() const override { return item().has_value(); }
+  QString text(QAccessible::Text t) const override {
+    const auto i = item();
+    if (!i) return {};
+    if (t == QAccessible::Name) return i->name;
+    if (t == QAccessible::Description) return i->description;
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    const auto i = item();
+    if (!i || !owner_) return {};
+    const QRect r = QRectF(i->twips.topLeft() / kTwipsPerPixel, i->twips.size() / kTwipsPerPixel)
+                        .toAlignedRect();
+    return QRect(owner_->mapToGlobal(r.topLeft()), r.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  QAccessible::State state() const override { return {}; }
+
+ private:
+  std::optional<FormItem> item() const {
+    if (!owner_) return std::nullopt;
+    const std::vector<FormItem> items = read_form(owner_->form());
+    if (index_ < 0 || index_ >= static_cast<int>(items.size())) return std::nullopt;
+    return items[static_cast<std::size_t>(index_)];
+  }
+  int index_;
+};
+
+// A secondary window: its painted labels and fields first, then its real
+// buttons and text box.
+class FormAccessible : public QAccessibleWidget {
+ public:
+  explicit FormAccessible(FormDialog* dialog)
+      : QAccessibleWidget(dialog, QAccessible::Dialog), dialog_(dialog) {}
+  ~FormAccessible() override {
+    for (const QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return dialog_->windowTitle();
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return painted() + QAccessibleWidget::childCount(); }
+  QAccessibleInterface* child(int index) const override {
+    const int n = painted();
+    if (index < 0) return nullptr;
+    if (index >= n) return QAccessibleWidget::child(index - n);
+    while (static_cast<int>(ids_.size()) <= index)
+      ids_.push_back(QAccessible::registerAccessibleInterface(
+          new FormItemAccessible(dialog_, static_cast<int>(ids_.size()))));
+    return QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (std::size_t i = 0; i < ids_.size(); ++i)
+      if (QAccessible::accessibleInterface(ids_[i]) == child) return static_cast<int>(i);
+    const int native = QAccessibleWidget::indexOfChild(child);
+    return native < 0 ? -1 : native + painted();
+  }
+
+ private:
+  int painted() const { return static_cast<int>(read_form(dialog_->form()).size()); }
+  FormDialog* dialog_;
+  mutable std::vector<QAccessible::Id> ids_;
+};
+
 QAccessibleInterface* make_interface(const QString& class_name, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   if (class_name == QLatin1String("zerdo::BoardWidget"))
     return new BoardAccessible(static_cast<BoardWidget*>(object));
+  if (class_name == QLatin1String("zerdo::FormDialog"))
+    return new FormAccessible(static_cast<FormDialog*>(object));
   if (class_name == QLatin1String("zerdo::StatusBar"))
     return new StatusBarAccessible(static_cast<StatusBar*>(object));
   return nullptr;

@@ -164,38 +164,42 @@ void BoardWidget::sync() {
 
 void BoardWidget::tell_reader() {
   const int held = held_piece();
-  if (held != told_held_) reader_dirty_ = true;
-  const std::vector<ReaderItem>& now = reader_items();
   const int was_held = told_held_;
   told_held_ = held;
-  if (now == told_) return;
-  // A piece picked up or put down, by mouse or keyboard, is said at once:
-  // its name and where it is now.
-  const int moved = held != 0 ? held : was_held;
-  if (held != was_held && moved != 0)
-    for (const ReaderItem& i : now)
-      if (i.kind == ReaderItem::Kind::Piece && i.index == moved)
+  if (held != was_held) {
+    reader_dirty_ = true;
+    // A piece picked up or put down, by mouse or keyboard, is said at once:
+    // its name and where it is now.
+    for (const ReaderItem& i : reader_items())
+      if (i.kind == ReaderItem::Kind::Piece && i.index == (held != 0 ? held : was_held))
         setAccessibleDescription(QString::fromStdString(i.name + ", " + i.description));
-  if (QAccessible::isActive()) {
-    const bool same_items =
-        now.size() == told_.size() && std::equal(now.begin(), now.end(), told_.begin(),
-                                                 [](const ReaderItem& a, const ReaderItem& b) {
-                                                   return a.kind == b.kind && a.index == b.index;
-                                                 });
-    if (!same_items) {
-      // Another range: other children.
-      QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
-      QAccessible::updateAccessibility(&reorder);
-    } else {
-      for (std::size_t i = 0; i < now.size(); ++i) {
-        const auto tell = [this, i](QAccessible::Event what) {
-          QAccessibleEvent e(this, what);
-          e.setChild(static_cast<int>(i));
-          QAccessible::updateAccessibility(&e);
-        };
-        if (now[i].name != told_[i].name) tell(QAccessible::NameChanged);
-        if (now[i].description != told_[i].description) tell(QAccessible::DescriptionChanged);
-      }
+  }
+  // The rest only while a screen reader listens: the board is read again
+  // (every card through the solver) only then.
+  if (!QAccessible::isActive()) {
+    told_.clear();
+    return;
+  }
+  const std::vector<ReaderItem>& now = reader_items();
+  if (now == told_) return;
+  const bool same_items =
+      now.size() == told_.size() && std::equal(now.begin(), now.end(), told_.begin(),
+                                               [](const ReaderItem& a, const ReaderItem& b) {
+                                                 return a.kind == b.kind && a.index == b.index;
+                                               });
+  if (!same_items) {
+    // Another range, or the first time: other children.
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
+  } else {
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      const auto tell = [this, i](QAccessible::Event what) {
+        QAccessibleEvent e(this, what);
+        e.setChild(static_cast<int>(i));
+        QAccessible::updateAccessibility(&e);
+      };
+      if (now[i].name != told_[i].name) tell(QAccessible::NameChanged);
+      if (now[i].description != told_[i].description) tell(QAccessible::DescriptionChanged);
     }
   }
   told_ = now;

@@ -51,6 +51,9 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
       buttons_[name] = b;
     } else if (c.role == Role::NameBox) {
       edit_ = new QLineEdit(QString::fromStdString(c.caption.value_or("")), this);
+      // A screen reader names the box by the frame round it.
+      if (const Control* frame = find_role(form, Role::NameFrame))
+        edit_->setAccessibleName(QString::fromStdString(frame->caption.value_or("")));
       edit_->selectAll();
       edit_->setFocus();
     }

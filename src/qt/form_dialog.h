@@ -23,6 +23,7 @@ class FormDialog : public QDialog {
   // closes the dialog when the handler says so.
   void press(const std::string& control);
   QPushButton* button(const std::string& name) const;
+  const Form& form() const { return form_; }
 
  public slots:
   void reject() override;

@@ -31,11 +31,13 @@ constexpr Texts kOnlyOn{    "nur auf Feld",       "only on field",      "alleen 
 constexpr Texts kNotOn{     "nicht auf Feld",     "not on field",       "niet op veld"};
 constexpr Texts kInRow{     "in Reihe",           "in row",             "in rij"};
 constexpr Texts kInColumn{  "in Spalte",          "in column",          "in kolom"};
+constexpr Texts kOnNoField{ "auf keinem Feld",    "on no field",        "op geen enkel veld"};
+// An anchor card: where its piece lies from the anchor piece, in rows
+// (+ down) and columns (+ right).
 constexpr Texts kAnchor{    "Anker",              "anchor",             "anker"};
-constexpr Texts kShifted{   "Muster kann verschoben sein", "pattern may be shifted",
-                            "patroon kan verschoven zijn"};
+constexpr Texts kRow{       "Reihe",              "row",                "rij"};
+constexpr Texts kColumn{    "Spalte",             "column",             "kolom"};
 constexpr Texts kAlsoShown{ "außerdem",           "also",               "ook"};
-constexpr Texts kNoClue{    "kein Hinweis",       "no clue",            "geen aanwijzing"};
 
 // Shape names by shape code 1 drei, 2 rund, 3 vier, 4 plus (index 0 unused).
 constexpr std::array<Texts, 5> kShapes{{

@@ -1,8 +1,10 @@
 #include "view/board_reader.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/pictures.h"
+#include "solving/solver.h"
 #include "texts/access.h"
 #include "texts/paper.h"
 
@@ -31,63 +33,37 @@ std::string picture_words(Long id, Int code) {
          word(w::kShapes[static_cast<std::size_t>(p.shape)], code);
 }
 
-// "1, 4, 7": the cells of mask (field bits) in order.
-std::string cell_list(Long mask, int field_count) {
+std::string field_list(const std::vector<Int>& fields) {
   std::string out;
-  for (int k = 1; k <= field_count; ++k)
-    if (mask & (Long{1} << (k - 1))) out += (out.empty() ? "" : ", ") + std::to_string(k);
+  for (const Int f : fields) out += (out.empty() ? "" : ", ") + std::to_string(f);
   return out;
 }
 
-int count_cells(Long mask, int field_count) {
-  int n = 0;
-  for (int k = 1; k <= field_count; ++k) n += (mask & (Long{1} << (k - 1))) != 0;
-  return n;
+// Where the card's piece may stand: one field, a row or a column, or the
+// shorter of the fields left and the fields ruled out.
+std::string where_words(const std::vector<Int>& fields, int field_count, Int code) {
+  if (fields.empty()) return word(w::kOnNoField, code);
+  if (fields.size() == 1) return word(w::kOnField, code) + " " + std::to_string(fields[0]);
+  const int side = field_count == 16 ? 4 : 3;
+  const auto row = [side](Int f) { return (f - 1) / side + 1; };
+  const auto column = [side](Int f) { return (f - 1) % side + 1; };
+  const bool one_row =
+      std::all_of(fields.begin(), fields.end(), [&](Int f) { return row(f) == row(fields[0]); });
+  const bool one_column = std::all_of(fields.begin(), fields.end(),
+                                      [&](Int f) { return column(f) == column(fields[0]); });
+  if (static_cast<int>(fields.size()) == side && one_row)
+    return word(w::kInRow, code) + " " + std::to_string(row(fields[0]));
+  if (static_cast<int>(fields.size()) == side && one_column)
+    return word(w::kInColumn, code) + " " + std::to_string(column(fields[0]));
+  const int left = static_cast<int>(fields.size());
+  if (left <= field_count - left) return word(w::kOnlyOn, code) + " " + field_list(fields);
+  std::vector<Int> out;
+  for (Int f = 1; f <= field_count; ++f)
+    if (std::find(fields.begin(), fields.end(), f) == fields.end()) out.push_back(f);
+  return word(w::kNotOn, code) + " " + field_list(out);
 }
 
-int side_of(int field_count) { return field_count == 16 ? 4 : 3; }
-
-// The field bits of row r or column c (1-based) of the board.
-Long row_mask(int r, int side) {
-  Long m = 0;
-  for (int c = 1; c <= side; ++c) m |= Long{1} << ((r - 1) * side + c - 1);
-  return m;
-}
-Long column_mask(int c, int side) {
-  Long m = 0;
-  for (int r = 1; r <= side; ++r) m |= Long{1} << ((r - 1) * side + c - 1);
-  return m;
-}
-
-// Where the card's piece may stand, from the signs on its small board.
-std::string where_words(const CardRecord& c, int field_count, Int code) {
-  const int side = side_of(field_count);
-  const Long all = (Long{1} << field_count) - 1;
-  const bool board_clue = c.sperre != 0 || c.kreuze != 0 || c.vorgabe >= 1;
-  if (!board_clue)
-    return c.field >= 1 && c.field <= field_count
-               ? word(w::kOnField, code) + " " + std::to_string(c.field)
-               : std::string();
-  const Long open = all & ~c.sperre & ~c.kreuze;
-  if (c.vorgabe >= 1 && c.vorgabe <= field_count) {
-    const int row = static_cast<int>((c.vorgabe - 1) / side) + 1;
-    const int column = static_cast<int>((c.vorgabe - 1) % side) + 1;
-    // A strip of one column tells the row of the grey box and hides its
-    // column (the strip may stand in any column); a strip of one row the
-    // column.
-    if (c.kreuze == 0 && open == column_mask(column, side))
-      return word(w::kInRow, code) + " " + std::to_string(row);
-    if (c.kreuze == 0 && open == row_mask(row, side))
-      return word(w::kInColumn, code) + " " + std::to_string(column);
-    return word(w::kOnField, code) + " " + std::to_string(c.vorgabe);
-  }
-  // Crosses and cells without border: the shorter of the fields left and the
-  // fields ruled out.
-  const int left = count_cells(open, field_count);
-  if (left <= field_count - left)
-    return word(w::kOnlyOn, code) + " " + cell_list(open, field_count);
-  return word(w::kNotOn, code) + " " + cell_list(all & ~open, field_count);
-}
+std::string signed_number(Long v) { return (v > 0 ? "+" : "") + std::to_string(v); }
 
 }  // namespace
 
@@ -99,28 +75,33 @@ std::string piece_words(int picture, Int code) {
   return kColourFirst[language_index(code)] ? colour + " " + shape : shape + " " + colour;
 }
 
-std::string card_words(const CardRecord& c, int field_count, Int code) {
+std::string card_words(const CardRecord& c, const std::vector<Int>& fields, int field_count,
+                       Int code) {
   std::string out = picture_words(c.pict, code);
   const auto add = [&out](const std::string& part, const char* joint) {
     if (part.empty()) return;
     if (!out.empty()) out += joint;
     out += part;
   };
-  add(where_words(c, field_count, code), " ");
-  if (out.empty()) out = word(w::kNoClue, code);
+  add(where_words(fields, field_count, code), " ");
   const auto on_cell = [&](Long pict, Long cell) {
     const std::string what = picture_words(pict, code);
     if (what.empty() || cell < 1 || cell > field_count) return std::string();
     return what + " " + word(w::kOnField, code) + " " + std::to_string(cell);
   };
   for (const auto& [pict, cell] : {std::pair{c.pict_2, c.field_2}, std::pair{c.pict_3, c.field_3}})
-    add(on_cell(pict, cell).empty() ? "" : word(w::kAlsoShown, code) + " " + on_cell(pict, cell),
+    if (const std::string also = on_cell(pict, cell); !also.empty())
+      add(word(w::kAlsoShown, code) + " " + also, "; ");
+  // The anchor: the grey box (the card's piece) told from the anchor piece.
+  const std::string anchor = picture_words(c.pict_4, code);
+  if (!anchor.empty() && c.field_4 >= 1 && c.field_4 <= field_count && c.vorgabe >= 1 &&
+      c.vorgabe <= field_count) {
+    const int side = field_count == 16 ? 4 : 3;
+    const Long rows = (c.vorgabe - 1) / side - (c.field_4 - 1) / side;
+    const Long columns = (c.vorgabe - 1) % side - (c.field_4 - 1) % side;
+    add(word(w::kAnchor, code) + " " + anchor + ": " + word(w::kRow, code) + " " +
+            signed_number(rows) + ", " + word(w::kColumn, code) + " " + signed_number(columns),
         "; ");
-  // The anchor: the piece the card's pattern hangs on.
-  const std::string anchor = on_cell(c.pict_4, c.field_4);
-  if (!anchor.empty()) {
-    add(word(w::kAnchor, code) + " " + anchor, "; ");
-    add(word(w::kShifted, code), ", ");
   }
   return out;
 }
@@ -162,13 +143,15 @@ std::vector<ReaderItem> read_board(const BoardReading& b) {
     r.name = word(w::kField, b.code) + " " + std::to_string(f);
     r.description = on;
   }
+  const Solver solver(b.cards, b.field_count == 16 ? BoardShape{kRange4x4, 16, 4} : BoardShape{});
   for (int i = 1; i <= b.field_count; ++i) {
     const Control* c = b.set.find(Role::Card, i - 1);
     if (!c || !c->visible) continue;
     ReaderItem& card = item(ReaderItem::Kind::Card, i, *c);
     card.name = word(w::kCard, b.code) + " " + std::to_string(i);
     if (c->marked) card.name += ", " + std::string(in(msg::kCardMarked, b.code));
-    card.description = card_words(record_of(b.cards, i), b.field_count, b.code);
+    card.description =
+        card_words(record_of(b.cards, i), solver.reading(i).fields, b.field_count, b.code);
   }
   return items;
 }

@@ -45,9 +45,10 @@ std::vector<ReaderItem> read_board(const BoardReading& board);
 std::string piece_words(int picture, Int code);
 
 // What card record c tells, clue first: its piece (or only its colour or
-// its shape) and the fields that piece may stand on, then the other pieces
-// the card shows. A card tied to an anchor piece says that its pattern may
-// be shifted.
-std::string card_words(const CardRecord& c, int field_count, Int code);
+// its shape) and the fields that piece may stand on (fields, as the card
+// reads alone), then the other pieces the card shows; a card tied to an
+// anchor piece tells where its piece lies from the anchor.
+std::string card_words(const CardRecord& c, const std::vector<Int>& fields, int field_count,
+                       Int code);
 
 }  // namespace zerdo

@@ -18,9 +18,11 @@
 #include "play/frm_main.h"
 #include "qt/board_cursor.h"
 #include "qt/board_widget.h"
+#include "qt/form_dialog.h"
 #include "qt/main_window.h"
 #include "qt/status_bar.h"
 #include "services/settings_store.h"
+#include "solving/solver.h"
 #include "view/board_reader.h"
 
 using namespace zerdo;
@@ -47,6 +49,7 @@ class AccessTest : public QObject {
   void screen_reader_follows_the_pieces_moved_by_mouse();
   void screen_reader_tree_follows_moves_new_cards_loads_and_languages();
   void new_cards_during_a_drag_cancel_it();
+  void secondary_windows_are_read_whole();
   void menu_items_and_help_search_have_names_for_screen_readers();
   void window_fits_the_screen();
   void zoom_keys_scale_the_board_and_the_mouse_follows();
@@ -368,7 +371,9 @@ void AccessTest::screen_reader_tree_follows_moves_new_cards_loads_and_languages(
     QCOMPARE(fresh[static_cast<std::size_t>(i)].description, QStringLiteral("im Vorrat"));
     QCOMPARE(fresh[static_cast<std::size_t>(9 + i)].description, QStringLiteral("leer"));
     const Child& card = fresh[static_cast<std::size_t>(18 + i)];
-    QCOMPARE(card.description, QString::fromStdString(card_words(record_of(s.sn, i + 1), 9, 0)));
+    QCOMPARE(card.description,
+             QString::fromStdString(card_words(record_of(s.sn, i + 1),
+                                               Solver(s.sn, s.shape).reading(i + 1).fields, 9, 0)));
     if (card.description != a1[static_cast<std::size_t>(18 + i)].description) cards_changed = true;
   }
   QVERIFY(cards_changed);
@@ -427,6 +432,63 @@ void AccessTest::new_cards_during_a_drag_cancel_it() {
   // The next drag works as ever.
   drag(1, 5);
   QCOMPARE(s.moves, Int{1});
+}
+
+void AccessTest::secondary_windows_are_read_whole() {
+  // Each window as a screen reader finds it: its name, and every child's
+  // name and description in one list.
+  struct Read {
+    QString name;
+    std::vector<Child> children;
+  };
+  std::vector<Read> read;
+  window_->platform().form_hook = [&](Form& form, FormHandler& handler) {
+    FormDialog dialog(form, handler, window_.get());
+    dialog.show();
+    QAccessibleInterface* d = QAccessible::queryAccessibleInterface(&dialog);
+    read.push_back({d->text(QAccessible::Name), children_of(d)});
+    dialog.reject();
+  };
+  const auto has_name = [](const Read& r, const QString& name) {
+    return std::any_of(r.children.begin(), r.children.end(),
+                       [&](const Child& c) { return c.name.contains(name); });
+  };
+  QVERIFY(window_->frm().choose_menu("mnuHelpAbout"));
+  QCOMPARE(read.size(), std::size_t{1});
+  QVERIFY(has_name(read[0], QStringLiteral("Zerdo")));
+  QVERIFY(read[0].children.size() >= 4);  // title, version, description, disclaimer, OK
+
+  QVERIFY(window_->frm().choose_menu("mnuFileUser"));
+  QCOMPARE(read.size(), std::size_t{2});
+  const auto box = std::find_if(read[1].children.begin(), read[1].children.end(),
+                                [](const Child& c) { return c.role == QAccessible::EditableText; });
+  QVERIFY(box != read[1].children.end());
+  QVERIFY(!box->name.isEmpty());
+
+  // The solution window of a board with fields 1 and 2 swapped, in English.
+  QVERIFY(window_->frm().choose_menu("mnuFileSetupLanguageEnglish"));
+  install("mnuFileZerdoA1");
+  window_->platform().message_hook = [](const MessageBox&) { return Answer::Yes; };
+  const MainState& s = window_->frm().state();
+  for (int f = 1; f <= 9; ++f)
+    drag(s.solution[static_cast<std::size_t>(f == 1 ? 2 : f == 2 ? 1 : f)], f);
+  QCOMPARE(read.size(), std::size_t{3});
+  QCOMPARE(read[2].name, QStringLiteral("Zerdo Solution 3x3"));
+  int fields = 0, wrong = 0;
+  for (const Child& c : read[2].children) {
+    if (!c.name.startsWith(QStringLiteral("Field "))) continue;
+    ++fields;
+    const int f = c.name.mid(6).toInt();
+    const QString piece =
+        QString::fromStdString(piece_words(s.solution[static_cast<std::size_t>(f)], 1));
+    QVERIFY2(c.description.startsWith(piece), qPrintable(c.description));
+    if (c.description.endsWith(QStringLiteral("Wrong"))) {
+      ++wrong;
+      QVERIFY(f == 1 || f == 2);
+    }
+  }
+  QCOMPARE(fields, 9);
+  QCOMPARE(wrong, 2);
 }
 
 void AccessTest::drag(int k, int f) {
