@@ -23,11 +23,12 @@ set(ZERDO_LAYERS
   "fuzz:play,services"
   "bench:play,services"
   "tests:play,services"
-  # ... except the tests of the real window, the window benchmarks, the
-  # icon files, drawn at build time by the window's own painter, and the
+  # ... except the tests of the real window, the window benchmarks and
+  # their main (the game's widget style), the icon files, drawn at build time by the window's own painter, and the
   # board painted by it for the web tests.
   "tests/qt:qt,services"
   "bench/window_bench.cpp:qt"
+  "bench/bench_main.cpp:qt"
   "tools/icon:qt"
   # The board as the window paints it, for the web tests' comparison.
   "tools/cards:qt,services")

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOption>
+#include <algorithm>
 
 #include "qt/painted_icon_engine.h"
 
@@ -42,6 +44,32 @@ class OverflowIconEngine : public PaintedIconEngine {
   bool vertical_;
 };
 
+// The option drawn with the shared palette for as long as it lives, then
+// given its own back: the caller's option (made by the widget for this one
+// drawing) is left as it was.
+class SharedPaletteScope {
+ public:
+  SharedPaletteScope(const GameStyle& style, const QStyleOption* option)
+      : option_(const_cast<QStyleOption*>(option)) {
+    if (!option_) return;
+    QPalette shared = style.shared(option_->palette);
+    if (shared.cacheKey() == option_->palette.cacheKey()) return;
+    own_ = option_->palette;
+    option_->palette = shared;
+    swapped_ = true;
+  }
+  ~SharedPaletteScope() {
+    if (swapped_) option_->palette = own_;
+  }
+  SharedPaletteScope(const SharedPaletteScope&) = delete;
+  SharedPaletteScope& operator=(const SharedPaletteScope&) = delete;
+
+ private:
+  QStyleOption* option_;
+  QPalette own_;
+  bool swapped_ = false;
+};
+
 }  // namespace
 
 QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
@@ -54,6 +82,37 @@ QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
     default:
       return QProxyStyle::standardIcon(which, option, widget);
   }
+}
+
+QPalette GameStyle::shared(const QPalette& palette) const {
+  const auto same = std::find_if(palettes_.begin(), palettes_.end(), [&](const QPalette& p) {
+    return p.cacheKey() == palette.cacheKey() || p == palette;
+  });
+  if (same == palettes_.end()) {
+    if (palettes_.size() < kMaxPalettes) palettes_.push_back(palette);
+    return palette;
+  }
+  QPalette out = *same;
+  out.setCurrentColorGroup(palette.currentColorGroup());
+  return out;
+}
+
+void GameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                              QPainter* painter, const QWidget* widget) const {
+  SharedPaletteScope scope(*this, option);
+  QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void GameStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
+  SharedPaletteScope scope(*this, option);
+  QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void GameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                   QPainter* painter, const QWidget* widget) const {
+  SharedPaletteScope scope(*this, option);
+  QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
 }  // namespace zerdo

@@ -1,5 +1,5 @@
 // The game's main window under Qt: menus, dragging with the mouse, painting
-// and the secondary windows, on the real controller.
+// and the secondary windows, on the real controller, in the game's style.
 #include "qt/main_window.h"
 
 #include <unistd.h>
@@ -11,14 +11,17 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "model/pictures.h"
@@ -26,6 +29,7 @@
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
 #include "qt/form_dialog.h"
+#include "qt/game_style.h"
 #include "qt/shutdown_signals.h"
 #include "qt/status_bar.h"
 #include "services/settings_store.h"
@@ -64,6 +68,7 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
   void init();
   void cleanup();
   void dragged_piece_snaps_into_field();
@@ -72,6 +77,7 @@ class MainWindowTest : public QObject {
   void builtin_puzzle_played_to_the_praise();
   void wrong_board_opens_the_solution_window();
   void player_dialog_frame_is_not_marked_wrong();
+  void secondary_windows_opened_again_add_no_pictures();
   void highlighted_and_wrong_controls_are_painted_so();
   void painting_is_crisp_at_double_pixel_ratio();
   void looks_are_prepared_for_the_paint_that_needs_them();
@@ -97,6 +103,8 @@ class MainWindowTest : public QObject {
   std::vector<MessageBox> boxes_;
   Answer answer_ = Answer::Ok;
 };
+
+void MainWindowTest::initTestCase() { QApplication::setStyle(new GameStyle); }
 
 void MainWindowTest::init() {
   // A fresh settings store for every test: the game starts as on first run.
@@ -254,6 +262,43 @@ void MainWindowTest::player_dialog_frame_is_not_marked_wrong() {
   };
   QVERIFY(window_->frm().choose_menu("mnuFileUser"));
   QCOMPARE(red, 0);
+}
+
+// A secondary window opened again draws its buttons with the palette of the
+// last one: the style keeps its drawn button faces under the palette's key,
+// so a fresh key for each window would add pictures that no later window
+// finds. The platform's style below the game's tells which keys reach it.
+void MainWindowTest::secondary_windows_opened_again_add_no_pictures() {
+  struct Below : QProxyStyle {
+    Below() : QProxyStyle(QStringLiteral("Fusion")) {}
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+      if (element == PE_PanelButtonCommand) keys.insert(option->palette.cacheKey());
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    mutable std::set<qint64> keys;
+  };
+  auto* below = new Below;
+  QApplication::setStyle(new GameStyle(below));
+  install_a1();
+  // Piece k on field k, not A1's solution: a full wrong board.
+  answer_ = Answer::No;
+  for (int k = 1; k <= 9; ++k) drag(k, field_point(k));
+  QCOMPARE(window_->frm().state().judge().outcome, Outcome::Wrong);
+  answer_ = Answer::Yes;
+  int opened = 0;
+  window_->platform().form_hook = [&](Form& form, FormHandler& handler) {
+    FormDialog dialog(form, handler, window_.get());
+    dialog.show();
+    QVERIFY(!dialog.grab().isNull());
+    ++opened;
+    QTest::mouseClick(dialog.button("cmdOK"), Qt::LeftButton);
+  };
+  // Each piece picked up and put down again judges the board anew.
+  for (int i = 0; i < 4; ++i) drag(1, field_point(1));
+  QCOMPARE(opened, 4);
+  QCOMPARE(below->keys.size(), std::size_t{1});
+  QApplication::setStyle(new GameStyle);
 }
 
 // The state flags the controller sets reach the painting: a highlighted
