@@ -11,6 +11,7 @@
 # make web-measure  its transfer size, time to the first drawn board and drag frames
 # make package  builds the Debian package zerdo_<version>_<arch>.deb in PACKAGE_BUILD, with link-time optimisation
 # make lintian  builds the package and checks it as Debian's packagers do (a warning fails)
+# make reproducible  builds the package from two fresh clones in two folders and compares them
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
@@ -28,7 +29,7 @@ PACKAGE_BUILD ?= build-package
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8023
 
-.PHONY: all deps configure build run test bench startup asan fuzz install package lintian clean \
+.PHONY: all deps configure build run test bench startup asan fuzz install package lintian reproducible clean \
   web-deps web serve-web web-test web-measure
 
 all: build
@@ -56,15 +57,32 @@ bench: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The package is built with Debian's flags (every hardening: stack protector,
+# fortified functions, read-only relocations bound at start, position
+# independence), with the build folder written as "." into the binaries, and
+# with the time of the last commit as the time of every file: two builds of
+# one commit give the same package, byte for byte, wherever they run.
+package: export DEB_BUILD_MAINT_OPTIONS := hardening=+all
+package: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps
 	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_LTO=ON \
-	  -DZERDO_BUILD_TESTS=OFF -DZERDO_BUILD_BENCH=OFF -DZERDO_WERROR=$(WERROR) >/dev/null
-	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	  -DZERDO_BUILD_TESTS=OFF -DZERDO_BUILD_BENCH=OFF -DZERDO_WERROR=$(WERROR) \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zerdo-installed
 	@rm -f $(PACKAGE_BUILD)/*.deb
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 lintian: package
 	lintian --pedantic --display-info --fail-on error,warning $(PACKAGE_BUILD)/*.deb
+
+# Two packages from two fresh clones of the last commit, in two folders,
+# compared byte for byte.
+reproducible: deps
+	./tools/reproducible.sh
 
 startup: build
 	BUILD=$(BUILD) ./bench/startup.sh

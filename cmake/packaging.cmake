@@ -13,10 +13,11 @@ has a clue card, a miniature of the board that tells something about one piece\n
 and where it belongs. Forty built-in puzzles, a generator with nine levels,\n\
 puzzle files, a hall of fame; in German, English and Flemish.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-# Stripped as Debian strips: cmake/strip_package.cmake on the staged files.
+# Stripped as Debian strips, and dated by SOURCE_DATE_EPOCH:
+# cmake/stage_package.cmake on the staged files.
 set(CPACK_STRIP_FILES OFF)
 set(CPACK_ZERDO_STRIP ${CMAKE_STRIP})
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/strip_package.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/stage_package.cmake)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
