@@ -193,6 +193,11 @@ class Platform {
   virtual WindowState window_state() = 0;
   virtual Int screen_width() = 0;
   virtual Int screen_height() = 0;
+
+  // The name of the system's locale for messages ("en_GB.UTF-8"), which
+  // picks the language of a player with none stored; "" where the system
+  // tells none (a new player then starts in German).
+  virtual std::string locale_name() { return {}; }
 };
 
 }  // namespace zerdo

@@ -4,6 +4,7 @@
 #include "play/frm_main.h"
 #include "records/records.h"
 #include "records/settings_table.h"
+#include "texts/captions.h"
 #include "texts/records.h"
 #include "texts/windows.h"
 #include "view/commands.h"
@@ -57,7 +58,11 @@ void FrmMain::load_settings() {
   file_folder_ = get_setting(Setting::LastFolder);
 
   // The language is in force before the record check, whose message uses it.
-  apply_language_name(get_setting(Setting::Language));
+  // A player with none stored starts in the language of the system's locale.
+  const std::string first_language(
+      in(kLanguageNames, language_code_for_locale(platform_.locale_name())));
+  apply_language_name(platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection),
+                                            setting_key(Setting::Language), first_language));
 
   for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {

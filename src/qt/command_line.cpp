@@ -83,8 +83,19 @@ CommandLine read_command_line(const QStringList& args, const std::function<int()
 int stored_language_code() {
   const SettingsStore store;
   const SettingRow& language = setting_row(Setting::Language);
-  return language_code_of(store.get(std::string(kStoreSection), std::string(language.key),
-                                    std::string(language.text_default)));
+  const std::string first_language(in(kLanguageNames, language_code_for_locale(message_locale())));
+  return language_code_of(
+      store.get(std::string(kStoreSection), std::string(language.key), first_language));
+}
+
+std::string message_locale() {
+  // The first of these that is set and not empty names the locale for
+  // messages, as for every program of the system.
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray value = qgetenv(name);
+    if (!value.isEmpty()) return value.toStdString();
+  }
+  return {};
 }
 
 }  // namespace zerdo

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <string>
 
 namespace zerdo {
 
@@ -20,7 +21,11 @@ struct CommandLine {
 // the player's language_code, asked only when there is something to print.
 CommandLine read_command_line(const QStringList& args, const std::function<int()>& language);
 
-// The language_code stored for the player, read from the settings store.
+// The language_code stored for the player, read from the settings store; with
+// none stored, the language of the system's locale (language_code_for_locale).
 int stored_language_code();
+
+// The name of the system's locale for messages ("en_GB.UTF-8"), "" for none.
+std::string message_locale();
 
 }  // namespace zerdo

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include "qt/command_line.h"
 #include "qt/file_icons.h"
 #include "qt/form_dialog.h"
 
@@ -200,6 +201,8 @@ Int screen_twips(int pixels) { return clamp16(static_cast<long long>(pixels) * 1
 Int QtPlatform::screen_width() { return screen_twips(available_screen().width()); }
 
 Int QtPlatform::screen_height() { return screen_twips(available_screen().height()); }
+
+std::string QtPlatform::locale_name() { return message_locale(); }
 
 std::optional<WriteFailure> QtPlatform::write_data_file(const std::string& name,
                                                         const std::string& bytes) {

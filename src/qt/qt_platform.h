@@ -96,6 +96,7 @@ class QtPlatform : public Platform {
   WindowState window_state() override;
   Int screen_width() override;
   Int screen_height() override;
+  std::string locale_name() override;
 
  private:
   QWidget* dialog_parent() const;

@@ -13,6 +13,11 @@ constexpr Texts kLanguageNames{"Deutsch", "English", "Vlaams"};
 // language_code for a stored language name; any other name means German.
 Int language_code_of(std::string_view name);
 
+// The language a new player starts in, from the name of the system's locale
+// for messages ("en_GB.UTF-8", "nl_BE", "C"): English for an English locale,
+// Flemish for a Dutch one, German for every other, the C locale and none.
+Int language_code_for_locale(std::string_view locale);
+
 // The captions of the main window's menu items; "&" marks the access key. The
 // command table (view/commands.h) gives each item its caption from here.
 namespace menu_words {

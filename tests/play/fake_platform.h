@@ -39,6 +39,7 @@ class FakePlatform : public Platform {
   std::vector<std::uint64_t> seeds;     // every seed_random
   WindowState state = WindowState::Normal;
   Int screen_w = 28800, screen_h = 16200;
+  std::string locale;                // the system's locale for messages; "" tells none
   std::vector<PrintJob> print_jobs;  // the controls pointer is only good during the call
   PrintResult print_result = PrintResult::Cancelled;
   std::string printed_file;  // a printer job prints into this file when not empty
@@ -164,6 +165,7 @@ class FakePlatform : public Platform {
   WindowState window_state() override { return state; }
   Int screen_width() override { return screen_w; }
   Int screen_height() override { return screen_h; }
+  std::string locale_name() override { return locale; }
 
  private:
   RandomSource source;

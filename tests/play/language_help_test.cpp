@@ -87,6 +87,36 @@ TEST(LanguageAtStartUp, StoredLanguageIsAppliedAndWrittenBack) {
   }
 }
 
+// With no language stored, the locale picks it, and it is written back so that
+// the next start keeps it; a stored language wins over any locale.
+TEST(LanguageAtStartUp, NewPlayerStartsInTheLocalesLanguageStoredOneWins) {
+  struct Case {
+    const char* stored;  // nullptr: no language in the store
+    const char* locale;
+    const char* applied;
+  };
+  const Case cases[] = {
+      {nullptr, "en_GB.UTF-8", "English"},
+      {nullptr, "nl_BE.UTF-8", "Vlaams"},
+      {nullptr, "C", "Deutsch"},
+      {nullptr, "fr_FR", "Deutsch"},
+      {nullptr, "", "Deutsch"},
+      {"Deutsch", "en_US.UTF-8", "Deutsch"},
+      {"Vlaams", "en_US.UTF-8", "Vlaams"},
+      {"English", "C", "English"},
+  };
+  for (const Case& c : cases) {
+    PlatformWithSysInfo platform;
+    platform.locale = c.locale;
+    if (c.stored) platform.store["Language"] = c.stored;
+    FrmMain w{platform};
+    w.Form_Load();
+    EXPECT_EQ(c.applied, w.state().language_name) << c.locale;
+    w.Form_Unload();
+    EXPECT_EQ(c.applied, platform.store["Language"]) << c.locale;
+  }
+}
+
 TEST_F(LanguageAndHelp, LanguageItemsSitUnderSetupBeforeTheRange) {
   const MenuItem& setup = *w.menus().find("mnuFileSetup");
   ASSERT_GE(setup.children.size(), 2u);

@@ -67,6 +67,7 @@ class DesktopTest : public QObject {
   void cleanup();
   void command_line_data();
   void command_line();
+  void help_and_window_of_a_new_player_speak_the_locales_language();
   void file_argument_loads_as_the_load_menu_does();
   void bad_file_argument_is_refused_and_the_default_puzzle_stays();
   void wrong_board_question_has_qt_buttons_in_german();
@@ -171,6 +172,39 @@ void DesktopTest::command_line() {
   QCOMPARE(cl.err.isEmpty(), exit_code == 0);
   QVERIFY(asked <= 1);
   if (run) QCOMPARE(asked, 0);
+}
+
+// The locale is read as the system reads it: LC_ALL over LC_MESSAGES over
+// LANG. A stored language wins over all of them.
+void DesktopTest::help_and_window_of_a_new_player_speak_the_locales_language() {
+  struct Case {
+    const char *lc_all, *lc_messages, *lang, *usage;
+  };
+  const Case cases[] = {
+      {"", "", "en_US.UTF-8", "Usage: zerdo"},
+      {"", "nl_BE.UTF-8", "en_US.UTF-8", "Gebruik: zerdo"},
+      {"C.UTF-8", "en_US.UTF-8", "en_US.UTF-8", "Aufruf: zerdo"},
+      {"", "", "", "Aufruf: zerdo"},
+  };
+  const QStringList help{QStringLiteral("zerdo"), QStringLiteral("--help")};
+  for (const Case& c : cases) {
+    qputenv("LC_ALL", c.lc_all);
+    qputenv("LC_MESSAGES", c.lc_messages);
+    qputenv("LANG", c.lang);
+    const QString out = read_command_line(help, stored_language_code).out;
+    QVERIFY2(out.startsWith(QLatin1String(c.usage)), qPrintable(out));
+  }
+  // An English locale: the new player's window is English, and stays so.
+  qputenv("LC_ALL", "en_GB.UTF-8");
+  window_ = new_window();
+  QCOMPARE(window_->menu_action("mnuFile")->text(), QStringLiteral("&Game"));
+  window_->menu_action("mnuFileSetupLanguageDeutsch")->trigger();
+  window_->shut_down_now();
+  window_.reset();
+  QVERIFY(read_command_line(help, stored_language_code).out.startsWith(QLatin1String("Aufruf")));
+  window_ = new_window();
+  QCOMPARE(window_->menu_action("mnuFile")->text(), QStringLiteral("&Spiel"));
+  qputenv("LC_ALL", "C.UTF-8");
 }
 
 void DesktopTest::file_argument_loads_as_the_load_menu_does() {

@@ -113,5 +113,16 @@ TEST(LanguageTables, StoredNameToCode) {
   EXPECT_EQ(0, language_code_of(""));
 }
 
+TEST(LanguageTables, LocaleToFirstLanguage) {
+  const std::pair<const char*, int> cases[] = {
+      {"en_GB.UTF-8", 1}, {"en", 1},      {"en_US@euro", 1}, {"en.UTF-8", 1},
+      {"nl_BE.UTF-8", 2}, {"nl_NL", 2},   {"nl", 2},         {"de_DE.UTF-8", 0},
+      {"C", 0},           {"C.UTF-8", 0}, {"POSIX", 0},      {"", 0},
+      {"eo", 0},          {"enx_US", 0},  {"fr_BE", 0},      {"nds_DE", 0},
+  };
+  for (const auto& [locale, code] : cases)
+    EXPECT_EQ(code, language_code_for_locale(locale)) << locale;
+}
+
 }  // namespace
 }  // namespace zerdo
