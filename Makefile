@@ -63,6 +63,9 @@ install: build
 # with the time of the last commit as the time of every file: two builds of
 # one commit give the same package, byte for byte, wherever they run.
 package: export DEB_BUILD_MAINT_OPTIONS := hardening=+all
+# Without the compiler cache: an object compiled in another folder would bring
+# that folder's paths into the package.
+package: export CCACHE_DISABLE := 1
 package: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps
 	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_LTO=ON \
