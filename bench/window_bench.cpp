@@ -291,10 +291,35 @@ void idle_floor(benchmark::State& state) {
 }
 BENCHMARK(idle_floor)->Name("idle/floor")->Iterations(20)->UseRealTime()->MeasureProcessCPUTime();
 
+// The resident memory over count openings of a window or menu, taken after a
+// warm-up of a tenth of them and again at half of them: how much the rest
+// grew, and how much of that the second half still did (none once memory
+// is flat).
+class Growth {
+ public:
+  explicit Growth(int count) : count_(count) {}
+  // Called before opening i (0..count-1).
+  void before(int i) {
+    if (i == count_ / 10) warm_ = resident_kib();
+    if (i == count_ / 2) half_ = resident_kib();
+  }
+  void report(benchmark::State& state) const {
+    const long end = resident_kib();
+    state.counters["rss_kib"] = static_cast<double>(end);
+    state.counters["growth_kib"] = static_cast<double>(end - warm_);
+    state.counters["second_half_kib"] = static_cast<double>(end - half_);
+    state.counters["bytes_per_opening"] =
+        1024.0 * static_cast<double>(end - warm_) / (count_ - count_ / 10);
+  }
+
+ private:
+  int count_;
+  long warm_ = 0, half_ = 0;
+};
+
 // Opens a window count times (open shows it modally, calling close_soon
-// just before; the window is painted and closed as soon as it is up) and
-// reports the resident memory after a
-// warm-up of a tenth of them, and how much it grew over the rest.
+// just before; the window is painted and closed as soon as it is up), with
+// the resident memory as Growth tells it.
 void open_and_close(benchmark::State& state, int count,
                     const std::function<void(const std::function<void()>&)>& open) {
   int opened = 0;
@@ -312,16 +337,12 @@ void open_and_close(benchmark::State& state, int count,
   };
   const auto close_soon = [&close_when_shown] { QTimer::singleShot(0, close_when_shown); };
   for (auto _ : state) {
-    long warm = 0;
+    Growth growth(count);
     for (int i = 0; i < count; ++i) {
-      if (i == count / 10) warm = resident_kib();
+      growth.before(i);
       open(close_soon);
     }
-    const long end = resident_kib();
-    state.counters["rss_kib"] = static_cast<double>(end);
-    state.counters["growth_kib"] = static_cast<double>(end - warm);
-    state.counters["bytes_per_opening"] =
-        1024.0 * static_cast<double>(end - warm) / (count - count / 10);
+    growth.report(state);
   }
   if (opened < count) state.SkipWithError("a window did not open");
 }
@@ -388,9 +409,9 @@ BENCHMARK(solution_windows_floor)
 void open_menus(benchmark::State& state, const std::vector<QMenu*>& menus) {
   constexpr int kCount = 1000;
   for (auto _ : state) {
-    long warm = 0;
+    Growth growth(kCount);
     for (int i = 0; i < kCount; ++i) {
-      if (i == kCount / 10) warm = resident_kib();
+      growth.before(i);
       QMenu* menu = menus[static_cast<std::size_t>(i) % menus.size()];
       menu->popup(QPoint(10, 10));
       // Until the window system shows it (within a second), painted.
@@ -402,11 +423,7 @@ void open_menus(benchmark::State& state, const std::vector<QMenu*>& menus) {
       menu->hide();
       QApplication::processEvents();
     }
-    const long end = resident_kib();
-    state.counters["rss_kib"] = static_cast<double>(end);
-    state.counters["growth_kib"] = static_cast<double>(end - warm);
-    state.counters["bytes_per_opening"] =
-        1024.0 * static_cast<double>(end - warm) / (kCount - kCount / 10);
+    growth.report(state);
   }
 }
 
