@@ -8,15 +8,25 @@
 #   peak RSS   maximum resident memory in KiB (GNU time)
 # each the median of RUNS runs (the two programs taking turns) after one
 # warm-up run each; then both left idle side by side (their clocks running,
-# nothing else happening) over the same IDLE_SECONDS: CPU time and context
-# switches of each whole process (every thread) from perf stat, and its
-# instructions where the machine counts them; without perf, CPU time from
-# /proc/<pid>/stat.
+# nothing else happening) over the same IDLE_SECONDS:
+#   CPU time and context switches of each whole process (every thread,
+#   those that end meanwhile included) from perf stat; where perf cannot
+#   count, from the scheduler's own figures (schedstat and the switch
+#   counts in /proc) of every thread alive at the start and the end
+#   instructions from perf stat where the machine counts them; where it does
+#   not (a virtual machine often has no counters), both programs are started
+#   again under callgrind, left CALLGRIND_SETTLE seconds to come up, and
+#   their instructions counted over the same IDLE_SECONDS (CALLGRIND=0 skips
+#   this)
+# PERF=0 measures as where perf is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
 RUNS=${RUNS:-7}
 IDLE_SECONDS=${IDLE_SECONDS:-10}
+PERF=${PERF:-1}
+CALLGRIND=${CALLGRIND:-1}
+CALLGRIND_SETTLE=${CALLGRIND_SETTLE:-20}
 game=$BUILD/zerdo
 floor=$BUILD/minimal-window
 [ -x "$game" ] || { echo "startup.sh: $game is missing; run make build first" >&2; exit 1; }
@@ -80,9 +90,22 @@ game_pid=$!
 "$floor" >/dev/null 2>&1 &
 floor_pid=$!
 sleep 3
+perf_ok=0 perf_ins=0
+if [ "$PERF" = 1 ] && command -v perf >/dev/null && perf stat -e task-clock -- true >/dev/null 2>&1; then
+  perf_ok=1
+  perf stat -x, -e instructions -- true 2>&1 | grep -q '^[0-9][0-9]*,' && perf_ins=1
+fi
+# The scheduler's figures of every thread of pid: "tid cpu-ns switches" a line.
+threads_of() {
+  local task
+  for task in /proc/"$1"/task/*; do
+    [ -r "$task/schedstat" ] || continue
+    awk -v tid="${task##*/}" 'FNR == 1 && FILENAME ~ /schedstat$/ { ns = $1 }
+      /^(voluntary|nonvoluntary)_ctxt_switches:/ { sw += $2 }
+      END { if (ns != "") print tid, ns, sw + 0 }' "$task/schedstat" "$task/status" 2>/dev/null || true
+  done
+}
 # One program's idle figures: "cpu-ms switches instructions" ("-" when not counted).
-perf_ok=0
-if command -v perf >/dev/null && perf stat -e task-clock -- true >/dev/null 2>&1; then perf_ok=1; fi
 idle_of() {
   local pid=$1 out=$work/idle.$1
   if [ "$perf_ok" = 1 ]; then
@@ -91,12 +114,13 @@ idle_of() {
       $3 ~ /^instructions/ { i = ($1 ~ /^[0-9.]+$/) ? $1 : "-" }
       END { printf "%.0f %s %s\n", c, (s == "" ? "-" : s), (i == "" ? "-" : i) }' "$out"
   else
-    local hz before after
-    hz=$(getconf CLK_TCK)
-    before=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
+    threads_of "$pid" >"$out.before"
     sleep "$IDLE_SECONDS"
-    after=$(awk '{ print $14 + $15 }' "/proc/$pid/stat")
-    echo "$(((after - before) * 1000 / hz)) - -"
+    threads_of "$pid" >"$out.after"
+    # Threads started meanwhile count from zero; those that ended are lost.
+    awk 'NR == FNR { ns[$1] = $2; sw[$1] = $3; next }
+      { c += $2 - ns[$1]; s += $3 - sw[$1] }
+      END { printf "%.0f %d -\n", c / 1e6, s }' "$out.before" "$out.after"
   fi
 }
 idle_of "$game_pid" >"$work/idle_game" &
@@ -108,12 +132,39 @@ wait "$game_pid" "$floor_pid" 2>/dev/null || true
 game_pid="" floor_pid=""
 read -r game_cpu game_sw game_ins <"$work/idle_game"
 read -r floor_cpu floor_sw floor_ins <"$work/idle_floor"
+cpu_from=$([ "$perf_ok" = 1 ] && echo perf || echo schedstat)
+ins_from=perf
+
+# Instructions where perf does not count them: both programs again, each
+# under callgrind, its counts zeroed once it is up and dumped IDLE_SECONDS
+# later.
+if [ "$perf_ins" = 0 ] && [ "$CALLGRIND" = 1 ] && command -v valgrind >/dev/null &&
+  command -v callgrind_control >/dev/null; then
+  ins_from=callgrind
+  valgrind --tool=callgrind --callgrind-out-file="$work/cg.game" "$game" >/dev/null 2>&1 &
+  game_pid=$!
+  valgrind --tool=callgrind --callgrind-out-file="$work/cg.floor" "$floor" >/dev/null 2>&1 &
+  floor_pid=$!
+  sleep "$CALLGRIND_SETTLE"
+  callgrind_control -z "$game_pid" >/dev/null 2>&1
+  callgrind_control -z "$floor_pid" >/dev/null 2>&1
+  sleep "$IDLE_SECONDS"
+  callgrind_control -d "$game_pid" >/dev/null 2>&1
+  callgrind_control -d "$floor_pid" >/dev/null 2>&1
+  kill "$game_pid" "$floor_pid" 2>/dev/null || true
+  wait "$game_pid" "$floor_pid" 2>/dev/null || true
+  game_pid="" floor_pid=""
+  # The first dump after zeroing holds the idle seconds alone.
+  summary() { sed -n 's/^summary: *//p' "$1.1" 2>/dev/null | head -n 1; }
+  game_ins=$(summary "$work/cg.game") floor_ins=$(summary "$work/cg.floor")
+  game_ins=${game_ins:--} floor_ins=${floor_ins:--}
+fi
 per_s() { awk -v v="$1" -v s="$IDLE_SECONDS" 'BEGIN { if (v == "-") print "-"; else printf "%.1f", v / s }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "-" && b != "-" && b > 0) printf "%.2f", a / b; else print "-" }'; }
-printf '%-26s %12s %12s %8s\n' "median of $RUNS runs" "zerdo" "floor" "ratio"
-printf '%-26s %12s %12s %8s\n' "start-up to first paint ms" "$game_ms" "$floor_ms" "$(ratio "$game_ms" "$floor_ms")"
-printf '%-26s %12s %12s %8s\n' "peak resident memory KiB" "$game_kb" "$floor_kb" "$(ratio "$game_kb" "$floor_kb")"
-printf '%-26s %12s %12s %8s\n' "idle CPU ms/s (${IDLE_SECONDS} s)" "$(per_s "$game_cpu")" "$(per_s "$floor_cpu")" "$(ratio "$game_cpu" "$floor_cpu")"
-printf '%-26s %12s %12s %8s\n' "idle switches/s" "$(per_s "$game_sw")" "$(per_s "$floor_sw")" "$(ratio "$game_sw" "$floor_sw")"
-printf '%-26s %12s %12s %8s\n' "idle instructions/s" "$(per_s "$game_ins")" "$(per_s "$floor_ins")" "$(ratio "$game_ins" "$floor_ins")"
-printf '%-26s %s\n' "load average" "$(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-32s %12s %12s %8s\n' "median of $RUNS, idle ${IDLE_SECONDS} s" "zerdo" "floor" "ratio"
+printf '%-32s %12s %12s %8s\n' "start-up to first paint ms" "$game_ms" "$floor_ms" "$(ratio "$game_ms" "$floor_ms")"
+printf '%-32s %12s %12s %8s\n' "peak resident memory KiB" "$game_kb" "$floor_kb" "$(ratio "$game_kb" "$floor_kb")"
+printf '%-32s %12s %12s %8s\n' "idle CPU ms/s ($cpu_from)" "$(per_s "$game_cpu")" "$(per_s "$floor_cpu")" "$(ratio "$game_cpu" "$floor_cpu")"
+printf '%-32s %12s %12s %8s\n' "idle switches/s" "$(per_s "$game_sw")" "$(per_s "$floor_sw")" "$(ratio "$game_sw" "$floor_sw")"
+printf '%-32s %12s %12s %8s\n' "idle instructions/s ($ins_from)" "$(per_s "$game_ins")" "$(per_s "$floor_ins")" "$(ratio "$game_ins" "$floor_ins")"
+printf '%-32s %s\n' "load average" "$(cut -d' ' -f1-3 /proc/loadavg)"
