@@ -9,9 +9,22 @@
 # zerdo_debian_changelog(<out>) writes the notes as a Debian changelog.
 # zerdo_metainfo_releases(<var>) gives the notes as metainfo <release> elements.
 
+# A semicolon would split an item in two wherever CMake takes the text as a
+# list: while read, it stands as the character ZERDO_NEWS_SEMICOLON, which
+# zerdo_news_text() turns back.
+string(ASCII 26 ZERDO_NEWS_SEMICOLON)
+
+function(zerdo_news_text var text)
+  string(REPLACE "${ZERDO_NEWS_SEMICOLON}" ";" text "${text}")
+  set(${var} "${text}" PARENT_SCOPE)
+endfunction()
+
 function(zerdo_read_news news)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${news})
-  file(STRINGS ${news} lines ENCODING UTF-8)
+  file(READ ${news} content)
+  string(REPLACE ";" "${ZERDO_NEWS_SEMICOLON}" content "${content}")
+  string(REPLACE "\r" "" content "${content}")
+  string(REPLACE "\n" ";" lines "${content}")
   set(releases "")
   set(version "")
   set(item "")
@@ -74,6 +87,7 @@ function(zerdo_debian_changelog out)
     string(APPEND text "zerdo (${v}) unstable; urgency=medium\n\n")
     foreach(item IN LISTS ZERDO_RELEASE_${v}_ITEMS)
       string(REPLACE "\n" "\n    " item "${item}")
+      zerdo_news_text(item "${item}")
       string(APPEND text "  * ${item}\n")
     endforeach()
     zerdo_rfc2822_day(${ZERDO_RELEASE_${v}_DATE} day)
@@ -94,6 +108,7 @@ function(zerdo_metainfo_releases var)
       string(REPLACE "&" "&amp;" item "${item}")
       string(REPLACE "<" "&lt;" item "${item}")
       string(REPLACE "\n" " " item "${item}")
+      zerdo_news_text(item "${item}")
       string(APPEND xml "          <li>${item}</li>\n")
     endforeach()
     string(APPEND xml "        </ul>\n      </description>\n    </release>\n")

@@ -35,7 +35,7 @@ void FrmMain::mnuHelpAbout_Click() {
   c.add(window_control(Role::ProgramIcon, "picIcon", at::kIcon));
   c.add(window_control(Role::Title, "lblTitle", at::kTitle, std::string(text::kTitle)));
   c.add(window_control(Role::Text, "lblVersion", at::kVersion,
-                       std::string(text::kVersion) + s_.version_text));
+                       std::string(text::kVersion) + std::string(kRelease)));
   c.add(window_control(Role::Text, "lblDescription", at::kDescription,
                        std::string(text::kDescription)));
   c.add(

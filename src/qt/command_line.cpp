@@ -68,8 +68,14 @@ CommandLine read_command_line(const QStringList& args, const std::function<int()
   }
   if (parser.isSet(version)) {
     cl.run = false;
-    cl.out = QStringLiteral("Zerdo %1\n")
-                 .arg(QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())));
+    // As GNU programs answer: the release, the copyright and the licence.
+    cl.out = QStringLiteral(
+                 "Zerdo %1\n"
+                 "Copyright (C) 2026 The Zerdo developers\n"
+                 "License MIT: <https://opensource.org/licenses/MIT>\n"
+                 "This is free software: you are free to change and redistribute it.\n"
+                 "There is NO WARRANTY, to the extent permitted by law.\n")
+                 .arg(QString::fromUtf8(kRelease.data(), static_cast<qsizetype>(kRelease.size())));
     return cl;
   }
   if (!parser.positionalArguments().isEmpty()) {

@@ -189,7 +189,7 @@ TEST_F(LanguageAndHelp, AboutWindow) {
   ASSERT_NE(nullptr, about);
   EXPECT_EQ("Zerdo Info", about->caption);
   const std::pair<const char*, const char*> labels[] = {{"lblTitle", "Zerdo"},
-                                                        {"lblVersion", "Version 1.1.6"},
+                                                        {"lblVersion", "Version 1.2.0"},
                                                         {"cmdOK", "OK"},
                                                         {"cmdSysInfo", "&System Info..."}};
   for (const auto& [name, text] : labels) {

@@ -136,9 +136,10 @@ void DesktopTest::command_line_data() {
                           << QString();
   QTest::newRow("-h before a file")
       << QStringList{"-h", "a.zdo"} << false << 0 << "--version" << QString();
-  QTest::newRow("--version") << QStringList{"--version"} << false << 0 << "Zerdo 1.1.6\n"
+  QTest::newRow("--version") << QStringList{"--version"} << false << 0
+                             << "Zerdo 1.2.0\nCopyright (C) 2026 The Zerdo developers\nLicense MIT"
                              << QString();
-  QTest::newRow("-v") << QStringList{"-v"} << false << 0 << "Zerdo 1.1.6\n" << QString();
+  QTest::newRow("-v") << QStringList{"-v"} << false << 0 << "Zerdo 1.2.0\n" << QString();
   QTest::newRow("unknown option") << QStringList{"--bogus"} << false << 2
                                   << "Unknown option: --bogus" << QString();
   QTest::newRow("unknown short option")
