@@ -137,13 +137,13 @@ void FrmMain::setStatusBarZerdo(const std::string& label, Int moves, const std::
   const std::int64_t elapsed_tenths = (now - s_.clock_base) / 100;
   panels_[1].text = status_text(label, moves, info);
   // A game helped by a hint is won and counted, but sets no best time.
-  if (solved && !s_.hinted) update_record(solved, elapsed_tenths);
+  if (solved && s_.hints == 0) update_record(solved, elapsed_tenths);
 }
 
 std::string FrmMain::status_text(const std::string& label, Int moves,
                                  const std::string& info) const {
   const std::int64_t elapsed_tenths = (platform_.now_ms() - s_.clock_base) / 100;
-  const std::string note = s_.hinted ? std::string(in(msg::kHintUsed, s_.language_code)) : "";
+  const std::string note = s_.hints > 0 ? std::string(in(msg::kHintUsed, s_.language_code)) : "";
   return status_line(s_.language_code, label, moves, elapsed_tenths, info + note);
 }
 

@@ -64,7 +64,7 @@ void Game::restart() {
   move_list.clear();
   undo_steps.clear();
   redo_steps.clear();
-  hinted = false;
+  hints = 0;
 }
 
 bool Game::field_right(Int f) const { return placement[at(piece_of(solution[at(f)]))] == f; }

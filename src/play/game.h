@@ -51,8 +51,9 @@ struct Game {
   BoardShape shape;  // range_code, field_count, side
   Int level = 1;
   std::string puzzle_id = "A1";
-  // A hint was shown in this game: a right board then sets no best time.
-  bool hinted = false;
+  // The hints shown in this game (a hint with nothing to show is none): once
+  // there is one, a right board sets no best time.
+  int hints = 0;
 
   // The piece number of picture id k on the board in force, 0 for none.
   Int piece_of(Int picture) const;

@@ -69,14 +69,13 @@ void FrmMain::mnuHelpHint_Click() {
   const Hint h = find_hint();
   if (h.kind != Hint::Kind::None) {
     // A hinted game sets no best time; the status line says so from now on.
-    s_.hinted = true;
+    ++s_.hints;
     view_.piece(h.picture).highlighted = true;
     view_.field(h.field).highlighted = true;
     for (const Int card : h.cards) view_.card(card - 1).highlighted = true;
   }
   s_.hint = h;
   s_.hint_words = hint_words(h);
-  ++s_.hint_serial;
   panels_[1].text =
       status_text(s_.puzzle_id, s_.moves, "") + std::string(msg::kHintGap) + s_.hint_words;
 }

@@ -57,11 +57,10 @@ struct MainState : Game {
   RangeStats range_stats{};
   RecordHolders record_holder{};
   // The hint on show until the next move or new cards, and its words as the
-  // status line and the screen reader tell them; hint_serial counts the
-  // hints asked for, so that a binding tells each one once.
+  // status line and the screen reader tell them (hints, of the game, counts
+  // those shown, so that a binding tells each one once).
   std::optional<Hint> hint;
   std::string hint_words;
-  int hint_serial = 0;
 };
 
 }  // namespace zerdo

@@ -299,9 +299,13 @@ void MainWindow::refresh() {
                                                 in(reader_words::kStatusLine, language).size());
   if (status_->accessibleName() != status_name) status_->setAccessibleName(status_name);
   // A hint is said once: the status bar describes it and raises an alert.
-  if (frm_->state().hint_serial != told_hint_) {
-    told_hint_ = frm_->state().hint_serial;
-    status_->setAccessibleDescription(QString::fromStdString(frm_->state().hint_words));
+  const MainState& s = frm_->state();
+  const bool no_hint = s.hint && s.hint->kind == Hint::Kind::None;
+  const bool untold = s.hint && (s.hints != told_hints_ || (no_hint && !told_no_hint_));
+  told_hints_ = s.hints;
+  told_no_hint_ = no_hint;
+  if (untold) {
+    status_->setAccessibleDescription(QString::fromStdString(s.hint_words));
     QAccessibleEvent alert(status_, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
   }

@@ -89,7 +89,10 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<FrmMain> frm_;
   BoardWidget* board_ = nullptr;
   StatusBar* status_ = nullptr;
-  int told_hint_ = 0;  // the last hint screen readers were told (hint_serial)
+  // The hints of the game screen readers were told of, and whether the hint
+  // with nothing to show was told while it is on show.
+  int told_hints_ = 0;
+  bool told_no_hint_ = false;
   QTimer timer_;
   std::vector<QAction*> actions_;    // by menu item index
   std::vector<QMenu*> menus_;        // by menu item index, for items with children

@@ -47,6 +47,7 @@ class AccessTest : public QObject {
   void pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor();
   void screen_reader_reads_the_board_in_german_and_english();
   void screen_reader_follows_the_pieces_moved_by_mouse();
+  void hint_is_lit_on_the_board_shown_in_the_status_line_and_said();
   void screen_reader_tree_follows_moves_new_cards_loads_and_languages();
   void new_cards_during_a_drag_cancel_it();
   void secondary_windows_are_read_whole();
@@ -489,6 +490,88 @@ void AccessTest::secondary_windows_are_read_whole() {
   }
   QCOMPARE(fields, 9);
   QCOMPARE(wrong, 2);
+}
+
+namespace {
+
+// The band round r (logical pixels of the board) in the pixels of image.
+QRect band_of(const QImage& image, const QRectF& r) {
+  const qreal dpr = image.devicePixelRatio();
+  return QRectF(r.topLeft() * dpr, r.size() * dpr)
+      .toAlignedRect()
+      .adjusted(-8, -8, 8, 8)
+      .intersected(image.rect());
+}
+
+// The pixels of after within band that show the hint's orange ring where
+// before showed something else.
+int ring_pixels(const QImage& before, const QImage& after, const QRect& band) {
+  int n = 0;
+  for (int y = band.top(); y <= band.bottom(); ++y)
+    for (int x = band.left(); x <= band.right(); ++x) {
+      const QColor c = after.pixelColor(x, y);
+      if (after.pixel(x, y) != before.pixel(x, y) && c.red() > 200 && c.green() > 100 &&
+          c.green() < 200 && c.blue() < 80)
+        ++n;
+    }
+  return n;
+}
+
+}  // namespace
+
+// The hint asked by its key: the piece, its field and the deciding card are
+// ringed on the board, the words follow the status line, and the status bar
+// tells them to screen readers (its description, with an alert where a
+// reader listens) once for each hint asked; the next move puts the lights
+// out and tells nothing.
+void AccessTest::hint_is_lit_on_the_board_shown_in_the_status_line_and_said() {
+  install("mnuFileZerdoA1");
+  BoardWidget* board = window_->board();
+  const QImage plain = board->grab().toImage();
+  key(Qt::Key_H);
+  window_->refresh();
+  const QImage lit = board->grab().toImage();
+  const MainState& s = window_->frm().state();
+  QVERIFY(s.hint && s.hint->kind == Hint::Kind::Place);
+  const QString words = QStringLiteral("Hinweis: Kreis rot gehört auf Feld 1 (Karte 8)");
+  QCOMPARE(QString::fromStdString(s.hint_words), words);
+  const ControlSet& controls = window_->frm().controls();
+  std::vector<QRect> bands;
+  for (const std::string& name : {"Picture_" + std::string(picture_name(s.hint->picture)),
+                                  std::string("spielfeld(1)"), std::string("Frame_1_0(7)")}) {
+    const Control* c = controls.find(name);
+    QVERIFY2(c && c->highlighted, name.c_str());
+    bands.push_back(band_of(lit, board->to_widget(control_rect(*c))));
+    QVERIFY2(ring_pixels(plain, lit, bands.back()) > 20, name.c_str());
+  }
+  // Nowhere else does the board change.
+  for (int y = 0; y < lit.height(); ++y)
+    for (int x = 0; x < lit.width(); ++x)
+      if (std::none_of(bands.begin(), bands.end(),
+                       [&](const QRect& b) { return b.contains(x, y); }))
+        QCOMPARE(lit.pixel(x, y), plain.pixel(x, y));
+  QAccessibleInterface* status = QAccessible::queryAccessibleInterface(window_->status());
+  QVERIFY(status->child(0)->text(QAccessible::Name).endsWith(words));
+  QCOMPARE(status->text(QAccessible::Description), words);
+  // Told once: what was told is not told again, the same hint asked again is.
+  const auto told = [&] {
+    const QString description = status->text(QAccessible::Description);
+    window_->status()->setAccessibleDescription(QString());
+    return description;
+  };
+  QCOMPARE(told(), words);
+  window_->refresh();
+  QCOMPARE(told(), QString());
+  key(Qt::Key_H);
+  QCOMPARE(told(), words);
+  // The move the hint shows: the lights go out, and nothing is told.
+  drag(s.hint->picture, s.hint->field);
+  window_->refresh();
+  QVERIFY(!s.hint);
+  for (const char* name : {"spielfeld(1)", "Frame_1_0(7)"})
+    QVERIFY2(!controls.find(name)->highlighted, name);
+  QCOMPARE(ring_pixels(plain, board->grab().toImage(), bands.back()), 0);  // the card's ring
+  QCOMPARE(told(), QString());
 }
 
 void AccessTest::drag(int k, int f) {
