@@ -4,7 +4,9 @@
 # make asan  builds with clang, AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 #            (with WERROR=ON clang's own warnings fail it as well)
 # make fuzz  builds the libFuzzer targets (clang) and runs each FUZZ_SECONDS
-# make install  builds and installs below PREFIX (/usr/local), DESTDIR honoured
+# make install  builds and installs below PREFIX (/usr/local), DESTDIR honoured; runs no apt-get
+# make uninstall  removes what make install put, and the empty folders it made
+# make dist     the source archive dist/zerdo-<version>.tar.gz: the files of the last commit
 # make web      builds the web page (WebAssembly) into build-web/site
 # make serve-web serves it on http://127.0.0.1:$(WEB_PORT)/
 # make web-test  plays it in headless Chromium
@@ -29,7 +31,8 @@ PACKAGE_BUILD ?= build-package
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8023
 
-.PHONY: all deps configure build run test bench startup asan fuzz install package lintian reproducible clean \
+.PHONY: all deps configure build run test bench startup asan fuzz install uninstall dist package lintian \
+  reproducible clean \
   web-deps web serve-web web-test web-measure
 
 all: build
@@ -37,8 +40,10 @@ all: build
 deps:
 	@./tools/install-deps.sh
 
+CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_WERROR=$(WERROR) >/dev/null
+
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_WERROR=$(WERROR) >/dev/null
+	@$(CONFIGURE)
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -54,8 +59,29 @@ bench: build
 	  --benchmark_out=$(BUILD)/bench.json --benchmark_out_format=json
 	BUILD=$(BUILD) ./bench/startup.sh
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Installing builds what is installed and installs no Debian package: a build
+# folder configured before is used as it is, a new one is configured (and CMake
+# says what is missing). What it put and the folders it made are recorded in
+# the build folder for make uninstall.
+INSTALL_RECORD = $(BUILD)/installed.txt
+
+install:
+	@test -f $(BUILD)/CMakeCache.txt || $(CONFIGURE)
+	@cmake --build $(BUILD) -j $(JOBS) --target zerdo-installed
+	./tools/install.sh install $(BUILD) $(PREFIX) $(INSTALL_RECORD)
+
+uninstall:
+	./tools/install.sh uninstall $(INSTALL_RECORD)
+
+# The source archive: every file of the last commit, below zerdo-<version>/,
+# dated by that commit (so the same commit gives the same archive).
+VERSION = $(shell sed -n 's/^project.Zerdo VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+DIST ?= dist
+
+dist:
+	@mkdir -p $(DIST)
+	git archive --format=tar.gz -9 --prefix=zerdo-$(VERSION)/ -o $(DIST)/zerdo-$(VERSION).tar.gz HEAD
+	@echo "$(DIST)/zerdo-$(VERSION).tar.gz"
 
 # The package is built with Debian's flags (every hardening: stack protector,
 # fortified functions, read-only relocations bound at start, position
@@ -142,4 +168,4 @@ web-measure: web
 	node --experimental-websocket bench/web_measure.mjs $(WEB_BUILD)/site
 
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD) build-asan build-fuzz $(WEB_BUILD)
+	rm -rf $(BUILD) $(PACKAGE_BUILD) build-asan build-fuzz $(WEB_BUILD) $(DIST)

@@ -13,6 +13,7 @@ packages=(
   # install and package: the icons' SVG, the desktop files' validators, the
   # MIME database, the man page's formatter, the Debian package's tools
   qt6-svg-dev desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  gtk-update-icon-cache
   dpkg-dev file lintian
   # Qt's own strings in German and Dutch
   qt6-translations-l10n
