@@ -357,4 +357,47 @@ void program_icon(Drawing& d, const Rect& rect) {
     picture(d, {r.x + pad + (i % 2) * half, r.y + pad + (i / 2) * half, half, half}, ids[i]);
 }
 
+void program_icon_symbolic(Drawing& d, const Rect& rect, Colour colour) {
+  const double s = std::min(rect.w, rect.h);
+  const Rect r{rect.centre().x - s / 2, rect.centre().y - s / 2, s, s};
+  // The shapes of the program icon's pieces, in the same places.
+  const int shapes[4] = {kShapeTriangle, kShapeCircle, kShapeSquare, kShapePlus};
+  const double half = s / 2, m = s * 0.03;
+  for (int i = 0; i < 4; ++i) {
+    const Rect cell{r.x + (i % 2) * half, r.y + (i / 2) * half, half, half};
+    d.fill(shape_path(shapes[i], cell.adjusted(m, m, -m, -m)), plain(colour));
+  }
+}
+
+void puzzle_file_icon(Drawing& d, const Rect& rect) {
+  const double s = std::min(rect.w, rect.h);
+  const double w = s * 0.76, h = s * 0.94, fold = w * 0.28;
+  const Rect page{rect.centre().x - w / 2, rect.centre().y - h / 2, w, h};
+  Path sheet;
+  sheet.move_to({page.x, page.y});
+  sheet.line_to({page.right() - fold, page.y});
+  sheet.line_to({page.right(), page.y + fold});
+  sheet.line_to({page.right(), page.bottom()});
+  sheet.line_to({page.x, page.bottom()});
+  sheet.close();
+  const double line_width = std::max(1.0, s * 0.025);
+  d.fill(sheet.translated(s * 0.01, s * 0.02), plain({0, 0, 0, 40}));
+  d.fill(sheet, linear({page.x, page.y}, {page.right(), page.bottom()},
+                       {{0, {255, 255, 255}}, {1, {232, 228, 220}}}));
+  d.stroke(sheet, Stroke{{120, 114, 104}, line_width, false});
+  Path corner;
+  corner.move_to({page.right() - fold, page.y});
+  corner.line_to({page.right() - fold, page.y + fold});
+  corner.line_to({page.right(), page.y + fold});
+  corner.close();
+  d.fill(corner, plain({214, 208, 196}));
+  d.stroke(corner, Stroke{{120, 114, 104}, line_width, false});
+  // The pieces, two by two, on the lower part of the sheet.
+  const int ids[4] = {2, 16, 9, 10};
+  const double side = w * 0.78, half = side / 2;
+  const Rect board{page.centre().x - side / 2, page.bottom() - side - w * 0.1, side, side};
+  for (int i = 0; i < 4; ++i)
+    picture(d, {board.x + (i % 2) * half, board.y + (i / 2) * half, half, half}, ids[i]);
+}
+
 }  // namespace zerdo::drawing

@@ -52,6 +52,12 @@ constexpr double kHelpPicturePixels = 24;
 
 // The program's icon: four pieces on a small board.
 void program_icon(Drawing& d, const Rect& rect);
+// The program's icon in one colour, as a desktop tints it for its panels:
+// the four shapes of the pieces, two by two.
+void program_icon_symbolic(Drawing& d, const Rect& rect, Colour colour);
+// The icon of a puzzle file: a sheet with a folded corner and the program
+// icon's four pieces on it.
+void puzzle_file_icon(Drawing& d, const Rect& rect);
 
 // Frames draw their line this far below their top; the caption sits in it.
 constexpr double kFrameLineOffset = 6;

@@ -21,6 +21,7 @@ set(ENV{DESTDIR} ${root})
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix /usr)
 
 set(id org.zerdo.Zerdo)
+set(mime_icon application-x-zerdo-puzzle)
 set(expected
   usr/games/zerdo
   usr/libexec/zerdo/libzerdo-print.so
@@ -28,12 +29,15 @@ set(expected
   usr/share/doc/zerdo/changelog.gz
   usr/share/doc/zerdo/copyright
   usr/share/icons/hicolor/scalable/apps/${id}.svg
+  usr/share/icons/hicolor/scalable/mimetypes/${mime_icon}.svg
+  usr/share/icons/hicolor/symbolic/apps/${id}-symbolic.svg
   usr/share/lintian/overrides/zerdo
   usr/share/man/man6/zerdo.6.gz
   usr/share/metainfo/${id}.metainfo.xml
   usr/share/mime/packages/${id}.xml)
 foreach(size 16 22 24 32 48 64 128 256)
-  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${id}.png)
+  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/${id}.png
+       usr/share/icons/hicolor/${size}x${size}/mimetypes/${mime_icon}.png)
 endforeach()
 list(SORT expected)
 file(GLOB_RECURSE installed RELATIVE ${root} LIST_DIRECTORIES false ${root}/*)
@@ -53,11 +57,28 @@ foreach(size 16 22 24 32 48 64 128 256)
   if(NOT width EQUAL size)
     message(FATAL_ERROR "the ${size} px icon is ${width} px wide")
   endif()
+  # The program icon leaves a sixteenth of its size free on every side, as
+  # the desktop's other application icons do: no pixel there is opaque.
+  math(EXPR m "(${size} + 8) / 16")
+  math(EXPR far "${size} - 1 - ${m}")
+  run(convert ${root}/usr/share/icons/hicolor/${size}x${size}/apps/${id}.png -alpha extract
+      -fill black -draw "rectangle ${m},${m} ${far},${far}" -format "%[max]" info:)
+  if(NOT out STREQUAL "0")
+    message(FATAL_ERROR "the ${size} px icon reaches into its margin of ${m} px")
+  endif()
 endforeach()
+# The symbolic icon is drawn in one colour, which the desktop replaces.
+file(READ ${root}/usr/share/icons/hicolor/symbolic/apps/${id}-symbolic.svg symbolic)
+string(REGEX MATCHALL "fill=\"#[0-9a-fA-F]+\"" fills "${symbolic}")
+list(REMOVE_DUPLICATES fills)
+list(LENGTH fills colours)
+if(NOT colours EQUAL 1)
+  message(FATAL_ERROR "the symbolic icon has the colours ${fills}")
+endif()
 
 set(share ${root}/usr/share)
 run(desktop-file-validate ${share}/applications/${id}.desktop)
-run(appstreamcli validate --no-net ${share}/metainfo/${id}.metainfo.xml)
+run(appstreamcli validate --no-net --pedantic ${share}/metainfo/${id}.metainfo.xml)
 file(READ ${share}/metainfo/${id}.metainfo.xml metainfo)
 if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
   message(FATAL_ERROR "the metainfo has no release ${VERSION}")
@@ -80,7 +101,9 @@ if(NOT globs MATCHES "application/x-zerdo-puzzle:\\*\\.zdo" OR
    NOT magic MATCHES "application/x-zerdo-puzzle")
   message(FATAL_ERROR "the MIME database lacks the glob or the magic:\n${globs}")
 endif()
-run(xmllint --noout ${share}/icons/hicolor/scalable/apps/${id}.svg)
+run(xmllint --noout ${share}/icons/hicolor/scalable/apps/${id}.svg
+    ${share}/icons/hicolor/scalable/mimetypes/${mime_icon}.svg
+    ${share}/icons/hicolor/symbolic/apps/${id}-symbolic.svg)
 # The man page reads without a single warning of the formatter.
 function(gunzip gz plain)
   execute_process(COMMAND gzip -dc ${gz} OUTPUT_FILE ${plain} RESULT_VARIABLE rc)
