@@ -498,13 +498,18 @@ void paint_controls(QPainter& p, const ControlSet& set,
       case ControlKind::Button:
         break;  // buttons are real widgets
     }
-    if (c.highlighted)
-      draw_look(
-          p, [&](drawing::Drawing& d) { drawing::pointed_out(d, rect_of(control_pixel_rect(c))); });
+  };
+  // The ring of a lit control (the hint's piece, field and cards): round a
+  // board field's square below its frame's line, round any other control's
+  // rectangle.
+  const auto ring = [&p](const Control& c) {
+    const QRectF r = is_board_field(c) ? frame_body(c) : control_pixel_rect(c);
+    draw_look(p, [&](drawing::Drawing& d) { drawing::pointed_out(d, rect_of(r)); });
   };
   // A piece held by the mouse (it has a border while dragged) floats above
   // everything else, so it comes last; the pieces lie above the card marks,
-  // which lie above everything on the cards.
+  // which lie above everything on the cards. The rings lie above all that
+  // lies still, so that no neighbour covers them; a held piece keeps its own.
   const auto held = is_carried;
   for (const Control& c : set.all())
     if (!held(c) && c.role != Role::Piece && shown(c)) paint(c);
@@ -514,7 +519,12 @@ void paint_controls(QPainter& p, const ControlSet& set,
   for (const Control& c : set.all())
     if (!held(c) && c.role == Role::Piece && shown(c)) paint(c);
   for (const Control& c : set.all())
-    if (held(c) && shown(c)) paint(c);
+    if (!held(c) && c.highlighted && shown(c)) ring(c);
+  for (const Control& c : set.all())
+    if (held(c) && shown(c)) {
+      paint(c);
+      if (c.highlighted) ring(c);
+    }
   p.restore();
 }
 

@@ -206,16 +206,8 @@ BoardDrawing draw_board(const ControlSet& set, bool colour_marks, bool top_only)
   const auto held = [](const Control& c) {
     return c.kind == ControlKind::Picture && c.border.value_or(0) != 0;
   };
-  std::vector<const Control*> order;
-  for (const Control& c : set.all())
-    if (!held(c)) order.push_back(&c);
-  for (const Control& c : set.all())
-    if (held(c)) order.push_back(&c);
-  for (const Control* cp : order) {
-    const Control& c = *cp;
-    if (!c.visible || c.width <= 0 || c.height <= 0) continue;
-    if (top_only && !held(c)) continue;
-    Drawing& d = held(c) ? out.top : out.base;
+  const auto shown = [](const Control& c) { return c.visible && c.width > 0 && c.height > 0; };
+  const auto draw = [&](Drawing& d, const Control& c) {
     switch (c.kind) {
       case ControlKind::Frame:
         draw_frame(d, c);
@@ -237,8 +229,27 @@ BoardDrawing draw_board(const ControlSet& set, bool colour_marks, bool top_only)
       case ControlKind::Button:
         break;  // buttons are elements of the page
     }
-    if (c.highlighted) drawing::pointed_out(d, pixel_rect(c));
+  };
+  // The ring of a lit control (the hint's piece, field and cards): round a
+  // board field's square below its frame's line, round any other control's
+  // rectangle. The rings lie above all that lies still, so that no
+  // neighbour covers them; a held piece keeps its own.
+  const auto ring = [](Drawing& d, const Control& c) {
+    const Rect r = pixel_rect(c);
+    drawing::pointed_out(
+        d, c.role == Role::BoardField ? r.adjusted(0, drawing::kFrameLineOffset, 0, 0) : r);
+  };
+  if (!top_only) {
+    for (const Control& c : set.all())
+      if (!held(c) && shown(c)) draw(out.base, c);
+    for (const Control& c : set.all())
+      if (!held(c) && shown(c) && c.highlighted) ring(out.base, c);
   }
+  for (const Control& c : set.all())
+    if (held(c) && shown(c)) {
+      draw(out.top, c);
+      if (c.highlighted) ring(out.top, c);
+    }
   return out;
 }
 

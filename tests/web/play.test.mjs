@@ -69,6 +69,45 @@ test('A1 played by mouse to the praise', async () => {
   await closeBox();
 });
 
+// The pixels of the hint's orange ring round a control of the board, on the canvas.
+function ringPixels(name, index) {
+  return browser.eval(`(() => {
+    const c = Zerdo.view.controls.find((c) => c.name === ${JSON.stringify(name)} && c.index === ${index});
+    const s = Zerdo.scale * (window.devicePixelRatio || 1);
+    const x = Math.floor((c.x - 8) * s), y = Math.floor((c.y - 8) * s);
+    const a = $('board').getContext('2d').getImageData(x, y, Math.ceil((c.w + 16) * s), Math.ceil((c.h + 16) * s)).data;
+    let n = 0;
+    for (let i = 0; i < a.length; i += 4) if (a[i] > 200 && a[i + 1] > 100 && a[i + 1] < 200 && a[i + 2] < 80) n++;
+    return n; })()`);
+}
+
+test('the hint of the Info menu and its key light piece, field and card and tell them in the status line', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA1');
+  assert.equal(await ringPixels('spielfeld', 1), 0);
+  const status = `$('status').children[0].textContent`;
+  const words = 'Hinweis: Kreis rot gehört auf Feld 1 (Karte 8)';
+  await menu('mnuHelp', 'mnuHelpHint');
+  assert.ok((await browser.eval(status)).endsWith(words), await browser.eval(status));
+  const piece = await browser.eval(`Zerdo.view.controls.find((c) => c.kind === 1 && c.index < 0 && c.picture === 5).name`);
+  for (const [name, index] of [['spielfeld', 1], ['Frame_1_0', 7], [piece, -1]])
+    assert.ok(await ringPixels(name, index) > 20, `${name} ${index} is ringed`);
+  // The move it shows puts the lights out; the key asks for the next hint.
+  const [x0, y0] = await pieceCentre(5);
+  const [x1, y1] = await centre('spielfeld', 1);
+  await browser.mouse('mouseMoved', x0, y0);
+  await browser.mouse('mousePressed', x0, y0);
+  await browser.mouse('mouseMoved', x1, y1);
+  await browser.mouse('mouseReleased', x1, y1);
+  await browser.idle();
+  assert.equal(await ringPixels('Frame_1_0', 7), 0);
+  assert.ok(!(await browser.eval(status)).includes(words));
+  await browser.eval(`$('reader').focus(); 1`);
+  await browser.key('h', {code: 'KeyH', keyCode: 72, text: 'h'});
+  await browser.idle();
+  const next = await browser.eval(status);
+  assert.ok(/Hinweis: /.test(next) && !next.endsWith(words), next);
+});
+
 test('a piece dragged by touch lands on its field', async () => {
   await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA2');
   const sol = await solution();
