@@ -69,13 +69,15 @@ test('A1 played by mouse to the praise', async () => {
   await closeBox();
 });
 
-// The pixels of the hint's orange ring round a control of the board, on the canvas.
-function ringPixels(name, index) {
+// The pixels of the hint's orange ring round a control of the board, on the
+// canvas; with below, only those along its lower edge.
+function ringPixels(name, index, below = false) {
   return browser.eval(`(() => {
     const c = Zerdo.view.controls.find((c) => c.name === ${JSON.stringify(name)} && c.index === ${index});
     const s = Zerdo.scale * (window.devicePixelRatio || 1);
-    const x = Math.floor((c.x - 8) * s), y = Math.floor((c.y - 8) * s);
-    const a = $('board').getContext('2d').getImageData(x, y, Math.ceil((c.w + 16) * s), Math.ceil((c.h + 16) * s)).data;
+    const top = ${below} ? c.y + c.h - 1 : c.y - 8;
+    const x = Math.floor((c.x - 8) * s), y = Math.floor(top * s);
+    const a = $('board').getContext('2d').getImageData(x, y, Math.ceil((c.w + 16) * s), Math.ceil((c.y + c.h + 8 - top) * s)).data;
     let n = 0;
     for (let i = 0; i < a.length; i += 4) if (a[i] > 200 && a[i + 1] > 100 && a[i + 1] < 200 && a[i + 2] < 80) n++;
     return n; })()`);
@@ -91,6 +93,8 @@ test('the hint of the Info menu and its key light piece, field and card and tell
   const piece = await browser.eval(`Zerdo.view.controls.find((c) => c.kind === 1 && c.index < 0 && c.picture === 5).name`);
   for (const [name, index] of [['spielfeld', 1], ['Frame_1_0', 7], [piece, -1]])
     assert.ok(await ringPixels(name, index) > 20, `${name} ${index} is ringed`);
+  // The field below paints no part of the field's ring over.
+  assert.ok(await ringPixels('spielfeld', 1, true) > 20, 'the ring of field 1 is whole');
   // The move it shows puts the lights out; the key asks for the next hint.
   const [x0, y0] = await pieceCentre(5);
   const [x1, y1] = await centre('spielfeld', 1);
