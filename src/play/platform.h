@@ -15,13 +15,15 @@ enum class Answer { Ok, Yes, No, Cancel };
 enum class FileDialogKind { Open, Save };
 enum class WindowState { Normal, Minimized, Maximized };
 
-// Why a file could not be written: the file and the system's words for the
-// failure ("No space left on device"). changed, for the settings store:
+// Why a file could not be written: the file, the system's words for the
+// failure ("No space left on device") and its number (errno, or one of the
+// game's own refusals; 0 when only the words tell). changed, for the settings store:
 // another copy of the game wrote it (or kept it locked) meanwhile, and
 // nothing was written; the write begins again on what is there now.
 struct WriteFailure {
   std::string path;
   std::string reason;
+  int code = 0;
   bool changed = false;
 };
 // Why the settings store could not be written.

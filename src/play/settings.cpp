@@ -5,6 +5,7 @@
 #include "records/records.h"
 #include "records/settings_table.h"
 #include "texts/captions.h"
+#include "texts/files.h"
 #include "texts/records.h"
 #include "texts/windows.h"
 #include "view/commands.h"
@@ -142,8 +143,11 @@ void FrmMain::write_store(bool everything) {
     if (!failure || !failure->changed) break;
   }
   if (failure) {
-    const MessageText m =
-        records_not_saved_message(s_.language_code, failure->path, failure->reason);
+    // The cause in the player's words; a platform that gives words alone
+    // (the browser's storage) is quoted.
+    const std::string why =
+        failure->code != 0 ? failure_words(failure->code, s_.language_code) : failure->reason;
+    const MessageText m = records_not_saved_message(s_.language_code, failure->path, why);
     box(m.title, m.text, Buttons::Ok, Icon::Exclamation);
   }
 }

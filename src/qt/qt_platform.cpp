@@ -14,6 +14,8 @@
 #include "qt/command_line.h"
 #include "qt/file_icons.h"
 #include "qt/form_dialog.h"
+#include "records/records.h"
+#include "records/settings_table.h"
 
 namespace zerdo {
 
@@ -37,7 +39,14 @@ QString qt_file_filter(const std::string& filter) {
   return out.join(QStringLiteral(";;"));
 }
 
-QtPlatform::QtPlatform() { clock_.start(); }
+QtPlatform::QtPlatform() {
+  clock_.start();
+  // Temporaries of a puzzle file save cut short in an earlier run: in the
+  // folder of the last puzzle file (the store's own went when it was read).
+  const std::string last_folder =
+      store_.get(std::string(kStoreSection), setting_key(Setting::LastFolder), "");
+  if (!last_folder.empty()) remove_stale_temporaries(last_folder);
+}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -140,7 +149,8 @@ std::optional<StoreFailure> QtPlatform::flush_settings() {
   if (done == SettingsStore::Commit::Written) return std::nullopt;
   const bool changed = done == SettingsStore::Commit::Changed;
   return StoreFailure{QDir::toNativeSeparators(store_.failed_file()).toStdString(),
-                      changed ? file_failure(kStoreInUse).reason : store_.error(), changed};
+                      changed ? file_failure(kStoreInUse).reason : store_.error(),
+                      changed ? kStoreInUse : store_.failure().code, changed};
 }
 
 std::int64_t QtPlatform::now_ms() {
@@ -208,20 +218,20 @@ std::optional<WriteFailure> QtPlatform::write_data_file(const std::string& name,
                                                         const std::string& bytes) {
   FileFailure failure;
   if (data_.write(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data_.path() + name, failure.reason};
+  return WriteFailure{data_.path() + name, failure.reason, failure.code};
 }
 
 std::optional<WriteFailure> QtPlatform::append_data_file(const std::string& name,
                                                          const std::string& bytes) {
   FileFailure failure;
   if (data_.append(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data_.path() + name, failure.reason};
+  return WriteFailure{data_.path() + name, failure.reason, failure.code};
 }
 
 std::optional<WriteFailure> QtPlatform::remove_data_file(const std::string& name) {
   FileFailure failure;
   if (data_.remove(name, &failure)) return std::nullopt;
-  return WriteFailure{data_.path() + name, failure.reason};
+  return WriteFailure{data_.path() + name, failure.reason, failure.code};
 }
 
 }  // namespace zerdo

@@ -13,7 +13,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
+#include <set>
 #include <utility>
+#include <vector>
 
 namespace zerdo {
 
@@ -84,6 +87,32 @@ bool temporary_name(const std::string& name, long* pid) {
   const std::size_t mark = name.rfind(".tmp-");
   return name.size() > 1 && name[0] == '.' && mark != std::string::npos && mark > 1 &&
          pid_and_serial(mark + 5, name.size());
+}
+
+// The files write_file_atomically never replaces, and the folders whose
+// left-over temporaries it removed already in this run.
+struct Guarded {
+  std::mutex lock;
+  std::vector<std::string> protected_files;
+  std::set<std::string> cleaned_folders;
+};
+
+Guarded& guarded() {
+  static Guarded g;
+  return g;
+}
+
+bool is_protected(const std::string& target) {
+  Guarded& g = guarded();
+  const std::lock_guard<std::mutex> hold(g.lock);
+  return std::any_of(g.protected_files.begin(), g.protected_files.end(),
+                     [&](const std::string& file) { return same_file(target, file); });
+}
+
+bool first_write_in(const std::string& folder) {
+  Guarded& g = guarded();
+  const std::lock_guard<std::mutex> hold(g.lock);
+  return g.cleaned_folders.insert(folder).second;
 }
 
 bool older_than_start(const struct stat& st) {
@@ -258,9 +287,12 @@ bool write_file_atomically(const std::string& path, const std::string& bytes,
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (!exists && errno != ENOENT) return fail(failure, errno);
   if (exists && !S_ISREG(old.st_mode)) return fail(failure, not_regular(old.st_mode));
+  if (exists && is_protected(target)) return fail(failure, kIsTheStore);
+  const std::string folder = folder_of(target);
+  if (first_write_in(folder)) remove_stale_temporaries(folder);
   // A new file gets the usual permissions (0666 less the umask), an existing
   // one keeps its own.
-  auto pending = PendingFile::write(folder_of(target), bytes,
+  auto pending = PendingFile::write(folder, bytes,
                                     exists ? static_cast<int>(old.st_mode & 07777) : -1, failure);
   if (!pending || !pending->put_in_place(target, failure)) return false;
   pending->sync_folder();
@@ -317,6 +349,14 @@ bool append_file_atomically(const std::string& path, const std::string& bytes,
     }
   }
   return true;
+}
+
+void protect_file(const std::string& path) {
+  Guarded& g = guarded();
+  const std::lock_guard<std::mutex> hold(g.lock);
+  if (std::find(g.protected_files.begin(), g.protected_files.end(), path) ==
+      g.protected_files.end())
+    g.protected_files.push_back(path);
 }
 
 int remove_stale_temporaries(const std::string& folder) {

@@ -105,6 +105,13 @@ bool same_file(const std::string& a, const std::string& b);
 // Removes the temporary files this program left in folder when a write was
 // cut short (a kill, a crash, a power cut): those older than the running
 // copy whose writer no longer runs. Returns how many it removed.
+// write_file_atomically does so in each folder it writes, once a run.
 int remove_stale_temporaries(const std::string& folder);
+
+// Keeps the file at path (the settings store) from being replaced by
+// write_file_atomically: a puzzle file or a PDF saved under its name, or
+// through a link that leads to it, is refused with kIsTheStore and the file
+// left as it is.
+void protect_file(const std::string& path);
 
 }  // namespace zerdo

@@ -142,6 +142,8 @@ SettingsStore::SettingsStore(const QString& file) : path_(QFile::encodeName(file
 }
 
 void SettingsStore::load() {
+  // No puzzle file or PDF is ever saved in the store's place.
+  protect_file(path_);
   // Temporaries of writes cut short in an earlier run go first.
   remove_stale_temporaries(folder_of(path_));
   // A store that cannot be read starts the game with the defaults; the first

@@ -26,6 +26,14 @@ MessageText load_error_message(int reason, int line, int item, long long value,
                                                 std::string(in(t::kNotLoaded, lang))};
 }
 
+std::string failure_words(int code, int language_code) {
+  for (const FailureWords& row : kFailureWords)
+    if (row.code == code) return std::string(in(row.words, language_code));
+  std::string text(in(kOtherFailure, language_code));
+  text.replace(text.find("{N}"), 3, std::to_string(code));
+  return text;
+}
+
 MessageText save_error_message(std::string_view file_name, int language_code) {
   namespace t = save_failed;
   return {std::string(in(t::kTitle, language_code)),

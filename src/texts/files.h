@@ -1,5 +1,7 @@
 #pragma once
 #include <array>
+#include <cerrno>
+#include <string>
 #include <string_view>
 
 #include "texts/messages.h"
@@ -56,6 +58,46 @@ constexpr Texts kReason{
     "Het bestand kan niet geschreven worden; een bestaand bestand blijft ongewijzigd."};
 }  // namespace save_failed
 // clang-format on
+
+// Why a file could not be read or written, in the player's words: by the
+// system's error number, or by the game's own refusals (negative numbers, as
+// the file access numbers them). A number without a row of its own reads as
+// kOtherFailure with the number in it.
+struct FailureWords {
+  int code;
+  Texts words;
+};
+
+// clang-format off
+constexpr FailureWords kFailureWords[] = {
+    {ENOSPC, {"Auf dem Datenträger ist kein Platz mehr frei.", "There is no space left on the disk.", "Er is geen ruimte meer vrij op de schijf."}},
+    {EDQUOT, {"Der zugeteilte Speicherplatz ist aufgebraucht.", "The disk quota is used up.", "De toegewezen schijfruimte is opgebruikt."}},
+    {EFBIG, {"Die Datei wird zu groß.", "The file grows too large.", "Het bestand wordt te groot."}},
+    {EACCES, {"Der Zugriff ist nicht erlaubt.", "Access is not permitted.", "De toegang is niet toegestaan."}},
+    {EPERM, {"Der Zugriff ist nicht erlaubt.", "Access is not permitted.", "De toegang is niet toegestaan."}},
+    {EROFS, {"Der Datenträger ist schreibgeschützt.", "The disk is read-only.", "De schijf is alleen-lezen."}},
+    {ENOENT, {"Die Datei oder ihr Ordner fehlt.", "The file or its folder does not exist.", "Het bestand of zijn map bestaat niet."}},
+    {ENOTDIR, {"Ein Teil des Pfades ist kein Ordner.", "A part of the path is not a folder.", "Een deel van het pad is geen map."}},
+    {EISDIR, {"An ihrer Stelle steht ein Ordner.", "There is a folder in its place.", "Op die plaats staat een map."}},
+    {ENAMETOOLONG, {"Der Name ist zu lang.", "The name is too long.", "De naam is te lang."}},
+    {ELOOP, {"Zu viele Verknüpfungen hintereinander.", "Too many links in a row.", "Te veel koppelingen na elkaar."}},
+    {EIO, {"Beim Lesen oder Schreiben trat ein Fehler des Datenträgers auf.", "The disk failed while reading or writing.", "De schijf faalde bij het lezen of schrijven."}},
+    {EMFILE, {"Zu viele Dateien sind geöffnet.", "Too many files are open.", "Te veel bestanden zijn geopend."}},
+    {ENFILE, {"Zu viele Dateien sind geöffnet.", "Too many files are open.", "Te veel bestanden zijn geopend."}},
+    {EBUSY, {"Die Datei wird gerade benutzt.", "The file is in use.", "Het bestand is in gebruik."}},
+    {EINVAL, {"Ein Wert lässt sich so nicht speichern.", "A value cannot be stored as it is.", "Een waarde kan zo niet bewaard worden."}},
+    // The game's own refusals.
+    {-1, {"An ihrer Stelle steht keine gewöhnliche Datei (ein Gerät oder eine Pipe); sie bleibt, wie sie ist.", "There is no ordinary file in its place (a device or a pipe); it is left as it is.", "Op die plaats staat geen gewoon bestand (een apparaat of een pijp); het blijft zoals het is."}},
+    {-2, {"Die Datei ist zu groß.", "The file is too large.", "Het bestand is te groot."}},
+    {-3, {"Die Verknüpfung führt zu keiner Einstellungsdatei des Spiels; sie bleibt, wie sie ist.", "The link leads to no settings file of the game; it is left as it is.", "De koppeling leidt naar geen instellingenbestand van het spel; ze blijft zoals ze is."}},
+    {-4, {"Die Datei ist die Einstellungsdatei des Spiels.", "The file is the game's settings file.", "Het bestand is het instellingenbestand van het spel."}},
+    {-5, {"Eine andere Kopie des Spiels hält die Einstellungsdatei gesperrt.", "Another copy of the game keeps the settings file locked.", "Een andere kopie van het spel houdt het instellingenbestand vergrendeld."}},
+};
+constexpr Texts kOtherFailure{"Fehler Nummer {N}.", "Error number {N}.", "Fout nummer {N}."};
+// clang-format on
+
+// The words for code in the language.
+std::string failure_words(int code, int language_code);
 
 // The message box for a file the reader refused with the LoadError numbered
 // reason, stopping at line and item (from 1; 0 where they do not apply) on

@@ -28,8 +28,8 @@ constexpr Texts kText{
     "Spijtig genoeg is met een stopje tussendoor geen registrering mogelijk!"};
 }  // namespace intermediate_stop
 
-// The settings store could not be written; the file and the system's reason
-// follow the text.
+// The settings store could not be written; the file and the cause follow
+// the text.
 constexpr Texts kRecordsNotSaved{
     "Die Rekorde konnten nicht gespeichert werden.",
     "The records could not be saved.",

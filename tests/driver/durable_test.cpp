@@ -26,12 +26,15 @@ namespace {
 // One zerdo-driver process, fed a few lines at a time.
 class Driver {
  public:
-  explicit Driver(const QString& config, const QList<QPair<QString, QString>>& more = {}) {
+  // wrapper, when given, is a command that runs the driver (as another user).
+  explicit Driver(const QString& config, const QList<QPair<QString, QString>>& more = {},
+                  QStringList wrapper = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config);
     for (const auto& [name, value] : more) env.insert(name, value);
     process_.setProcessEnvironment(env);
-    process_.start(QStringLiteral(ZERDO_DRIVER), {});
+    wrapper << QStringLiteral(ZERDO_DRIVER);
+    process_.start(wrapper.takeFirst(), wrapper);
   }
   ~Driver() {
     process_.closeWriteChannel();
@@ -228,7 +231,7 @@ TEST(FullDisk, SavesFailWithTheMessageAndTheOldFilesStay) {
       "box title=\"Zerdo\" text=\"Die Rekorde konnten nicht gespeichert "
       "werden.\\n" +
       store.toStdString() +
-      "\\n\\nNo space left on device\" buttons=ok icon=exclamation "
+      "\\n\\nAuf dem Datenträger ist kein Platz mehr frei.\" buttons=ok icon=exclamation "
       "answer=ok";
   EXPECT_NE(out.find("box title=\"Zerdo Speichern\""), std::string::npos) << out;
   EXPECT_TRUE(has_line(out, not_saved)) << out;
@@ -240,6 +243,90 @@ TEST(FullDisk, SavesFailWithTheMessageAndTheOldFilesStay) {
   EXPECT_EQ(
       QDir(config + "/Zerdo").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
       QStringList({"Zerdo.conf"}));
+}
+
+// A store that cannot be written says why in the player's words, never in
+// the system's English: a folder the player may not write in, a read-only
+// disk.
+TEST(UnwritableStore, TheBoxSaysWhyInThePlayersWords) {
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  ASSERT_TRUE(QFile::setPermissions(scratch.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                        QFile::ExeOwner | QFile::ReadOther |
+                                                        QFile::ExeOther));
+  auto written_store = [](const QString& config) {
+    QDir().mkpath(config + "/Zerdo");
+    QFile store(config + "/Zerdo/Zerdo.conf");
+    return store.open(QIODevice::WriteOnly) && store.write("[Settings]\nLastUser=Ann\n") > 0;
+  };
+  auto box = [](const QString& config, const char* words) {
+    return "box title=\"Zerdo\" text=\"Die Rekorde konnten nicht gespeichert werden.\\n" +
+           config.toStdString() + "/Zerdo/Zerdo.conf\\n\\n" + words +
+           "\" buttons=ok icon=exclamation answer=ok";
+  };
+  const std::string script = "start\nmenu mnuFileZerdoC2\nclose\nmessages";
+
+  // A folder without the right to write: root may write anywhere, so the
+  // driver then runs as nobody.
+  const QString locked = scratch.filePath("locked");
+  ASSERT_TRUE(written_store(locked));
+  for (const QString& dir : {locked, locked + "/Zerdo"})
+    ASSERT_TRUE(QFile::setPermissions(
+        dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+  QStringList as_nobody;
+  if (::geteuid() == 0)
+    as_nobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+  {
+    Driver driver(locked, {}, as_nobody);
+    const std::string out = driver.run(script);
+    EXPECT_TRUE(has_line(out, box(locked, "Der Zugriff ist nicht erlaubt."))) << out;
+    EXPECT_EQ(out.find("Permission denied"), std::string::npos) << out;
+  }
+  EXPECT_EQ(bytes_of(locked + "/Zerdo/Zerdo.conf"), "[Settings]\nLastUser=Ann\n");
+  for (const QString& dir : {locked, locked + "/Zerdo"})  // so that it can be cleared away
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+  // A disk mounted read-only after the store was written.
+  const QString disk = scratch.filePath("disk");
+  const zerdo::test::SmallDisk small(disk, "64k");
+  if (!small.mounted()) GTEST_SKIP() << small.why_not();
+  ASSERT_TRUE(written_store(disk));
+  ASSERT_EQ(
+      ::mount(nullptr, disk.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+      << std::strerror(errno);
+  {
+    Driver driver(disk);
+    const std::string out = driver.run(script);
+    EXPECT_TRUE(has_line(out, box(disk, "Der Datenträger ist schreibgeschützt."))) << out;
+    EXPECT_EQ(out.find("Read-only"), std::string::npos) << out;
+  }
+  EXPECT_EQ(bytes_of(disk + "/Zerdo/Zerdo.conf"), "[Settings]\nLastUser=Ann\n");
+}
+
+// A puzzle file saved in the store's place, by its name or through a link
+// that leads to it, would put a puzzle where the player's settings and
+// records are: the save is refused with its message, the store and the link
+// stay.
+TEST(SaveOntoTheStore, IsRefusedAndTheStoreStays) {
+  QTemporaryDir scratch;
+  ASSERT_TRUE(scratch.isValid());
+  const QString config = scratch.filePath("config"), store = config + "/Zerdo/Zerdo.conf";
+  ASSERT_TRUE(QDir().mkpath(config + "/Zerdo"));
+  const QString link = scratch.filePath("link.zdo");
+  ASSERT_TRUE(QFile::link(store, link));
+  for (const QString& target : {store, link}) {
+    {
+      QFile file(store);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write("[Settings]\nLastUser=Ann\n");
+    }
+    Driver driver(config);
+    const std::string out = driver.run("start\nmenu mnuFileZerdoA1\nfile " + target.toStdString() +
+                                       "\nmenu mnuFileSave\nmessages");
+    EXPECT_NE(out.find("box title=\"Zerdo Speichern\""), std::string::npos) << out;
+    EXPECT_TRUE(bytes_of(store).startsWith("[Settings]")) << bytes_of(store).data();
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), store);
+  }
 }
 
 // The store is read and written in memory: a temporary folder that is

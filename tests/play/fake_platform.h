@@ -101,7 +101,7 @@ class FakePlatform : public Platform {
     if (!other_copy_writes.empty()) {
       for (const auto& [key, value] : other_copy_writes.front()) store[key] = value;
       other_copy_writes.pop_front();
-      return StoreFailure{"Zerdo.conf", "changed meanwhile", true};
+      return StoreFailure{"Zerdo.conf", "changed meanwhile", 0, true};
     }
     for (auto& [key, value] : unwritten) store[key] = value;
     unwritten.clear();

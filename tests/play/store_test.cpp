@@ -15,6 +15,7 @@
 #include "play/fake_platform.h"
 #include "play/frm_main.h"
 #include "records/records.h"
+#include "texts/files.h"
 
 namespace zerdo {
 namespace {
@@ -326,8 +327,11 @@ TEST_F(StoreWindow, FailedStoreWriteSaysSoInTheLanguageAndPlayGoesOn) {
     EXPECT_EQ(best(1, 1), 50);  // the record stands in memory
     w->choose_menu("mnuFileNew");
     EXPECT_TRUE(w->is_loaded());
-    w->Form_Unload();  // the exit tries again, and says so again
-    EXPECT_EQ(platform.boxes.size(), 2u);
+    platform.store_failure->code = ENOSPC;  // the system's words become the game's
+    w->Form_Unload();                       // the exit tries again, and says so again
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1].text, c.text + "\n/home/ann/.config/Zerdo/Zerdo.conf\n\n" +
+                                          failure_words(ENOSPC, s().language_code));
     EXPECT_EQ(platform.store, (std::map<std::string, std::string>{{"Language", c.language}}));
   }
 }

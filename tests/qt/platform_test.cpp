@@ -1,4 +1,10 @@
 // The Qt platform's own pieces: the settings file and the file filters.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +21,7 @@ class PlatformTest : public QObject {
   void settings_round_trip_data();
   void settings_round_trip();
   void settings_live_in_the_user_config_file();
+  void last_puzzle_folder_loses_left_over_temporaries_at_start();
   void file_filter_data();
   void file_filter();
 };
@@ -72,6 +79,33 @@ void PlatformTest::settings_live_in_the_user_config_file() {
   const QByteArray text = f.readAll();
   QVERIFY2(text.contains("[Settings]"), text.constData());
   QVERIFY2(text.contains("StufeNr=B3"), text.constData());
+}
+
+// A save cut short in an earlier run left its temporary beside the puzzle
+// file: the game's start removes it from the folder of the last puzzle file.
+void PlatformTest::last_puzzle_folder_loses_left_over_temporaries_at_start() {
+  QTemporaryDir dir;
+  qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+  QVERIFY(QDir(dir.path()).mkpath("Zerdo"));
+  QVERIFY(QDir(dir.path()).mkpath("puzzles"));
+  {
+    QFile store(dir.filePath("Zerdo/Zerdo.conf"));
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write("[Settings]\nLastFolder=" + dir.filePath("puzzles").toUtf8() + "\n");
+  }
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  QVERIFY(gone > 0);
+  ::waitpid(gone, nullptr, 0);
+  const QString left = dir.filePath(QStringLiteral("puzzles/.zerdo-%1-2.tmp").arg(gone));
+  {
+    QFile part(left);
+    QVERIFY(part.open(QIODevice::WriteOnly));
+  }
+  const timespec hour_ago[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(left).constData(), hour_ago, 0), 0);
+  const QtPlatform platform;
+  QVERIFY(!QFile::exists(left));
 }
 
 void PlatformTest::file_filter_data() {

@@ -297,6 +297,46 @@ TEST_F(Files, NamesOfAnyLengthAndAnyBytesAreWrittenAndRead) {
   }
 }
 
+// A puzzle file or a PDF saved under the store's name, or through a link
+// that leads to it, would put another file in the player's settings: it is
+// refused, and the store and the link are left as they are.
+TEST_F(Files, NoOtherFileIsSavedInTheStoresPlace) {
+  const QString file = QString::fromStdString(path("Zerdo.conf"));
+  SettingsStore store(file);
+  store.save("Settings", "StufeNr", "B3");
+  ASSERT_TRUE(store.sync());
+  ASSERT_EQ(::symlink("Zerdo.conf", path("a.zdo").c_str()), 0);
+  for (const std::string& target : {path("a.zdo"), path("Zerdo.conf")}) {
+    FileFailure why;
+    EXPECT_FALSE(write_file_atomically(target, "puzzle", &why)) << target;
+    EXPECT_EQ(why.code, kIsTheStore) << target;
+  }
+  EXPECT_EQ(read(path("Zerdo.conf")), "[Settings]\nStufeNr=B3\n");
+  struct stat st {};
+  ASSERT_EQ(::lstat(path("a.zdo").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_TRUE(write_file_atomically(path("b.zdo"), "puzzle"));  // any other file is saved
+}
+
+// A puzzle file's save cut short leaves its temporary beside the file: the
+// first save into that folder in a later run removes it.
+TEST_F(Files, TemporariesOfASaveCutShortGoAtTheFirstWriteInTheirFolder) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ASSERT_GT(gone, 0);
+  ::waitpid(gone, nullptr, 0);
+  ASSERT_TRUE(QDir(dir.path()).mkdir("puzzles"));
+  const std::string left = path("puzzles") + "/.zerdo-" + std::to_string(gone) + "-4.tmp";
+  QFile part(QString::fromStdString(left));  // as a save cut short left it
+  ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+  part.close();
+  const timespec hour_ago[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, left.c_str(), hour_ago, 0), 0);
+  ASSERT_TRUE(write_file_atomically(path("puzzles") + "/a.zdo", "puzzle"));
+  EXPECT_EQ(QDir(dir.filePath("puzzles")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"a.zdo"}));
+}
+
 // A relative $XDG_CONFIG_HOME counts as not set, as the desktop's rules
 // have it: the store is below ~/.config, not below the current folder.
 TEST(StorePath, RelativeConfigFolderIsIgnored) {

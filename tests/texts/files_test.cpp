@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "catalogue/puzzle_file.h"
+#include "services/file_access.h"
 
 namespace zerdo {
 namespace {
@@ -27,6 +30,33 @@ TEST(PuzzleFileMessages, KeepTheProgramsTextForAWrongRowAndSpeakTheLanguageOther
   EXPECT_EQ(vl.title, "GEEN Zerdo-bestand");
   EXPECT_EQ(vl.text,
             "Bestand =\na.zdo\n\nPrent 17 wordt meer dan 4 keer gebruikt.\nGEEN bestand geladen.");
+}
+
+// Why a file could not be written, in the player's words: never the
+// system's English inside a German box, the game's own refusals included.
+TEST(FailureWords, SpeakThePlayersLanguage) {
+  const struct {
+    int code, language;
+    std::string words;
+  } cases[] = {
+      {ENOSPC, 0, "Auf dem Datenträger ist kein Platz mehr frei."},
+      {ENOSPC, 1, "There is no space left on the disk."},
+      {EACCES, 2, "De toegang is niet toegestaan."},
+      {kNotOrdinaryFile, 0,
+       "An ihrer Stelle steht keine gewöhnliche Datei (ein Gerät oder eine Pipe); sie bleibt, "
+       "wie sie ist."},
+      {kLinkToNoStore, 1, "The link leads to no settings file of the game; it is left as it is."},
+      {kIsTheStore, 1, "The file is the game's settings file."},
+      {kStoreInUse, 2, "Een andere kopie van het spel houdt het instellingenbestand vergrendeld."},
+      {EXDEV, 0, "Fehler Nummer " + std::to_string(EXDEV) + "."},  // no words of its own
+      {EXDEV, 7, "Fehler Nummer " + std::to_string(EXDEV) + "."},  // an unknown language: German
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(failure_words(c.code, c.language), c.words) << c.code << " " << c.language;
+  // Every refusal of the game's own has words of its own.
+  for (const int refusal :
+       {kNotOrdinaryFile, kFileTooLarge, kLinkToNoStore, kIsTheStore, kStoreInUse})
+    EXPECT_EQ(failure_words(refusal, 1).find("Error number"), std::string::npos) << refusal;
 }
 
 }  // namespace

@@ -133,20 +133,20 @@ std::optional<WriteFailure> ScriptPlatform::write_data_file(const std::string& n
                                                             const std::string& bytes) {
   FileFailure failure;
   if (data().write(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data().path() + name, failure.reason};
+  return WriteFailure{data().path() + name, failure.reason, failure.code};
 }
 
 std::optional<WriteFailure> ScriptPlatform::append_data_file(const std::string& name,
                                                              const std::string& bytes) {
   FileFailure failure;
   if (data().append(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data().path() + name, failure.reason};
+  return WriteFailure{data().path() + name, failure.reason, failure.code};
 }
 
 std::optional<WriteFailure> ScriptPlatform::remove_data_file(const std::string& name) {
   FileFailure failure;
   if (data().remove(name, &failure)) return std::nullopt;
-  return WriteFailure{data().path() + name, failure.reason};
+  return WriteFailure{data().path() + name, failure.reason, failure.code};
 }
 
 std::string ScriptPlatform::get_setting(const std::string& /*app*/, const std::string& section,
@@ -172,7 +172,8 @@ std::optional<StoreFailure> ScriptPlatform::flush_settings() {
   if (done == SettingsStore::Commit::Written) return std::nullopt;
   const bool changed = done == SettingsStore::Commit::Changed;
   return StoreFailure{store().failed_file().toStdString(),
-                      changed ? file_failure(kStoreInUse).reason : store().error(), changed};
+                      changed ? file_failure(kStoreInUse).reason : store().error(),
+                      changed ? kStoreInUse : store().failure().code, changed};
 }
 
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
