@@ -75,6 +75,8 @@ class PaperTest : public QObject {
   void pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was_data();
   void pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was();
   void a_click_marks_a_card_and_a_second_clears_it();
+  void works_without_a_temporary_folder_data();
+  void works_without_a_temporary_folder();
   void space_marks_the_card_under_the_cursor();
 
  private:
@@ -308,6 +310,86 @@ void PaperTest::pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was() {
     QCOMPARE(::lstat(target.toLocal8Bit().constData(), &st), 0);
     QVERIFY(place == "fifo" ? S_ISFIFO(st.st_mode) : S_ISCHR(st.st_mode));
   }
+}
+
+void PaperTest::works_without_a_temporary_folder_data() {
+  QTest::addColumn<QString>("place");
+  QTest::newRow("missing") << "missing";
+  QTest::newRow("a file") << "file";
+  QTest::newRow("not writable") << "locked";
+  QTest::newRow("full") << "full";
+}
+
+// The temporary folder ($TMPDIR) missing, a file, without the right to write
+// or full: the game starts with the player's stored settings, saves a puzzle
+// file, prints into a file, exports a PDF and writes its store at the end,
+// and no box appears.
+void PaperTest::works_without_a_temporary_folder() {
+  QFETCH(QString, place);
+  QString tmp = dir_->filePath("tmp");
+  std::unique_ptr<test::SmallDisk> disk;
+  if (place == "file") {
+    QFile file(tmp);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  } else if (place == "locked") {
+    QVERIFY(QDir().mkpath(tmp));
+    QVERIFY(QFile::setPermissions(tmp, QFile::ReadOwner | QFile::ExeOwner));
+  } else if (place == "full") {
+    disk = std::make_unique<test::SmallDisk>(tmp, "64k");
+    if (!disk->mounted()) {
+      QTest::qSkip(disk->why_not().c_str(), __FILE__, __LINE__);
+      return;
+    }
+    QVERIFY(disk->fill());
+  }
+  window_.reset();
+  const QByteArray old_tmp = qgetenv("TMPDIR");
+  qputenv("TMPDIR", tmp.toLocal8Bit());
+  struct Restore {
+    QByteArray value;
+    ~Restore() { value.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", value); }
+  } restore{old_tmp};
+  const QString store = dir_->filePath("config/Zerdo/Zerdo.conf");
+  QVERIFY(QDir().mkpath(dir_->filePath("config/Zerdo")));
+  {
+    QFile file(store);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nLanguage=English\nLastUser=Ann\n");
+  }
+  window_ = std::make_unique<MainWindow>();
+  std::vector<std::string> boxes;
+  window_->platform().message_hook = [&boxes](const MessageBox& b) {
+    boxes.push_back(b.text);
+    return Answer::Ok;
+  };
+  const QString puzzle = dir_->filePath("a.zdo");
+  window_->platform().file_hook = [&puzzle](FileDialogKind, const std::string&,
+                                            const std::string&) { return puzzle.toStdString(); };
+  window_->platform().print_hook = [this](const PrintJob&) {
+    return std::optional<QtPlatform::PrintChoice>(choice_);
+  };
+  window_->start();
+  QCOMPARE(window_->frm().state().language_code, 1);
+  QCOMPARE(window_->frm().state().user_name, std::string("Ann"));
+  choose("mnuFileZerdoC2");
+  choose("mnuFileSave");
+  choice_ = {dir_->filePath("printed.pdf").toStdString(), false};
+  choose("mnuFilePrint");
+  choice_ = {dir_->filePath("exported.pdf").toStdString(), false};
+  choose("mnuFileExportPdf");
+  window_->shut_down_now();
+  QCOMPARE(boxes, std::vector<std::string>());
+  QVERIFY(QFileInfo(puzzle).size() > 0);
+  QVERIFY(QFileInfo(dir_->filePath("printed.pdf")).size() > 0);
+  QVERIFY(QFileInfo(dir_->filePath("exported.pdf")).size() > 0);
+  QFile file(store);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  QVERIFY2(text.contains("Language=English\n") && text.contains("LastUser=Ann\n") &&
+               text.contains("StufeNr=C2\n"),
+           text.constData());
+  if (place == "locked")  // so that it can be cleared away
+    QFile::setPermissions(tmp, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void PaperTest::a_click_marks_a_card_and_a_second_clears_it() {
