@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -37,6 +38,12 @@ QString qt_file_filter(const std::string& filter) {
                  QLatin1Char(')');
   }
   return out.join(QStringLiteral(";;"));
+}
+
+std::string file_name_bytes(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+QString file_name_text(const std::string& bytes) {
+  return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
 QtPlatform::QtPlatform() {
@@ -108,7 +115,7 @@ std::string QtPlatform::file_dialog_at(FileDialogKind kind, const std::string& t
   use_name_only_icons(dialog);
   // The folder of the last puzzle file, or home when there is none (any
   // more): never the folder the game happened to be started from.
-  const QString folder = QString::fromStdString(start.folder);
+  const QString folder = file_name_text(start.folder);
   dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
   const QStringList filters = qt_file_filter(filter).split(QStringLiteral(";;"));
   dialog.setNameFilters(filters);
@@ -125,7 +132,7 @@ std::string QtPlatform::file_dialog_at(FileDialogKind kind, const std::string& t
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst().toStdString();
+  return file_name_bytes(dialog.selectedFiles().constFirst());
 }
 
 std::string QtPlatform::get_setting(const std::string&, const std::string& section,

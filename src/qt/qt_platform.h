@@ -21,6 +21,12 @@ namespace zerdo {
 // "Description (pattern);;Description (pattern)".
 QString qt_file_filter(const std::string& filter);
 
+// A file name between Qt and the game: the game keeps names as the system's
+// bytes, Qt as text; both ways go through the system's encoding of file
+// names, never through UTF-8 by itself.
+std::string file_name_bytes(const QString& name);
+QString file_name_text(const std::string& bytes);
+
 // The platform of the game under Qt Widgets.
 class QtPlatform : public Platform {
  public:

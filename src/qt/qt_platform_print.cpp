@@ -44,7 +44,7 @@ std::optional<QtPlatform::PrintChoice> QtPlatform::pdf_dialog(const PrintJob& jo
   dialog.setNameFilter(qt_file_filter(job.pdf_filter));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   // Where the puzzle files go, like the other file dialogs; else home.
-  const QString folder = QString::fromStdString(job.folder);
+  const QString folder = file_name_text(job.folder);
   dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
   dialog.selectFile(QString::fromStdString(job.title) + QStringLiteral(".pdf"));
   auto* check = new QCheckBox(QString::fromStdString(job.option_caption), &dialog);
@@ -52,7 +52,7 @@ std::optional<QtPlatform::PrintChoice> QtPlatform::pdf_dialog(const PrintJob& jo
   if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
     grid->addWidget(check, grid->rowCount(), 0, 1, grid->columnCount());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return PrintChoice{dialog.selectedFiles().constFirst().toStdString(), check->isChecked()};
+  return PrintChoice{file_name_bytes(dialog.selectedFiles().constFirst()), check->isChecked()};
 }
 
 PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
@@ -65,7 +65,7 @@ PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
   if (job.target == PrintTarget::Pdf) {
     if (!choice) return PrintResult::Cancelled;
     if (path) *path = choice->path;
-    return write_puzzle_pdf(job, QString::fromStdString(choice->path), choice->with_solution)
+    return write_puzzle_pdf(job, file_name_text(choice->path), choice->with_solution)
                ? PrintResult::Done
                : PrintResult::Failed;
   }
@@ -78,7 +78,7 @@ PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
   request.dialog_title = QString::fromStdString(job.dialog_title);
   request.option_caption = QString::fromStdString(job.option_caption);
   if (choice) {
-    request.output_file = QString::fromStdString(choice->path);
+    request.output_file = file_name_text(choice->path);
     request.with_solution = choice->with_solution;
   }
   request.set_up = [](QPagedPaintDevice& device) { set_up_paper(device); };
@@ -86,7 +86,7 @@ PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
     return paint_puzzle_sheet(device, job, with_solution);
   };
   request.write_pdf = [&job, path](const QString& file, bool with_solution) {
-    if (path) *path = file.toStdString();
+    if (path) *path = file_name_bytes(file);
     return write_puzzle_pdf(job, file, with_solution);
   };
   switch (print(request)) {
