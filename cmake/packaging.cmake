@@ -18,7 +18,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES OFF)
 set(CPACK_ZERDO_STRIP ${CMAKE_STRIP})
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/stage_package.cmake)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package installs below /usr, the Debian generator's own prefix; set
+# here, the prefix would reach the source archive too.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -27,4 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the Wayland one is a package of its own. Qt's own strings (Yes, No, Cancel,
 # the file dialog) in German and Dutch.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# The source archive (make dist, from git, is the usual way): the source tree
+# without the repository's own files, the build folders and what make dist
+# leaves, below zerdo-<version>/.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME zerdo-${PROJECT_VERSION})
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/\\.git$" "/build[^/]*/" "/dist/")
 include(CPack)
