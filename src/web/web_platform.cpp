@@ -3,9 +3,12 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 #include "drawing/looks.h"
 #include "web/board_drawing.h"
@@ -246,9 +249,18 @@ std::optional<StoreFailure> WebPlatform::flush_settings() {
     append_json_string(json, v);
   }
   json += '}';
-  // The page writes every value or none; its answer is "" or the reason.
+  // The page writes every value or none; its answer is "", a word for a
+  // usual cause (told to the player in the game's words) or the browser's
+  // reason.
   const std::string reason = owned(js_store_put(json.c_str())).value_or("");
-  if (!reason.empty()) return StoreFailure{"localStorage", reason};
+  if (!reason.empty()) {
+    static constexpr std::pair<std::string_view, int> kCauses[] = {{"quota", EDQUOT},
+                                                                   {"denied", EACCES}};
+    int code = 0;
+    for (const auto& [word, number] : kCauses)
+      if (reason == word) code = number;
+    return StoreFailure{"localStorage", reason, code};
+  }
   pending_.clear();
   return std::nullopt;
 }

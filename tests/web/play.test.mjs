@@ -356,3 +356,18 @@ test('the same clock gives the same new puzzle in the browser as in the driver',
     fresh.close();
   }
 });
+
+test('a store the browser refuses is told in the player\'s words, not the browser\'s', async () => {
+  await browser.eval(`window.realSetItem = Storage.prototype.setItem;
+    Storage.prototype.setItem = function () { throw new DOMException('exceeded the quota', 'QuotaExceededError'); }; 1`);
+  try {
+    await browser.eval(`Zerdo.run(() => Zerdo.call('zw_unload', null, [], [])); 1`);
+    await browser.waitFor(`$('box').open`, 'the message');
+    const text = await boxText();
+    assert.ok(text.includes('Der zugeteilte Speicherplatz ist aufgebraucht.'), text);
+    assert.ok(!/quota/i.test(text), text);
+  } finally {
+    await browser.eval(`Storage.prototype.setItem = window.realSetItem; 1`);
+    await browser.goto(server.url);
+  }
+});

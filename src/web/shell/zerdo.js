@@ -764,7 +764,9 @@ Zerdo.host = {
 
   storeGet(key) { try { return localStorage.getItem(kStorePrefix + key); } catch (e) { return null; } },
 
-  // Writes every value or none: "" when written, else the browser's reason.
+  // Writes every value or none: "" when written, "quota" when the page's
+  // share of the storage is used up, "denied" when the browser allows the
+  // page no storage, else the browser's reason.
   storePut(values) {
     const before = {};
     try {
@@ -776,6 +778,9 @@ Zerdo.host = {
         for (const [k, v] of Object.entries(before))
           if (v === null) localStorage.removeItem(kStorePrefix + k); else localStorage.setItem(kStorePrefix + k, v);
       } catch (ignored) {}
+      const name = e && e.name;
+      if (name === 'QuotaExceededError' || name === 'NS_ERROR_DOM_QUOTA_REACHED') return 'quota';
+      if (name === 'SecurityError') return 'denied';
       return String(e && e.message || e);
     }
   },
