@@ -23,6 +23,7 @@ struct FrmMain::CommandHandler {
 const FrmMain::CommandHandler FrmMain::kCommandHandlers[] = {
     {Command::NewGame,        &FrmMain::mnuFileNew_Click,                  nullptr},
     {Command::PlayAgain,      &FrmMain::mnuFileAgain_Click,                nullptr},
+    {Command::ContinueGame,   &FrmMain::mnuFileContinue_Click,             nullptr},
     {Command::Undo,           &FrmMain::mnuFileUndo_Click,                 nullptr},
     {Command::Redo,           &FrmMain::mnuFileRedo_Click,                 nullptr},
     {Command::Hold,           &FrmMain::mnuFileStop_Click,                 nullptr},

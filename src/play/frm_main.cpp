@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/builtin.h"
+#include "play/kept_game.h"
 #include "texts/captions.h"
 #include "texts/messages.h"
 
@@ -90,12 +91,17 @@ void FrmMain::Form_Load() {
   open_puzzle_id();
 
   set_form_caption();
+  // Continue is offered while a game is kept; it is read only when chosen.
+  kept_exists_ = !platform_.data_folder().empty() &&
+                 platform_.read_data_file(std::string(kKeptGameFile), 1).has_value();
+  show_continue_state();
   work_stop();
 }
 
 void FrmMain::Form_Unload() {
   if (!loaded_) return;
   // Secondary windows are modal and already closed here; forget them.
+  keep_game(true);
   save_settings();
   platform_.help_close();
   loaded_ = false;

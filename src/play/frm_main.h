@@ -150,6 +150,18 @@ class FrmMain : private FormHandler {
   // Puts the piece of picture id k on field f (0: the stock) as one move,
   // and shows it and the move count.
   void move_piece(int k, Int f);
+  // The game kept between runs (kept.cpp): written after every move and at
+  // close while it is in progress, removed when it is won or left; Continue
+  // brings it back.
+  void mnuFileContinue_Click();
+  void keep_game(bool closing = false);
+  void leave_game();
+  void show_continue_state();
+  // Play time of the game so far (ms), 0 before the first move.
+  std::int64_t play_ms();
+  bool kept_exists_ = false;        // a kept game lies in the game's folder
+  bool keeping_current_ = false;    // ... and it is the game on the board
+  bool keep_failure_told_ = false;  // a failed write was told this run
   // Undo and Redo: one release taken back or done again (placing.cpp).
   void mnuFileUndo_Click();
   void mnuFileRedo_Click();

@@ -65,6 +65,7 @@ void Game::restart() {
   undo_steps.clear();
   redo_steps.clear();
   hints = 0;
+  judged = false;
 }
 
 bool Game::field_right(Int f) const { return placement[at(piece_of(solution[at(f)]))] == f; }

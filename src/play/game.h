@@ -48,6 +48,9 @@ struct Game {
   // The clue cards the player has ticked off, by card number 1..16; cleared
   // whenever new cards are drawn, and never saved.
   std::array<bool, 17> marks{};
+  // The board was judged once already: the game's result is settled (a
+  // wrong board may still be mended and judged again).
+  bool judged = false;
   BoardShape shape;  // range_code, field_count, side
   Int level = 1;
   std::string puzzle_id = "A1";
@@ -66,7 +69,8 @@ struct Game {
   bool undo();
   // Does the last release taken back again: one move; false when none.
   bool redo();
-  // Every piece back in the stock, no move made, nothing to undo or redo.
+  // Every piece back in the stock, no move made, nothing to undo or redo: a
+  // new game on the same cards, with no hints and not judged.
   void restart();
   // Whether the piece that belongs on field f lies there.
   bool field_right(Int f) const;

@@ -69,7 +69,7 @@ void FrmMain::mnuHelpHint_Click() {
   const Hint h = find_hint();
   if (h.kind != Hint::Kind::None) {
     // A hinted game sets no best time; the status line says so from now on.
-    ++s_.hints;
+    if (s_.hints < 32767) ++s_.hints;
     view_.piece(h.picture).highlighted = true;
     view_.field(h.field).highlighted = true;
     for (const Int card : h.cards) view_.card(card - 1).highlighted = true;

@@ -14,6 +14,7 @@ void FrmMain::judge_board() {
   if (verdict.outcome == Outcome::NotFull) return;
   const int n = s_.shape.field_count;
   const bool right = verdict.outcome == Outcome::Right;
+  s_.judged = true;
   setStatusBarZerdo(s_.puzzle_id, s_.moves, "", right);
   const int lang = s_.language_code;
   Int& counter =

@@ -37,6 +37,7 @@ void FrmMain::release(int k) {
   s_.dragging[static_cast<std::size_t>(k)] = false;
   move_piece(k, field_at(p.left, p.top));
   judge_board();
+  keep_game();
 }
 
 Int FrmMain::field_at(Int x, Int y) const {
@@ -69,6 +70,7 @@ void FrmMain::undo_or_redo(bool undo) {
   // A release done again is judged as the release was; a release taken back
   // judges nothing, even when the board stays full.
   if (!undo) judge_board();
+  keep_game();
 }
 
 void FrmMain::show_undo_state() {

@@ -40,6 +40,7 @@ void FrmMain::mnuFileAgain_Click() {
   work_start();
   clear_marks();
   restart_puzzle();
+  keep_game();
   work_stop();
 }
 
@@ -111,6 +112,7 @@ void FrmMain::mnuFileSonst_Click() {
     if (f > n) continue;  // every puzzle source puts each piece on some field
     move_piece(k, static_cast<Int>(f));
   }
+  keep_game();
   work_stop();
 }
 
@@ -127,6 +129,7 @@ void FrmMain::start_level(Int level, const std::string& id, unsigned how) {
   s_.puzzle_id = id;
   for (char letter = kFirstLevelLetter; letter <= kLastLevelLetter; ++letter)
     menu_item(Command::LevelMenu, std::string(1, letter)).checked = false;
+  leave_game();
   return_all_pieces();
   setStatusBarZerdo(s_.puzzle_id, 0, "", false);
   if (s_.level < 1 || s_.level > kLevels) {

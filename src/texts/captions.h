@@ -30,6 +30,7 @@ constexpr Texts same(std::string_view text) { return {text, text, text}; }
 constexpr Texts kGame{            "&Spiel",                  "&Game",            "&Spel"};
 constexpr Texts kNew{             "&Neu",                    "&New",             "&Nieuw"};
 constexpr Texts kAgain{           "&Erneut",                 "&Again",           "&Opnieuw"};
+constexpr Texts kContinue{        "Letztes Sp&iel fortsetzen", "&Continue last game", "Laatste s&pel verderzetten"};
 constexpr Texts kUndo{            "Rü&ckgängig",             "Undo mo&ve",       "Ongedaan &maken"};
 constexpr Texts kRedo{            "Wieder&holen",            "Redo &move",       "Opnieuw u&itvoeren"};
 constexpr Texts kHold{            "&Anhalten",               "&Hold",            "&Halt"};
@@ -39,7 +40,7 @@ constexpr Texts kPrevious{        "&Vorherige",              "&Previous",       
 constexpr Texts kSave{            "&Speichern",              "&Save",            "&Schrijven"};
 constexpr Texts kLoad{            "&Laden",                  "&Load",            "&Lesen"};
 constexpr Texts kPrint{           "&Drucken…",               "P&rint…",          "&Afdrukken…"};
-constexpr Texts kExportPdf{       "Als &PDF exportieren…",   "Export as P&DF…",  "Exporteren als &PDF…"};
+constexpr Texts kExportPdf{       "Als &PDF exportieren…",   "Export as P&DF…",  "Exporteren als PD&F…"};
 constexpr Texts kExit{            "&Beenden",                "&Exit",            "&Einde"};
 constexpr Texts kLanguage{        "&Sprache",                "&Language",        "&Taal"};
 constexpr Texts kGerman{          "&Deutsch",                "&German",          "&Duits"};

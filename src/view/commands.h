@@ -17,6 +17,7 @@ enum class Command : std::uint8_t {
   GameMenu,
   NewGame,
   PlayAgain,
+  ContinueGame,
   Undo,
   Redo,
   Hold,
@@ -81,11 +82,12 @@ struct CommandRow {
 // (its Command above), its caption in texts/captions.h (menu_words) and its
 // handler in play/commands.cpp.
 // clang-format off
-inline constexpr std::array<CommandRow, 34> kCommands{{
+inline constexpr std::array<CommandRow, 35> kCommands{{
     //  command                  name                           parent                 shortcut    sep    caption
     {Command::GameMenu,       "mnuFile",                     Command::MenuBar,      "",         false, menu_words::kGame},
     {Command::NewGame,        "mnuFileNew",                  Command::GameMenu,     "F2",       false, menu_words::kNew},
     {Command::PlayAgain,      "mnuFileAgain",                Command::GameMenu,     "F3",       false, menu_words::kAgain, kDisabled},
+    {Command::ContinueGame,   "mnuFileContinue",             Command::GameMenu,     "",         false, menu_words::kContinue, kDisabled},
     {Command::Undo,           "mnuFileUndo",                 Command::GameMenu,     "Ctrl+Z",   true,  menu_words::kUndo, kDisabled},
     {Command::Redo,           "mnuFileRedo",                 Command::GameMenu,     "Ctrl+Y",   false, menu_words::kRedo, kDisabled, Family::None, "Ctrl+Shift+Z"},
     {Command::Hold,           "mnuFileStop",                 Command::GameMenu,     "F5",       true,  menu_words::kHold},
