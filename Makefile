@@ -93,7 +93,9 @@ package: export DEB_BUILD_MAINT_OPTIONS := hardening=+all
 # Without the compiler cache: an object compiled in another folder would bring
 # that folder's paths into the package.
 package: export CCACHE_DISABLE := 1
-package: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null)
+# Outside a git checkout (the source archive of make dist, which gives every
+# file the last commit's time) the time NEWS.md carries.
+package: export SOURCE_DATE_EPOCH := $(or $(shell git log -1 --format=%ct 2>/dev/null),$(shell stat -c %Y NEWS.md))
 package: deps
 	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZERDO_LTO=ON \
 	  -DZERDO_BUILD_TESTS=OFF -DZERDO_BUILD_BENCH=OFF -DZERDO_WERROR=$(WERROR) \
