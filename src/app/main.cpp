@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
   // A signal, the end of the session or a quit from elsewhere closes the
   // game as its window's close button does: the store is written and the
   // help viewer closed.
-  zerdo::ShutdownSignals shutdown_signals([&window] { window.shut_down(); });
+  zerdo::ShutdownSignals shutdown_signals([&window] { window.end_by_signal(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.shut_down_now(); });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,

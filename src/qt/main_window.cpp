@@ -488,6 +488,11 @@ void MainWindow::shut_down() {
   });
 }
 
+void MainWindow::end_by_signal() {
+  platform_.set_unattended();
+  shut_down();
+}
+
 void MainWindow::shut_down_now() {
   if (busy_ || QApplication::activeModalWidget())
     shut_down();

@@ -42,6 +42,11 @@ class MainWindow : public QMainWindow {
   // The same, at once when no event is being handled: the session manager
   // expects the store written before this returns.
   void shut_down_now();
+  // A signal ends the game: the same shutdown, with nobody there to read a
+  // box. A message that only informs (the store could not be written) goes
+  // to the standard error output instead of waiting for a click that never
+  // comes.
+  void end_by_signal();
 
   FrmMain& frm() { return *frm_; }
   QtPlatform& platform() { return platform_; }

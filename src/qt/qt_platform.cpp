@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTime>
+#include <cstdio>
 
 #include "qt/command_line.h"
 #include "qt/file_icons.h"
@@ -67,6 +68,10 @@ void QtPlatform::prepare_modal() {
 }
 
 Answer QtPlatform::message_box(const MessageBox& box) {
+  if (unattended_ && box.buttons == Buttons::Ok) {
+    std::fprintf(stderr, "%s: %s\n", box.title.c_str(), box.text.c_str());
+    return Answer::Ok;
+  }
   prepare_modal();
   if (message_hook) return message_hook(box);
   const QMessageBox::Icon icon = box.icon == Icon::Information   ? QMessageBox::Information

@@ -42,6 +42,9 @@ class QtPlatform : public Platform {
   // Replacements of the interactive parts, for tests: when set, they answer
   // instead of a box, window or dialog.
   std::function<Answer(const MessageBox&)> message_hook;
+  // From now on nobody reads the boxes (the game ends by a signal): a box
+  // with only OK is written to the standard error output and not shown.
+  void set_unattended() { unattended_ = true; }
   std::function<void(Form&, FormHandler&)> form_hook;
   std::function<std::string(FileDialogKind, const std::string&, const std::string&)> file_hook;
   // Where the last file dialog was asked to open.
@@ -112,6 +115,7 @@ class QtPlatform : public Platform {
 
   QPointer<QWidget> window_;
   std::function<void()> before_modal_;
+  bool unattended_ = false;
   SettingsStore store_;
   DataFolder data_;  // the per-user folder beside the store
   RandomSource random_;

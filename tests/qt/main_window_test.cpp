@@ -2,6 +2,7 @@
 // and the secondary windows, on the real controller, in the game's style.
 #include "qt/main_window.h"
 
+#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -33,6 +34,7 @@
 #include "qt/shutdown_signals.h"
 #include "qt/status_bar.h"
 #include "services/settings_store.h"
+#include "small_disk.h"
 #include "view/secondary_windows.h"
 
 using namespace zerdo;
@@ -86,6 +88,7 @@ class MainWindowTest : public QObject {
   void exit_closes_the_window();
   void signal_closes_the_game_as_the_window_does();
   void second_signal_while_ending_ends_nothing_early();
+  void signal_ends_the_game_when_its_store_cannot_be_written();
   void the_real_game_writes_its_store_on_sigterm();
   void the_real_game_loads_a_file_named_in_any_bytes();
   void new_puzzles_differ_from_launch_to_launch();
@@ -606,6 +609,46 @@ void MainWindowTest::second_signal_while_ending_ends_nothing_early() {
     QCOMPARE(game.exitCode(), 0);
     QVERIFY(QFile::exists(config.filePath("Zerdo/Zerdo.conf")));
   }
+}
+
+// A signal ends the game while its store cannot be written (a read-only
+// disk, or a folder without the right to write): nobody is there to click
+// the message away, so the message goes to the standard error output and
+// the game ends at once, its store as it was.
+void MainWindowTest::signal_ends_the_game_when_its_store_cannot_be_written() {
+  QTemporaryDir scratch;
+  const QString config = scratch.filePath("config");
+  const test::SmallDisk disk(config, "64k");
+  QVERIFY(QDir().mkpath(config + "/Zerdo"));
+  const QString store = config + "/Zerdo/Zerdo.conf";
+  {
+    QFile file(store);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nLastUser=Ann\n");
+  }
+  if (disk.mounted())
+    QCOMPARE(::mount(nullptr, config.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                     nullptr),
+             0);
+  else if (::geteuid() != 0)
+    QVERIFY(QFile::setPermissions(config + "/Zerdo", QFile::ReadOwner | QFile::ExeOwner));
+  else
+    QSKIP("root may write anywhere, and no read-only disk could be mounted");
+  QProcess game;
+  start_game(game, config);
+  QCOMPARE(::kill(static_cast<pid_t>(game.processId()), SIGTERM), 0);
+  const bool ended = game.waitForFinished(10000);
+  if (!ended) game.kill();
+  QVERIFY(ended);
+  QCOMPARE(game.exitCode(), 0);
+  const QString err = QString::fromLocal8Bit(game.readAllStandardError());
+  QVERIFY2(err.contains("Die Rekorde konnten nicht gespeichert werden."), qPrintable(err));
+  QFile file(store);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), QByteArray("[Settings]\nLastUser=Ann\n"));
+  if (!disk.mounted())  // so that it can be cleared away
+    QFile::setPermissions(config + "/Zerdo",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void MainWindowTest::new_puzzles_differ_from_launch_to_launch() {
