@@ -221,6 +221,9 @@ class FrmMain : private FormHandler {
   void load_settings();
   void save_settings();
   void write_store(bool everything);
+  // Why a file could not be written, in the player's words; words a
+  // platform gives without a number (the browser's storage) are quoted.
+  std::string failure_cause(const WriteFailure& failure) const;
   void save_store_values(bool everything);
   void keep_stored_records();
   void update_record(bool solved, std::int64_t elapsed_tenths);

@@ -50,7 +50,7 @@ void FrmMain::keep_game(bool closing) {
       keep_failure_told_ = true;
       box(std::string(msg::kTitle),
           std::string(in(words::kKeepFailed, s_.language_code)) + "\n" + failure->path + "\n" +
-              failure->reason,
+              failure_cause(*failure),
           Buttons::Ok, Icon::Exclamation);
     }
     return;

@@ -132,6 +132,10 @@ void FrmMain::keep_stored_records() {
 // and the write begins again on what that copy wrote, so that its records
 // are merged with these and the check value counted over both, never
 // written over.
+std::string FrmMain::failure_cause(const WriteFailure& failure) const {
+  return failure.code != 0 ? failure_words(failure.code, s_.language_code) : failure.reason;
+}
+
 void FrmMain::write_store(bool everything) {
   constexpr int kAttempts = 8;
   std::optional<StoreFailure> failure;
@@ -143,11 +147,8 @@ void FrmMain::write_store(bool everything) {
     if (!failure || !failure->changed) break;
   }
   if (failure) {
-    // The cause in the player's words; a platform that gives words alone
-    // (the browser's storage) is quoted.
-    const std::string why =
-        failure->code != 0 ? failure_words(failure->code, s_.language_code) : failure->reason;
-    const MessageText m = records_not_saved_message(s_.language_code, failure->path, why);
+    const MessageText m =
+        records_not_saved_message(s_.language_code, failure->path, failure_cause(*failure));
     box(m.title, m.text, Buttons::Ok, Icon::Exclamation);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <string>
 
@@ -250,13 +251,14 @@ TEST_F(KeptAcrossRuns, ADamagedKeptGameIsRefusedRemovedAndNeverReachesTheBoard) 
 }
 
 TEST_F(KeptAcrossRuns, AFailedWriteIsToldOnceAndTheGameGoesOn) {
-  platform.data_failure = WriteFailure{"/data/last-game", "No space left on device"};
+  // The system's English words become the player's.
+  platform.data_failure = WriteFailure{"/data/last-game", "No space left on device", ENOSPC};
   drag(first, 1, 0, 0);
   drag(first, 2, 0, 0);
   ASSERT_EQ(platform.boxes.size(), 1u);
   EXPECT_EQ(platform.boxes[0].text,
-            "Das laufende Spiel konnte nicht gespeichert werden:\n/data/last-game\nNo space left "
-            "on device");
+            "Das laufende Spiel konnte nicht gespeichert werden:\n/data/last-game\nAuf dem "
+            "Datenträger ist kein Platz mehr frei.");
   EXPECT_EQ(first.game().moves, 2);
   platform.data_failure.reset();
   drag(first, 3, 0, 0);
