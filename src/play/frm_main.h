@@ -159,9 +159,13 @@ class FrmMain : private FormHandler {
   void show_continue_state();
   // Play time of the game so far (ms), 0 before the first move.
   std::int64_t play_ms();
-  bool kept_exists_ = false;        // a kept game lies in the game's folder
-  bool keeping_current_ = false;    // ... and it is the game on the board
-  bool keep_failure_told_ = false;  // a failed write was told this run
+  bool kept_exists_ = false;      // a kept game lies in the game's folder
+  bool keeping_current_ = false;  // ... and it is the game on the board
+  bool keep_failure_told_ = false;
+  // Adds the game on the board to the history of games.
+  void add_to_history(GameResult result);
+  bool history_failure_told_ =
+      false;  // a failed append was told this run  // a failed write was told this run
   // Undo and Redo: one release taken back or done again (placing.cpp).
   void mnuFileUndo_Click();
   void mnuFileRedo_Click();

@@ -14,6 +14,9 @@ void FrmMain::judge_board() {
   if (verdict.outcome == Outcome::NotFull) return;
   const int n = s_.shape.field_count;
   const bool right = verdict.outcome == Outcome::Right;
+  // A game's first judgement is its result; a wrong board mended later is
+  // judged again, but the history has the game already.
+  if (!s_.judged) add_to_history(right ? GameResult::Won : GameResult::Lost);
   s_.judged = true;
   setStatusBarZerdo(s_.puzzle_id, s_.moves, "", right);
   const int lang = s_.language_code;

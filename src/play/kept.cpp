@@ -62,12 +62,41 @@ void FrmMain::keep_game(bool closing) {
 
 // New cards replace the board: the game on it is left.
 void FrmMain::leave_game() {
+  // An unfinished board with a move on it is a game abandoned.
+  if (s_.moves > 0 && !s_.judged) {
+    add_to_history(GameResult::Abandoned);
+    s_.judged = true;  // its result is settled: abandoned
+  }
   if (keeping_current_) {
     // Left on purpose: there is nothing to continue any more.
     if (!platform_.remove_data_file(std::string(kKeptGameFile))) kept_exists_ = false;
     keeping_current_ = false;
   }
   show_continue_state();
+}
+
+void FrmMain::add_to_history(GameResult result) {
+  if (!loaded_ || platform_.data_folder().empty()) return;
+  PlayedGame g;
+  g.when = platform_.local_date_time();
+  g.puzzle = s_.puzzle_id;
+  g.four = s_.shape.is_4x4();
+  g.level = s_.level;
+  g.seconds = play_ms() / 1000;
+  g.moves = s_.moves;
+  g.result = result;
+  g.hints = s_.hints;
+  // One line, added whole or not at all, so that two copies of the game
+  // finishing at once both keep theirs.
+  if (const auto failure = platform_.append_data_file(std::string(kHistoryFile), history_line(g))) {
+    if (!history_failure_told_) {
+      history_failure_told_ = true;
+      box(std::string(msg::kTitle),
+          std::string(in(words::kHistoryFailed, s_.language_code)) + "\n" + failure->path + "\n" +
+              failure->reason,
+          Buttons::Ok, Icon::Exclamation);
+    }
+  }
 }
 
 void FrmMain::mnuFileContinue_Click() {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "records/history.h"
 #include "view/controls.h"
 
 namespace zerdo {
@@ -139,6 +140,9 @@ class Platform {
   virtual std::int64_t now_ms() = 0;
   virtual std::int64_t time_of_day_ms() = 0;
   virtual std::string time_of_day_text() = 0;
+  // The local date and time, YYYY-MM-DDTHH:MM:SS, as the history notes a
+  // game; by default the clock's milliseconds read as time since 1970.
+  virtual std::string local_date_time() { return date_time_text(now_ms()); }
 
   // The uniform random source.
   virtual void seed_random(std::uint64_t seed) = 0;

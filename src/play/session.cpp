@@ -29,6 +29,8 @@ void FrmMain::set_run_mode(bool running) {
 }
 
 void FrmMain::mnuFileNew_Click() {
+  // The game on the board is left before its clock is set back.
+  leave_game();
   s_.stop_time = 0;
   mnuFileRun_Click();
   work_start();

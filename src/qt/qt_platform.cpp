@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -175,6 +176,12 @@ std::int64_t QtPlatform::time_of_day_ms() { return QTime::currentTime().msecsSin
 
 std::string QtPlatform::time_of_day_text() {
   return QTime::currentTime().toString(QStringLiteral("hh:mm:ss")).toStdString();
+}
+
+std::string QtPlatform::local_date_time() {
+  return QDateTime::currentDateTime()
+      .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+      .toStdString();
 }
 
 void QtPlatform::seed_random(std::uint64_t seed) { random_.seed(seed); }

@@ -79,6 +79,7 @@ class QtPlatform : public Platform {
   std::int64_t now_ms() override;
   std::int64_t time_of_day_ms() override;
   std::string time_of_day_text() override;
+  std::string local_date_time() override;
   void seed_random(std::uint64_t seed) override;
   float draw_uniform() override;
   void draw_uniforms(float* out, int count) override;

@@ -136,6 +136,7 @@ void Interpreter::dispatch(std::string_view cmd, std::string_view rest, const Ar
       {"marks", {0, 0, [this](const Args& a) { cmd_marks(a); }}},
       {"hint", {0, 0, [this](const Args& a) { cmd_hint(a); }}},
       {"solutions", {0, 0, [this](const Args& a) { cmd_solutions(a); }}},
+      {"history", {0, 0, [this](const Args& a) { cmd_history(a); }}},
   };
   auto it = commands.find(cmd);
   if (it == commands.end()) return error("unknown command " + std::string(cmd));
@@ -485,6 +486,16 @@ void Interpreter::cmd_solutions(const Args&) {
   out_ << "solutions "
        << (count >= kCountLimit ? std::to_string(kCountLimit) + "+" : std::to_string(count))
        << '\n';
+}
+
+// The history of games, oldest first, each as the file keeps it; then a note
+// for each damaged line that was skipped.
+void Interpreter::cmd_history(const Args&) {
+  const auto bytes = platform_.read_data_file(std::string(kHistoryFile), kMaxHistoryBytes);
+  const History h = read_history(bytes ? *bytes : std::string());
+  for (const PlayedGame& g : h.games) out_ << history_line(g);
+  for (const int line : h.damaged)
+    out_ << "note: history line " << line << " is damaged and skipped\n";
 }
 
 }  // namespace zerdo

@@ -63,6 +63,7 @@ class Interpreter {
   void cmd_marks(const Args& a);
   void cmd_hint(const Args& a);
   void cmd_solutions(const Args& a);
+  void cmd_history(const Args& a);
 
   std::ostream& out_;
   ScriptPlatform platform_;
