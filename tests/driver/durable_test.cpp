@@ -183,6 +183,82 @@ TEST(TwoCopies, OnASlowDiskNeverLoseARecordTheyShowed) {
   }
 }
 
+// Two copies finish games at the same moment, round after round, on a slow
+// disk: the history keeps every game of both, each line whole.
+TEST(TwoCopies, FinishingGamesAtOnceLoseNoHistoryLine) {
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  const QList<QPair<QString, QString>> slow = {
+      {"LD_PRELOAD", ZERDO_SLOW_FSYNC},
+      {"ZERDO_FSYNC_MS", "50"},
+      {"ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0"}};
+  Driver ann(config.path(), slow), bob(config.path(), slow);
+  ann.run("start");
+  bob.run("start");
+  const char* const puzzles[] = {"A1", "B1", "C1", "D1", "E1", "F1"};
+  for (const char* id : puzzles) {
+    const std::string ann_lines = ann.solving(id, "30");
+    const std::string bob_lines = bob.solving(id, "40");
+    ann.send(ann_lines);
+    bob.send(bob_lines);
+    ann.collect();
+    bob.collect();
+  }
+  Driver next(config.path());
+  const std::string out = next.run("history");
+  EXPECT_EQ(out.find("note:"), std::string::npos) << out;
+  for (const char* id : puzzles)
+    for (const char* seconds : {"30", "40"})
+      EXPECT_NE(out.find(std::string("puzzle=\"") + id + "\" range=3x3 level=" +
+                         std::to_string(id[0] - 'A' + 1) + " seconds=" + seconds),
+                std::string::npos)
+          << id << " " << seconds << "\n"
+          << out;
+}
+
+// A copy killed while it writes the game it keeps and its history, again and
+// again: a later copy finds the kept game whole or none, and every line of
+// the history whole.
+TEST(KilledCopy, LeavesNoTornKeptGameOrHistory) {
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  for (int round = 0; round < 6; ++round) {
+    {
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      env.insert("XDG_CONFIG_HOME", config.path());
+      // A slow disk, so that the kill comes while a file is being written.
+      env.insert("LD_PRELOAD", ZERDO_SLOW_FSYNC);
+      env.insert("ZERDO_FSYNC_MS", "3");
+      env.insert("ASAN_OPTIONS",
+                 qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+      QProcess copy;
+      copy.setProcessEnvironment(env);
+      copy.start(QStringLiteral(ZERDO_DRIVER), {});
+      ASSERT_TRUE(copy.waitForStarted());
+      // Moves, each kept, and games judged and abandoned, each in the history.
+      std::string lines = "start\nmenu mnuFileZerdoA1\n";
+      for (int i = 0; i < 400; ++i) {
+        lines += "drag Picture_drei_lila 260 5080\ndrag Picture_drei_lila 0 0\n";
+        if (i % 5 == 4) lines += "menu mnuFileNew\n";
+      }
+      copy.write(QByteArray::fromStdString(lines));
+      // The lines go out while the copy plays them; then it is killed.
+      QElapsedTimer clock;
+      clock.start();
+      while (clock.elapsed() < 150 + 83 * round) copy.waitForBytesWritten(10);
+      copy.kill();
+      copy.waitForFinished(10000);
+    }
+    Driver next(config.path());
+    const std::string out = next.run("history\nstart\nmenu mnuFileContinue\nmessages\nclose");
+    EXPECT_EQ(out.find("note:"), std::string::npos) << round << "\n" << out;
+    EXPECT_EQ(out.find("box "), std::string::npos) << round << "\n" << out;
+    if (round == 5) {
+      EXPECT_NE(out.find("result=abandoned"), std::string::npos) << out;
+    }
+  }
+}
+
 // A small filesystem of its own, filled to the last byte: saving a puzzle
 // file and writing the store both fail, say so, and leave the old files.
 TEST(FullDisk, SavesFailWithTheMessageAndTheOldFilesStay) {
