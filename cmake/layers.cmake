@@ -12,7 +12,9 @@ set(ZERDO_LAYERS
   "play:model,texts,generation,solving,catalogue,records,view"
   "drawing:model"
   "services:"
-  "qt:play,view,services,drawing"
+  # The service half of the platform, shared by the window and the driver.
+  "host:play,services"
+  "qt:play,view,services,drawing,host"
   # The browser binding: the controller, drawn through the shared looks, with
   # the program's own random source.
   "web:play,drawing,services"
@@ -22,7 +24,7 @@ set(ZERDO_LAYERS
   "tools/driver:play,services"
   "fuzz:play,services"
   "bench:play,services"
-  "tests:play,services"
+  "tests:play,services,host"
   # ... except the tests of the real window, the window benchmarks and
   # their main (the game's widget style), the icon files, drawn at build time by the window's own painter, and the
   # board painted by it for the web tests.

@@ -72,9 +72,6 @@ class FuzzPlatform : public Platform {
     ++store_failures;
     return StoreFailure{store->file_name().toStdString(), store->error()};
   }
-  std::int64_t now_ms() override { return 43200000; }
-  std::int64_t time_of_day_ms() override { return 43200000; }
-  std::string time_of_day_text() override { return "12:00:00"; }
   void seed_random(std::uint64_t seed) override { random.seed(seed); }
   float draw_uniform() override { return random.next(); }
   void help_open(const std::string&, int) override {}

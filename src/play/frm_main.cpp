@@ -80,7 +80,7 @@ void FrmMain::Form_Load() {
 
   // From the time of day, so that every launch draws other puzzles (the
   // numbers drawn before this point repeat from start to start).
-  platform_.seed_random(static_cast<std::uint64_t>(platform_.time_of_day_ms()));
+  platform_.seed_random(static_cast<std::uint64_t>(platform_.clock().time_of_day_ms()));
 
   s_.moves = 0;
   s_.range_stats[kRange3x3][kRowNewRecords] = 0;
@@ -113,7 +113,7 @@ void FrmMain::mnuFileExit_Click() { Form_Unload(); }
 
 void FrmMain::ZerdoTimer_Timer() {
   if (!loaded_) return;
-  panels_[4].text = platform_.time_of_day_text();
+  panels_[4].text = platform_.clock().time_of_day_text();
   panels_[1].width = status_panel1_width(window_.width);
   if (platform_.window_state() != WindowState::Normal) return;
   const long sw = platform_.screen_width(), sh = platform_.screen_height();
@@ -138,7 +138,7 @@ void FrmMain::window_zoomed(long percent) {
 
 void FrmMain::setStatusBarZerdo(const std::string& label, Int moves, const std::string& info,
                                 bool solved) {
-  const std::int64_t now = platform_.now_ms();
+  const std::int64_t now = platform_.clock().now_ms();
   if (moves == 1) s_.clock_base = now;
   const std::int64_t elapsed_tenths = (now - s_.clock_base) / 100;
   panels_[1].text = status_text(label, moves, info);

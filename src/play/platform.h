@@ -77,6 +77,27 @@ struct PrintJob {
   std::string folder;                    // where the save dialog opens: the last puzzle file's
 };
 
+// The clock: milliseconds that never run backwards and are never 0; the time
+// of day in milliseconds since midnight (0..86399999), which seeds the random
+// source; and the time of day as the status bar shows it.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::int64_t now_ms() = 0;
+  virtual std::int64_t time_of_day_ms() = 0;
+  virtual std::string time_of_day_text() = 0;
+  // The local date and time, YYYY-MM-DDTHH:MM:SS, as the history notes a
+  // game; by default the clock's milliseconds read as time since 1970.
+  virtual std::string local_date_time() { return date_time_text(now_ms()); }
+};
+
+// A time of day (milliseconds since midnight) as the status bar shows it:
+// "hh:mm:ss".
+std::string clock_text(std::int64_t time_of_day_ms);
+
+// A clock that stands at 12:00:00.0, for a platform that needs no time.
+Clock& still_clock();
+
 class FormHandler {
  public:
   virtual ~FormHandler() = default;
@@ -87,10 +108,15 @@ class FormHandler {
 
 // Everything the platform gives the game: boxes, modal windows, dialogs, the
 // settings store, clock, random source, help viewer and window state. The Qt
-// binding, the scripted driver and the test fakes each implement it.
+// binding, the scripted driver and the test fakes each implement it. Its
+// roles are small interfaces of their own, each reached through its own
+// accessor that the binding points at its implementation; a role left alone
+// is a quiet one that needs nothing (a clock standing still).
 class Platform {
  public:
   virtual ~Platform() = default;
+
+  virtual Clock& clock() { return still_clock(); }
 
   // Boxes, windows, dialogs. The main window's model is up to date whenever
   // one of them opens, so a binding may repaint before it blocks.
@@ -133,16 +159,6 @@ class Platform {
   // next flush. When another copy wrote the store after begin_settings_write
   // read it, nothing is written and the failure says changed.
   virtual std::optional<StoreFailure> flush_settings() { return std::nullopt; }
-
-  // Clock: milliseconds that never run backwards and are never 0; the time
-  // of day in milliseconds since midnight (0..86399999), which seeds the
-  // random source; and the time of day as the status bar shows it.
-  virtual std::int64_t now_ms() = 0;
-  virtual std::int64_t time_of_day_ms() = 0;
-  virtual std::string time_of_day_text() = 0;
-  // The local date and time, YYYY-MM-DDTHH:MM:SS, as the history notes a
-  // game; by default the clock's milliseconds read as time since 1970.
-  virtual std::string local_date_time() { return date_time_text(now_ms()); }
 
   // The uniform random source.
   virtual void seed_random(std::uint64_t seed) = 0;

@@ -47,13 +47,13 @@ void FrmMain::mnuFileAgain_Click() {
 }
 
 void FrmMain::mnuFileStop_Click() {
-  s_.stop_time = platform_.now_ms();
+  s_.stop_time = platform_.clock().now_ms();
   set_run_mode(false);
 }
 
 void FrmMain::mnuFileRun_Click() {
   // The pause between Stop and Run does not count as play time.
-  s_.clock_base += platform_.now_ms() - s_.stop_time;
+  s_.clock_base += platform_.clock().now_ms() - s_.stop_time;
   set_run_mode(true);
 }
 

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTime>
 #include <cstdio>
 
 #include "qt/command_line.h"
@@ -49,7 +48,6 @@ QString file_name_text(const std::string& bytes) {
 }
 
 QtPlatform::QtPlatform() {
-  clock_.start();
   // Temporaries of a puzzle file save cut short in an earlier run: in the
   // folder of the last puzzle file (the store's own went when it was read).
   const std::string last_folder =
@@ -164,24 +162,6 @@ std::optional<StoreFailure> QtPlatform::flush_settings() {
   return StoreFailure{QDir::toNativeSeparators(store_.failed_file()).toStdString(),
                       changed ? file_failure(kStoreInUse).reason : store_.error(),
                       changed ? kStoreInUse : store_.failure().code, changed};
-}
-
-std::int64_t QtPlatform::now_ms() {
-  // Monotonic, so midnight or a clock change never runs the game clock back;
-  // offset by 1 because 0 means "not set".
-  return clock_.elapsed() + 1;
-}
-
-std::int64_t QtPlatform::time_of_day_ms() { return QTime::currentTime().msecsSinceStartOfDay(); }
-
-std::string QtPlatform::time_of_day_text() {
-  return QTime::currentTime().toString(QStringLiteral("hh:mm:ss")).toStdString();
-}
-
-std::string QtPlatform::local_date_time() {
-  return QDateTime::currentDateTime()
-      .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
-      .toStdString();
 }
 
 void QtPlatform::seed_random(std::uint64_t seed) { random_.seed(seed); }

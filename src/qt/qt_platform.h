@@ -1,10 +1,10 @@
 #pragma once
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <string>
 
+#include "host/system_clock.h"
 #include "play/platform.h"
 #include "qt/help_viewer.h"
 #include "services/data_folder.h"
@@ -61,6 +61,7 @@ class QtPlatform : public Platform {
   HelpViewer& help() { return help_; }
   SettingsStore& store() { return store_; }
 
+  Clock& clock() override { return clock_; }
   Answer message_box(const MessageBox& box) override;
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
@@ -76,10 +77,6 @@ class QtPlatform : public Platform {
   std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
                                             const std::string& key) override;
   std::optional<StoreFailure> flush_settings() override;
-  std::int64_t now_ms() override;
-  std::int64_t time_of_day_ms() override;
-  std::string time_of_day_text() override;
-  std::string local_date_time() override;
   void seed_random(std::uint64_t seed) override;
   float draw_uniform() override;
   void draw_uniforms(float* out, int count) override;
@@ -120,7 +117,7 @@ class QtPlatform : public Platform {
   SettingsStore store_;
   DataFolder data_;  // the per-user folder beside the store
   RandomSource random_;
-  QElapsedTimer clock_;
+  SystemClock clock_;
   HelpViewer help_;
 };
 

@@ -270,13 +270,7 @@ std::int64_t WebPlatform::time_of_day_ms() {
   return static_cast<std::int64_t>(js_time_of_day_ms());
 }
 
-std::string WebPlatform::time_of_day_text() {
-  const std::int64_t ms = time_of_day_ms();
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(ms / 3600000),
-                static_cast<int>(ms / 60000 % 60), static_cast<int>(ms / 1000 % 60));
-  return buf;
-}
+std::string WebPlatform::time_of_day_text() { return clock_text(time_of_day_ms()); }
 
 std::optional<std::string> WebPlatform::read_file(const std::string& path, std::size_t limit) {
   int size = 0;

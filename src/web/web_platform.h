@@ -13,8 +13,10 @@ namespace zerdo {
 // "Section/Key", values as the desktop keeps them), puzzle files loaded with
 // the page's file picker and saved as downloads, the page's clock, and the
 // program's own random source.
-class WebPlatform : public Platform {
+class WebPlatform : public Platform, public Clock {
  public:
+  Clock& clock() override { return *this; }
+
   // Called before a box or a window opens, so that the page shows the board
   // as it is.
   void set_before_modal(std::function<void()> f) { before_modal_ = std::move(f); }

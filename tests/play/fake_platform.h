@@ -15,8 +15,10 @@ namespace zerdo::testing {
 // an in-memory settings store, and a record of every box and help call.
 // store is the store "on disk": saved values reach it at flush_settings,
 // unless store_failure says that the write fails.
-class FakePlatform : public Platform {
+class FakePlatform : public Platform, public Clock {
  public:
+  Clock& clock() override { return *this; }
+
   std::vector<MessageBox> boxes;
   std::deque<Answer> answers;
   std::vector<std::string> forms_shown;

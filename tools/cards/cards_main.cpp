@@ -38,9 +38,6 @@ class QuietPlatform : public zerdo::Platform {
                     const std::string& value) override {
     store_[section + "/" + key] = value;
   }
-  std::int64_t now_ms() override { return ++now_; }
-  std::int64_t time_of_day_ms() override { return 43200000; }
-  std::string time_of_day_text() override { return "12:00:00"; }
   void seed_random(std::uint64_t seed) override { random_.seed(seed); }
   float draw_uniform() override { return random_.next(); }
   std::optional<std::string> read_file(const std::string&, std::size_t) override {
@@ -59,7 +56,6 @@ class QuietPlatform : public zerdo::Platform {
  private:
   std::map<std::string, std::string> store_;
   zerdo::RandomSource random_;
-  std::int64_t now_ = 1;
 };
 
 }  // namespace

@@ -11,13 +11,6 @@ namespace zerdo {
 
 using driver::quote;
 
-namespace {
-// The virtual clock starts at 12:00:00.0.
-constexpr std::int64_t kStartMs = 12LL * 3600 * 1000;
-constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
-
-}  // namespace
-
 ScriptPlatform::ScriptPlatform() = default;
 ScriptPlatform::~ScriptPlatform() = default;
 
@@ -178,18 +171,6 @@ std::optional<StoreFailure> ScriptPlatform::flush_settings() {
 
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
   return store().read_section("Settings");
-}
-
-std::int64_t ScriptPlatform::now_ms() { return kStartMs + waited_ms_; }
-
-std::int64_t ScriptPlatform::time_of_day_ms() { return now_ms() % kDayMs; }
-
-std::string ScriptPlatform::time_of_day_text() {
-  const std::int64_t s = (now_ms() % kDayMs) / 1000;
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(s / 3600),
-                static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
-  return buf;
 }
 
 float ScriptPlatform::draw_uniform() {

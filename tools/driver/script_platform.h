@@ -21,7 +21,7 @@ class SettingsStore;
 // shown. The settings store is the game's own, in the same file; the game's
 // own files are kept in the folder "data" beside it, so that a script run
 // with its own settings folder leaves the player's files alone.
-class ScriptPlatform : public Platform {
+class ScriptPlatform : public Platform, public Clock {
  public:
   ScriptPlatform();
   ~ScriptPlatform() override;
@@ -63,10 +63,11 @@ class ScriptPlatform : public Platform {
   std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
                                             const std::string& key) override;
   std::optional<StoreFailure> flush_settings() override;
-  std::int64_t now_ms() override;
-  // The virtual clock is a time of day.
-  std::int64_t time_of_day_ms() override;
-  std::string time_of_day_text() override;
+  // Clock: the virtual clock is a time of day.
+  Clock& clock() override { return *this; }
+  std::int64_t now_ms() override { return kStartMs + waited_ms_; }
+  std::int64_t time_of_day_ms() override { return now_ms() % kDayMs; }
+  std::string time_of_day_text() override { return clock_text(time_of_day_ms()); }
   void seed_random(std::uint64_t seed) override { random_.seed(seed); }
   float draw_uniform() override;
   void help_open(const std::string& file, int context) override;
@@ -92,6 +93,10 @@ class ScriptPlatform : public Platform {
   WindowState window_state() override { return window_state_; }
   Int screen_width() override { return screen_width_; }
   Int screen_height() override { return screen_height_; }
+
+  // The virtual clock starts at 12:00:00.0.
+  static constexpr std::int64_t kStartMs = 12LL * 3600 * 1000;
+  static constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 
   // The program the scripted system offers as its system-information tool.
   static constexpr const char* kSystemInfoProgram = "sysinfo";
