@@ -22,7 +22,7 @@ set(ZERDO_LAYERS
   # Programs and tests beside the game: the controller and the services,
   # never the Qt binding ...
   "tools/driver:play,services"
-  "fuzz:play,services"
+  "fuzz:play,services,host"
   "bench:play,services"
   "tests:play,services,host"
   # ... except the tests of the real window, the window benchmarks and
@@ -33,7 +33,7 @@ set(ZERDO_LAYERS
   "bench/bench_main.cpp:qt"
   "tools/icon:qt"
   # The board as the window paints it, for the web tests' comparison.
-  "tools/cards:qt,services")
+  "tools/cards:qt,services,host")
 
 # Sets out_var to the rooms that room may use directly.
 function(zerdo_layer_uses room out_var)

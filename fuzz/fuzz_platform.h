@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "host/source_random.h"
 #include "play/platform.h"
 #include "services/file_access.h"
-#include "services/random_source.h"
 #include "services/settings_store.h"
 
 namespace zerdo::fuzz {
@@ -72,8 +72,7 @@ class FuzzPlatform : public Platform {
     ++store_failures;
     return StoreFailure{store->file_name().toStdString(), store->error()};
   }
-  void seed_random(std::uint64_t seed) override { random.seed(seed); }
-  float draw_uniform() override { return random.next(); }
+  Random& random() override { return random_; }
   void help_open(const std::string&, int) override {}
   void help_search(const std::string&, const std::string&) override {}
   void help_close() override {}
@@ -90,7 +89,7 @@ class FuzzPlatform : public Platform {
   Int screen_height() override { return 16200; }
 
  private:
-  RandomSource random;
+  SourceRandom random_;
 };
 
 }  // namespace zerdo::fuzz

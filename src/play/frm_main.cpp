@@ -80,7 +80,7 @@ void FrmMain::Form_Load() {
 
   // From the time of day, so that every launch draws other puzzles (the
   // numbers drawn before this point repeat from start to start).
-  platform_.seed_random(static_cast<std::uint64_t>(platform_.clock().time_of_day_ms()));
+  platform_.random().seed_random(static_cast<std::uint64_t>(platform_.clock().time_of_day_ms()));
 
   s_.moves = 0;
   s_.range_stats[kRange3x3][kRowNewRecords] = 0;

@@ -98,6 +98,19 @@ std::string clock_text(std::int64_t time_of_day_ms);
 // A clock that stands at 12:00:00.0, for a platform that needs no time.
 Clock& still_clock();
 
+// The uniform random source: seeded once from the clock at start-up.
+class Random {
+ public:
+  virtual ~Random() = default;
+  virtual void seed_random(std::uint64_t seed) = 0;
+  // One number in [0, 1), single precision.
+  virtual float draw_uniform() = 0;
+  // The next count numbers in the order count calls of draw_uniform give them.
+  virtual void draw_uniforms(float* out, int count) {
+    for (int i = 0; i < count; ++i) out[i] = draw_uniform();
+  }
+};
+
 class FormHandler {
  public:
   virtual ~FormHandler() = default;
@@ -117,6 +130,8 @@ class Platform {
   virtual ~Platform() = default;
 
   virtual Clock& clock() { return still_clock(); }
+  // Every platform has its own: there is no quiet random source.
+  virtual Random& random() = 0;
 
   // Boxes, windows, dialogs. The main window's model is up to date whenever
   // one of them opens, so a binding may repaint before it blocks.
@@ -159,14 +174,6 @@ class Platform {
   // next flush. When another copy wrote the store after begin_settings_write
   // read it, nothing is written and the failure says changed.
   virtual std::optional<StoreFailure> flush_settings() { return std::nullopt; }
-
-  // The uniform random source.
-  virtual void seed_random(std::uint64_t seed) = 0;
-  virtual float draw_uniform() = 0;
-  // The next count numbers in the order count calls of draw_uniform give them.
-  virtual void draw_uniforms(float* out, int count) {
-    for (int i = 0; i < count; ++i) out[i] = draw_uniform();
-  }
 
   // Puzzle files. read_file gives at most limit bytes of the file at path, or
   // nullopt when it cannot be read; write_file replaces the file whole or not

@@ -156,8 +156,10 @@ namespace {
 class PlatformUniforms : public UniformSource {
  public:
   explicit PlatformUniforms(Platform& platform) : platform_(platform) {}
-  float draw_uniform() override { return platform_.draw_uniform(); }
-  void draw_uniforms(float* out, int count) override { platform_.draw_uniforms(out, count); }
+  float draw_uniform() override { return platform_.random().draw_uniform(); }
+  void draw_uniforms(float* out, int count) override {
+    platform_.random().draw_uniforms(out, count);
+  }
 
  private:
   Platform& platform_;

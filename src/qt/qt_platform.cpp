@@ -164,11 +164,6 @@ std::optional<StoreFailure> QtPlatform::flush_settings() {
                       changed ? kStoreInUse : store_.failure().code, changed};
 }
 
-void QtPlatform::seed_random(std::uint64_t seed) { random_.seed(seed); }
-
-float QtPlatform::draw_uniform() { return random_.next(); }
-void QtPlatform::draw_uniforms(float* out, int count) { random_.fill(out, count); }
-
 void QtPlatform::help_open(const std::string& file, int context) { help_.open(file, context); }
 
 void QtPlatform::help_search(const std::string& file, const std::string& keyword) {

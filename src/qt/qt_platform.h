@@ -4,12 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "host/source_random.h"
 #include "host/system_clock.h"
 #include "play/platform.h"
 #include "qt/help_viewer.h"
 #include "services/data_folder.h"
 #include "services/file_access.h"
-#include "services/random_source.h"
 #include "services/settings_store.h"
 
 class QWidget;
@@ -62,6 +62,7 @@ class QtPlatform : public Platform {
   SettingsStore& store() { return store_; }
 
   Clock& clock() override { return clock_; }
+  Random& random() override { return random_; }
   Answer message_box(const MessageBox& box) override;
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
@@ -77,9 +78,6 @@ class QtPlatform : public Platform {
   std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
                                             const std::string& key) override;
   std::optional<StoreFailure> flush_settings() override;
-  void seed_random(std::uint64_t seed) override;
-  float draw_uniform() override;
-  void draw_uniforms(float* out, int count) override;
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;
@@ -116,7 +114,7 @@ class QtPlatform : public Platform {
   bool unattended_ = false;
   SettingsStore store_;
   DataFolder data_;  // the per-user folder beside the store
-  RandomSource random_;
+  SourceRandom random_;
   SystemClock clock_;
   HelpViewer help_;
 };

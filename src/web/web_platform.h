@@ -13,7 +13,7 @@ namespace zerdo {
 // "Section/Key", values as the desktop keeps them), puzzle files loaded with
 // the page's file picker and saved as downloads, the page's clock, and the
 // program's own random source.
-class WebPlatform : public Platform, public Clock {
+class WebPlatform : public Platform, public Clock, public Random {
  public:
   Clock& clock() override { return *this; }
 
@@ -38,6 +38,7 @@ class WebPlatform : public Platform, public Clock {
   std::int64_t now_ms() override;
   std::int64_t time_of_day_ms() override;
   std::string time_of_day_text() override;
+  Random& random() override { return *this; }
   void seed_random(std::uint64_t seed) override { random_.seed(seed); }
   float draw_uniform() override { return random_.next(); }
   void draw_uniforms(float* out, int count) override { random_.fill(out, count); }

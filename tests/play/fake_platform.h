@@ -15,7 +15,7 @@ namespace zerdo::testing {
 // an in-memory settings store, and a record of every box and help call.
 // store is the store "on disk": saved values reach it at flush_settings,
 // unless store_failure says that the write fails.
-class FakePlatform : public Platform, public Clock {
+class FakePlatform : public Platform, public Clock, public Random {
  public:
   Clock& clock() override { return *this; }
 
@@ -113,6 +113,7 @@ class FakePlatform : public Platform, public Clock {
   std::int64_t now_ms() override { return now; }
   std::int64_t time_of_day_ms() override { return time_of_day; }
   std::string time_of_day_text() override { return "12:00:00"; }
+  Random& random() override { return *this; }
   void seed_random(std::uint64_t seed) override {
     seeds.push_back(seed);
     source.seed(seed);

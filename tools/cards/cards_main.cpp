@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <map>
 
+#include "host/source_random.h"
 #include "play/frm_main.h"
 #include "qt/control_painter.h"
-#include "services/random_source.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ class QuietPlatform : public zerdo::Platform {
                     const std::string& value) override {
     store_[section + "/" + key] = value;
   }
-  void seed_random(std::uint64_t seed) override { random_.seed(seed); }
-  float draw_uniform() override { return random_.next(); }
+  zerdo::Random& random() override { return random_; }
   std::optional<std::string> read_file(const std::string&, std::size_t) override {
     return std::nullopt;
   }
@@ -55,7 +54,7 @@ class QuietPlatform : public zerdo::Platform {
 
  private:
   std::map<std::string, std::string> store_;
-  zerdo::RandomSource random_;
+  zerdo::SourceRandom random_;
 };
 
 }  // namespace

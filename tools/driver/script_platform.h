@@ -21,7 +21,7 @@ class SettingsStore;
 // shown. The settings store is the game's own, in the same file; the game's
 // own files are kept in the folder "data" beside it, so that a script run
 // with its own settings folder leaves the player's files alone.
-class ScriptPlatform : public Platform, public Clock {
+class ScriptPlatform : public Platform, public Clock, public Random {
  public:
   ScriptPlatform();
   ~ScriptPlatform() override;
@@ -68,6 +68,8 @@ class ScriptPlatform : public Platform, public Clock {
   std::int64_t now_ms() override { return kStartMs + waited_ms_; }
   std::int64_t time_of_day_ms() override { return now_ms() % kDayMs; }
   std::string time_of_day_text() override { return clock_text(time_of_day_ms()); }
+  // Random: the numbers queued by the script first.
+  Random& random() override { return *this; }
   void seed_random(std::uint64_t seed) override { random_.seed(seed); }
   float draw_uniform() override;
   void help_open(const std::string& file, int context) override;
