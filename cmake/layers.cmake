@@ -21,7 +21,7 @@ set(ZERDO_LAYERS
   "app:qt"
   # Programs and tests beside the game: the controller and the services,
   # never the Qt binding ...
-  "tools/driver:play,services"
+  "tools/driver:play,services,host"
   "fuzz:play,services,host"
   "bench:play,services"
   "tests:play,services,host"

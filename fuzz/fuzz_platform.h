@@ -28,7 +28,7 @@ inline void scratch_in_memory() {
 // once, secondary windows close on their first button, the file dialog names
 // one fixed file, the clock stands still. Settings are read from and written
 // to the real store (an INI file) when one is given, else kept in memory.
-class FuzzPlatform : public Platform {
+class FuzzPlatform : public Platform, public Settings, public Files {
  public:
   std::string file;                          // what the file dialog answers
   std::unique_ptr<SettingsStore> store;      // nullptr: no stored settings
@@ -47,6 +47,7 @@ class FuzzPlatform : public Platform {
   PrintResult print_puzzle(const PrintJob&, std::string*) override {
     return PrintResult::Cancelled;
   }
+  Settings& settings() override { return *this; }
   std::string get_setting(const std::string&, const std::string& section, const std::string& key,
                           const std::string& def) override {
     if (store) return store->get(section, key, def);
@@ -76,6 +77,7 @@ class FuzzPlatform : public Platform {
   void help_open(const std::string&, int) override {}
   void help_search(const std::string&, const std::string&) override {}
   void help_close() override {}
+  Files& files() override { return *this; }
   std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
     return read_file_bytes(path, limit);
   }

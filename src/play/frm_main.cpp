@@ -92,8 +92,8 @@ void FrmMain::Form_Load() {
 
   set_form_caption();
   // Continue is offered while a game is kept; it is read only when chosen.
-  kept_exists_ = !platform_.data_folder().empty() &&
-                 platform_.read_data_file(std::string(kKeptGameFile), 1).has_value();
+  kept_exists_ = !platform_.files().data_folder().empty() &&
+                 platform_.files().read_data_file(std::string(kKeptGameFile), 1).has_value();
   show_continue_state();
   work_stop();
 }
@@ -148,7 +148,7 @@ void FrmMain::setStatusBarZerdo(const std::string& label, Int moves, const std::
 
 std::string FrmMain::status_text(const std::string& label, Int moves,
                                  const std::string& info) const {
-  const std::int64_t elapsed_tenths = (platform_.now_ms() - s_.clock_base) / 100;
+  const std::int64_t elapsed_tenths = (platform_.clock().now_ms() - s_.clock_base) / 100;
   const std::string note = s_.hints > 0 ? std::string(in(msg::kHintUsed, s_.language_code)) : "";
   return status_line(s_.language_code, label, moves, elapsed_tenths, info + note);
 }

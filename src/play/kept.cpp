@@ -18,7 +18,7 @@ constexpr std::size_t kKeepEvery = 100;
 
 std::int64_t FrmMain::play_ms() {
   if (s_.moves == 0) return 0;
-  const std::int64_t until = s_.play_mode == 1 ? platform_.now_ms() : s_.stop_time;
+  const std::int64_t until = s_.play_mode == 1 ? platform_.clock().now_ms() : s_.stop_time;
   return std::clamp<std::int64_t>(until - s_.clock_base, 0, kMaxKeptPlayMs);
 }
 
@@ -27,12 +27,12 @@ void FrmMain::show_continue_state() {
 }
 
 void FrmMain::keep_game(bool closing) {
-  if (!loaded_ || platform_.data_folder().empty()) return;
+  if (!loaded_ || platform_.files().data_folder().empty()) return;
   const std::string name(kKeptGameFile);
   // A won game is over, and a board without a move holds nothing to go on
   // with: neither is kept, and a file kept for this game goes.
   if (s_.moves == 0 || s_.judge().outcome == Outcome::Right) {
-    if (keeping_current_ && !platform_.remove_data_file(name)) kept_exists_ = false;
+    if (keeping_current_ && !platform_.files().remove_data_file(name)) kept_exists_ = false;
     keeping_current_ = false;
     show_continue_state();
     return;
@@ -44,7 +44,7 @@ void FrmMain::keep_game(bool closing) {
   const std::size_t listed = s_.move_list.size();
   if (!closing && listed > kKeepEveryMoveUpTo && listed % kKeepEvery != 0) return;
   const KeptGame kept{static_cast<const Game&>(s_), play_ms(), s_.play_mode == 1};
-  if (const auto failure = platform_.write_data_file(name, write_kept_game(kept))) {
+  if (const auto failure = platform_.files().write_data_file(name, write_kept_game(kept))) {
     // Told once a run: the game goes on, and the next move tries again.
     if (!keep_failure_told_) {
       keep_failure_told_ = true;
@@ -69,16 +69,16 @@ void FrmMain::leave_game() {
   }
   if (keeping_current_) {
     // Left on purpose: there is nothing to continue any more.
-    if (!platform_.remove_data_file(std::string(kKeptGameFile))) kept_exists_ = false;
+    if (!platform_.files().remove_data_file(std::string(kKeptGameFile))) kept_exists_ = false;
     keeping_current_ = false;
   }
   show_continue_state();
 }
 
 void FrmMain::add_to_history(GameResult result) {
-  if (!loaded_ || platform_.data_folder().empty()) return;
+  if (!loaded_ || platform_.files().data_folder().empty()) return;
   PlayedGame g;
-  g.when = platform_.local_date_time();
+  g.when = platform_.clock().local_date_time();
   g.puzzle = s_.puzzle_id;
   g.four = s_.shape.is_4x4();
   g.level = s_.level;
@@ -88,7 +88,8 @@ void FrmMain::add_to_history(GameResult result) {
   g.hints = s_.hints;
   // One line, added whole or not at all, so that two copies of the game
   // finishing at once both keep theirs.
-  if (const auto failure = platform_.append_data_file(std::string(kHistoryFile), history_line(g))) {
+  if (const auto failure =
+          platform_.files().append_data_file(std::string(kHistoryFile), history_line(g))) {
     if (!history_failure_told_) {
       history_failure_told_ = true;
       box(std::string(msg::kTitle),
@@ -102,11 +103,11 @@ void FrmMain::add_to_history(GameResult result) {
 void FrmMain::mnuFileContinue_Click() {
   const std::string name(kKeptGameFile);
   const int lang = s_.language_code;
-  const auto bytes = platform_.read_data_file(name, kMaxKeptGameBytes + 1);
+  const auto bytes = platform_.files().read_data_file(name, kMaxKeptGameBytes + 1);
   const auto kept = bytes ? read_kept_game(*bytes) : std::nullopt;
   if (!kept) {
     // A file that fails its checks never reaches the board, and goes.
-    if (bytes) platform_.remove_data_file(name);
+    if (bytes) platform_.files().remove_data_file(name);
     kept_exists_ = false;
     show_continue_state();
     box(std::string(in(words::kKeptRefusedTitle, lang)),
@@ -129,7 +130,7 @@ void FrmMain::mnuFileContinue_Click() {
   for (int k = 1; k <= 16; ++k) show_piece(k);
   show_marks();
   // The clock goes on from the play time kept.
-  const std::int64_t now = platform_.now_ms();
+  const std::int64_t now = platform_.clock().now_ms();
   s_.clock_base = now - kept->play_ms;
   s_.stop_time = now;
   set_run_mode(kept->running);

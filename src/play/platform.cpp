@@ -15,7 +15,31 @@ class StillClock : public Clock {
   std::string time_of_day_text() override { return clock_text(kNoon); }
 };
 
+class NoFiles : public Files {
+ public:
+  std::optional<std::string> read_file(const std::string&, std::size_t) override {
+    return std::nullopt;
+  }
+  bool write_file(const std::string&, const std::string&) override { return false; }
+};
+
 }  // namespace
+
+std::string MemorySettings::get_setting(const std::string& /*app*/, const std::string& section,
+                                        const std::string& key, const std::string& def) {
+  const auto it = values_.find(section + "/" + key);
+  return it == values_.end() ? def : it->second;
+}
+
+void MemorySettings::save_setting(const std::string& /*app*/, const std::string& section,
+                                  const std::string& key, const std::string& value) {
+  values_[section + "/" + key] = value;
+}
+
+Files& no_files() {
+  static NoFiles files;
+  return files;
+}
 
 std::string clock_text(std::int64_t time_of_day_ms) {
   const std::int64_t s = time_of_day_ms / 1000;

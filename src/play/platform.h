@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -111,49 +112,10 @@ class Random {
   }
 };
 
-class FormHandler {
+// The per-user settings store (application, section, key).
+class Settings {
  public:
-  virtual ~FormHandler() = default;
-  // A press on button control (or "" when the player closed the window).
-  // Returns true when the window closes.
-  virtual bool click(Form& form, const std::string& control) = 0;
-};
-
-// Everything the platform gives the game: boxes, modal windows, dialogs, the
-// settings store, clock, random source, help viewer and window state. The Qt
-// binding, the scripted driver and the test fakes each implement it. Its
-// roles are small interfaces of their own, each reached through its own
-// accessor that the binding points at its implementation; a role left alone
-// is a quiet one that needs nothing (a clock standing still).
-class Platform {
- public:
-  virtual ~Platform() = default;
-
-  virtual Clock& clock() { return still_clock(); }
-  // Every platform has its own: there is no quiet random source.
-  virtual Random& random() = 0;
-
-  // Boxes, windows, dialogs. The main window's model is up to date whenever
-  // one of them opens, so a binding may repaint before it blocks.
-  virtual Answer message_box(const MessageBox& box) = 0;
-  virtual void show_modal(Form& form, FormHandler& handler) = 0;
-  // Returns the chosen path, or "" when the player cancelled. filter is a list
-  // "Description|pattern|Description|pattern".
-  virtual std::string file_dialog(FileDialogKind kind, const std::string& title,
-                                  const std::string& filter) = 0;
-  // The same dialog opened at start; a platform without folders or a choice
-  // of filter shows the plain one.
-  virtual std::string file_dialog_at(FileDialogKind kind, const std::string& title,
-                                     const std::string& filter, const FileDialogStart& start) {
-    static_cast<void>(start);
-    return file_dialog(kind, title, filter);
-  }
-
-  // Shows the print dialog (or, for a PDF, the save dialog) for job and puts
-  // the puzzle on paper. The path of a written PDF goes to *path.
-  virtual PrintResult print_puzzle(const PrintJob& job, std::string* path) = 0;
-
-  // The per-user settings store (application, section, key).
+  virtual ~Settings() = default;
   virtual std::string get_setting(const std::string& app, const std::string& section,
                                   const std::string& key, const std::string& def) = 0;
   virtual void save_setting(const std::string& app, const std::string& section,
@@ -174,7 +136,25 @@ class Platform {
   // next flush. When another copy wrote the store after begin_settings_write
   // read it, nothing is written and the failure says changed.
   virtual std::optional<StoreFailure> flush_settings() { return std::nullopt; }
+};
 
+// A store in memory alone, for a platform with nothing to keep: what was
+// saved is read back until the platform ends.
+class MemorySettings : public Settings {
+ public:
+  std::string get_setting(const std::string& app, const std::string& section,
+                          const std::string& key, const std::string& def) override;
+  void save_setting(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& value) override;
+
+ private:
+  std::map<std::string, std::string> values_;  // by "section/key"
+};
+
+// Files: puzzle files anywhere, and the game's own files beside the store.
+class Files {
+ public:
+  virtual ~Files() = default;
   // Puzzle files. read_file gives at most limit bytes of the file at path, or
   // nullopt when it cannot be read; write_file replaces the file whole or not
   // at all and returns false when it failed.
@@ -185,7 +165,7 @@ class Platform {
   // history of games), each by a plain name in one folder: data_folder() is
   // its path, with a slash at the end. Nothing is made at start; the first
   // write makes the folder. A name with a slash, "", "." or ".." is refused.
-  // A platform that keeps no files has no folder ("") and refuses each write.
+  // Files that keep none have no folder ("") and refuse each write.
   virtual std::string data_folder() { return {}; }
   // At most limit bytes of the file; nullopt when it is not there or cannot
   // be read.
@@ -209,6 +189,54 @@ class Platform {
     return WriteFailure{name, kNoDataFiles};
   }
   static constexpr const char* kNoDataFiles = "This system keeps no files of the game";
+};
+
+// Files of a platform without any: nothing is read, every write fails.
+Files& no_files();
+
+class FormHandler {
+ public:
+  virtual ~FormHandler() = default;
+  // A press on button control (or "" when the player closed the window).
+  // Returns true when the window closes.
+  virtual bool click(Form& form, const std::string& control) = 0;
+};
+
+// Everything the platform gives the game: boxes, modal windows, dialogs, the
+// settings store, clock, random source, help viewer and window state. The Qt
+// binding, the scripted driver and the test fakes each implement it. Its
+// roles are small interfaces of their own, each reached through its own
+// accessor that the binding points at its implementation; a role left alone
+// is a quiet one that needs nothing (a clock standing still).
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual Clock& clock() { return still_clock(); }
+  // Every platform has its own: there is no quiet random source.
+  virtual Random& random() = 0;
+  virtual Settings& settings() = 0;
+  virtual Files& files() { return no_files(); }
+
+  // Boxes, windows, dialogs. The main window's model is up to date whenever
+  // one of them opens, so a binding may repaint before it blocks.
+  virtual Answer message_box(const MessageBox& box) = 0;
+  virtual void show_modal(Form& form, FormHandler& handler) = 0;
+  // Returns the chosen path, or "" when the player cancelled. filter is a list
+  // "Description|pattern|Description|pattern".
+  virtual std::string file_dialog(FileDialogKind kind, const std::string& title,
+                                  const std::string& filter) = 0;
+  // The same dialog opened at start; a platform without folders or a choice
+  // of filter shows the plain one.
+  virtual std::string file_dialog_at(FileDialogKind kind, const std::string& title,
+                                     const std::string& filter, const FileDialogStart& start) {
+    static_cast<void>(start);
+    return file_dialog(kind, title, filter);
+  }
+
+  // Shows the print dialog (or, for a PDF, the save dialog) for job and puts
+  // the puzzle on paper. The path of a written PDF goes to *path.
+  virtual PrintResult print_puzzle(const PrintJob& job, std::string* path) = 0;
 
   // Help viewer and the system-information launcher.
   virtual void help_open(const std::string& file, int context) = 0;

@@ -43,7 +43,7 @@ void FrmMain::mnuFileSave_Click() {
       write_puzzle_file(s_.version_text, s_.range_name, s_.puzzle_id, s_.sn, s_.shape.field_count);
   // The platform replaces the file whole or not at all, so a failed save
   // leaves the existing file as it was.
-  if (!platform_.write_file(name, text)) {
+  if (!platform_.files().write_file(name, text)) {
     const MessageText m = save_error_message(name, s_.language_code);
     box(m.title, m.text);
     return;
@@ -66,7 +66,7 @@ void FrmMain::load_puzzle_file(const std::string& name) {
   LoadResult result{LoadError::CannotOpen};
   // One byte more than a puzzle file may have, so that the reader can refuse
   // a larger one.
-  if (const auto bytes = platform_.read_file(name, kMaxPuzzleFileBytes + 1))
+  if (const auto bytes = platform_.files().read_file(name, kMaxPuzzleFileBytes + 1))
     result = read_puzzle_file(*bytes, staged);
   if (result.ok()) {
     install_puzzle(staged);

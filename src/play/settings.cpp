@@ -14,24 +14,24 @@
 namespace zerdo {
 // A stored text; a missing key gives the default of kSettings.
 std::string FrmMain::get_setting(Setting id, int range, int level) {
-  return platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection),
-                               setting_key(id, range, level),
-                               std::string(setting_row(id).text_default));
+  return platform_.settings().get_setting(std::string(kStoreApp), std::string(kStoreSection),
+                                          setting_key(id, range, level),
+                                          std::string(setting_row(id).text_default));
 }
 
 // A stored number within the range of kSettings; a missing key, text that is
 // no number and a number out of range all give the default.
 long long FrmMain::get_number(Setting id, int range, int level) {
   const SettingRow& row = setting_row(id);
-  const std::string text =
-      platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection),
-                            setting_key(id, range, level), std::to_string(row.number_default));
+  const std::string text = platform_.settings().get_setting(
+      std::string(kStoreApp), std::string(kStoreSection), setting_key(id, range, level),
+      std::to_string(row.number_default));
   return parse_stored_number(text, row.lo, row.hi).value_or(row.number_default);
 }
 
 void FrmMain::save_setting(Setting id, const std::string& value, int range, int level) {
-  platform_.save_setting(std::string(kStoreApp), std::string(kStoreSection),
-                         setting_key(id, range, level), value);
+  platform_.settings().save_setting(std::string(kStoreApp), std::string(kStoreSection),
+                                    setting_key(id, range, level), value);
 }
 
 void FrmMain::load_settings() {
@@ -62,8 +62,9 @@ void FrmMain::load_settings() {
   // A player with none stored starts in the language of the system's locale.
   const std::string first_language(
       in(kLanguageNames, language_code_for_locale(platform_.locale_name())));
-  apply_language_name(platform_.get_setting(std::string(kStoreApp), std::string(kStoreSection),
-                                            setting_key(Setting::Language), first_language));
+  apply_language_name(
+      platform_.settings().get_setting(std::string(kStoreApp), std::string(kStoreSection),
+                                       setting_key(Setting::Language), first_language));
 
   for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
@@ -99,7 +100,8 @@ void FrmMain::save_settings() { write_store(true); }
 // time wins, with its holder.
 void FrmMain::keep_stored_records() {
   auto stored = [&](const std::string& key) {
-    return platform_.stored_setting(std::string(kStoreApp), std::string(kStoreSection), key);
+    return platform_.settings().stored_setting(std::string(kStoreApp), std::string(kStoreSection),
+                                               key);
   };
   RangeStats stats{};
   RecordHolders holders{};
@@ -140,10 +142,10 @@ void FrmMain::write_store(bool everything) {
   constexpr int kAttempts = 8;
   std::optional<StoreFailure> failure;
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-    platform_.begin_settings_write();
+    platform_.settings().begin_settings_write();
     keep_stored_records();
     save_store_values(everything);
-    failure = platform_.flush_settings();
+    failure = platform_.settings().flush_settings();
     if (!failure || !failure->changed) break;
   }
   if (failure) {

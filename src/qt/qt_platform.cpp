@@ -51,7 +51,7 @@ QtPlatform::QtPlatform() {
   // Temporaries of a puzzle file save cut short in an earlier run: in the
   // folder of the last puzzle file (the store's own went when it was read).
   const std::string last_folder =
-      store_.get(std::string(kStoreSection), setting_key(Setting::LastFolder), "");
+      settings_.get_setting({}, std::string(kStoreSection), setting_key(Setting::LastFolder), "");
   if (!last_folder.empty()) remove_stale_temporaries(last_folder);
 }
 
@@ -139,31 +139,6 @@ std::string QtPlatform::file_dialog_at(FileDialogKind kind, const std::string& t
   return file_name_bytes(dialog.selectedFiles().constFirst());
 }
 
-std::string QtPlatform::get_setting(const std::string&, const std::string& section,
-                                    const std::string& key, const std::string& def) {
-  return store_.get(section, key, def);
-}
-
-void QtPlatform::save_setting(const std::string&, const std::string& section,
-                              const std::string& key, const std::string& value) {
-  store_.save(section, key, value);
-}
-
-std::optional<std::string> QtPlatform::stored_setting(const std::string&,
-                                                      const std::string& section,
-                                                      const std::string& key) {
-  return store_.stored(section, key);
-}
-
-std::optional<StoreFailure> QtPlatform::flush_settings() {
-  const SettingsStore::Commit done = store_.commit();
-  if (done == SettingsStore::Commit::Written) return std::nullopt;
-  const bool changed = done == SettingsStore::Commit::Changed;
-  return StoreFailure{QDir::toNativeSeparators(store_.failed_file()).toStdString(),
-                      changed ? file_failure(kStoreInUse).reason : store_.error(),
-                      changed ? kStoreInUse : store_.failure().code, changed};
-}
-
 void QtPlatform::help_open(const std::string& file, int context) { help_.open(file, context); }
 
 void QtPlatform::help_search(const std::string& file, const std::string& keyword) {
@@ -207,25 +182,5 @@ Int QtPlatform::screen_width() { return screen_twips(available_screen().width())
 Int QtPlatform::screen_height() { return screen_twips(available_screen().height()); }
 
 std::string QtPlatform::locale_name() { return message_locale(); }
-
-std::optional<WriteFailure> QtPlatform::write_data_file(const std::string& name,
-                                                        const std::string& bytes) {
-  FileFailure failure;
-  if (data_.write(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data_.path() + name, failure.reason, failure.code};
-}
-
-std::optional<WriteFailure> QtPlatform::append_data_file(const std::string& name,
-                                                         const std::string& bytes) {
-  FileFailure failure;
-  if (data_.append(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data_.path() + name, failure.reason, failure.code};
-}
-
-std::optional<WriteFailure> QtPlatform::remove_data_file(const std::string& name) {
-  FileFailure failure;
-  if (data_.remove(name, &failure)) return std::nullopt;
-  return WriteFailure{data_.path() + name, failure.reason, failure.code};
-}
 
 }  // namespace zerdo

@@ -4,12 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "host/disk_files.h"
+#include "host/file_settings.h"
 #include "host/source_random.h"
 #include "host/system_clock.h"
 #include "play/platform.h"
 #include "qt/help_viewer.h"
-#include "services/data_folder.h"
-#include "services/file_access.h"
 #include "services/settings_store.h"
 
 class QWidget;
@@ -59,10 +59,12 @@ class QtPlatform : public Platform {
   std::function<std::optional<PrintChoice>(const PrintJob&)> print_hook;
 
   HelpViewer& help() { return help_; }
-  SettingsStore& store() { return store_; }
+  SettingsStore& store() { return settings_.store(); }
 
   Clock& clock() override { return clock_; }
   Random& random() override { return random_; }
+  Settings& settings() override { return settings_; }
+  Files& files() override { return files_; }
   Answer message_box(const MessageBox& box) override;
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
@@ -70,32 +72,9 @@ class QtPlatform : public Platform {
   std::string file_dialog_at(FileDialogKind kind, const std::string& title,
                              const std::string& filter, const FileDialogStart& start) override;
   PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
-  std::string get_setting(const std::string& app, const std::string& section,
-                          const std::string& key, const std::string& def) override;
-  void save_setting(const std::string& app, const std::string& section, const std::string& key,
-                    const std::string& value) override;
-  void begin_settings_write() override { store_.begin_write(); }
-  std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
-                                            const std::string& key) override;
-  std::optional<StoreFailure> flush_settings() override;
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;
-  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
-    return read_file_bytes(path, limit);
-  }
-  bool write_file(const std::string& path, const std::string& bytes) override {
-    return write_file_atomically(path, bytes);
-  }
-  std::string data_folder() override { return data_.path(); }
-  std::optional<std::string> read_data_file(const std::string& name, std::size_t limit) override {
-    return data_.read(name, limit);
-  }
-  std::optional<WriteFailure> write_data_file(const std::string& name,
-                                              const std::string& bytes) override;
-  std::optional<WriteFailure> append_data_file(const std::string& name,
-                                               const std::string& bytes) override;
-  std::optional<WriteFailure> remove_data_file(const std::string& name) override;
   std::optional<std::string> system_info_program() override;
   bool launch(const std::string& program) override;
   WindowState window_state() override;
@@ -112,8 +91,8 @@ class QtPlatform : public Platform {
   QPointer<QWidget> window_;
   std::function<void()> before_modal_;
   bool unattended_ = false;
-  SettingsStore store_;
-  DataFolder data_;  // the per-user folder beside the store
+  FileSettings settings_;
+  DiskFiles files_;
   SourceRandom random_;
   SystemClock clock_;
   HelpViewer help_;

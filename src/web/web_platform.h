@@ -13,7 +13,7 @@ namespace zerdo {
 // "Section/Key", values as the desktop keeps them), puzzle files loaded with
 // the page's file picker and saved as downloads, the page's clock, and the
 // program's own random source.
-class WebPlatform : public Platform, public Clock, public Random {
+class WebPlatform : public Platform, public Clock, public Random, public Settings, public Files {
  public:
   Clock& clock() override { return *this; }
 
@@ -27,6 +27,7 @@ class WebPlatform : public Platform, public Clock, public Random {
                           const std::string& filter) override;
   PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
 
+  Settings& settings() override { return *this; }
   std::string get_setting(const std::string& app, const std::string& section,
                           const std::string& key, const std::string& def) override;
   void save_setting(const std::string& app, const std::string& section, const std::string& key,
@@ -43,6 +44,7 @@ class WebPlatform : public Platform, public Clock, public Random {
   float draw_uniform() override { return random_.next(); }
   void draw_uniforms(float* out, int count) override { random_.fill(out, count); }
 
+  Files& files() override { return *this; }
   std::optional<std::string> read_file(const std::string& path, std::size_t limit) override;
   bool write_file(const std::string& path, const std::string& bytes) override;
 

@@ -111,7 +111,8 @@ TEST(DriverInterpreter, KeptFilesStayInTheSettingsFolder) {
   ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
   ::setenv("XDG_DATA_HOME", data_home.c_str(), 1);
   {
-    ScriptPlatform p;
+    ScriptPlatform script;
+    Files& p = script.files();
     EXPECT_EQ(p.data_folder(), config + "/Zerdo/data/");
     EXPECT_EQ(p.write_data_file("last.zdo", "game"), std::nullopt);
     EXPECT_EQ(p.append_data_file("history", "one\n"), std::nullopt);

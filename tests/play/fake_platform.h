@@ -15,7 +15,7 @@ namespace zerdo::testing {
 // an in-memory settings store, and a record of every box and help call.
 // store is the store "on disk": saved values reach it at flush_settings,
 // unless store_failure says that the write fails.
-class FakePlatform : public Platform, public Clock, public Random {
+class FakePlatform : public Platform, public Clock, public Random, public Settings, public Files {
  public:
   Clock& clock() override { return *this; }
 
@@ -83,6 +83,7 @@ class FakePlatform : public Platform, public Clock, public Random {
     if (path) *path = job.target == PrintTarget::Pdf ? "puzzle.pdf" : printed_file;
     return print_result;
   }
+  Settings& settings() override { return *this; }
   std::string get_setting(const std::string&, const std::string&, const std::string& key,
                           const std::string& def) override {
     auto it = store.find(key);
@@ -134,6 +135,7 @@ class FakePlatform : public Platform, public Clock, public Random {
     help_calls.push_back("search " + file + " " + keyword);
   }
   void help_close() override { help_calls.push_back("close"); }
+  Files& files() override { return *this; }
   std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
     return read_file_bytes(path, limit);
   }

@@ -29,20 +29,8 @@ class QuietPlatform : public zerdo::Platform {
   zerdo::PrintResult print_puzzle(const zerdo::PrintJob&, std::string*) override {
     return zerdo::PrintResult::Unavailable;
   }
-  std::string get_setting(const std::string&, const std::string& section, const std::string& key,
-                          const std::string& def) override {
-    const auto it = store_.find(section + "/" + key);
-    return it == store_.end() ? def : it->second;
-  }
-  void save_setting(const std::string&, const std::string& section, const std::string& key,
-                    const std::string& value) override {
-    store_[section + "/" + key] = value;
-  }
+  zerdo::Settings& settings() override { return settings_; }
   zerdo::Random& random() override { return random_; }
-  std::optional<std::string> read_file(const std::string&, std::size_t) override {
-    return std::nullopt;
-  }
-  bool write_file(const std::string&, const std::string&) override { return false; }
   void help_open(const std::string&, int) override {}
   void help_search(const std::string&, const std::string&) override {}
   void help_close() override {}
@@ -53,7 +41,7 @@ class QuietPlatform : public zerdo::Platform {
   zerdo::Int screen_height() override { return 16200; }
 
  private:
-  std::map<std::string, std::string> store_;
+  zerdo::MemorySettings settings_;
   zerdo::SourceRandom random_;
 };
 

@@ -491,7 +491,7 @@ void Interpreter::cmd_solutions(const Args&) {
 // The history of games, oldest first, each as the file keeps it; then a note
 // for each damaged line that was skipped.
 void Interpreter::cmd_history(const Args&) {
-  const auto bytes = platform_.read_data_file(std::string(kHistoryFile), kMaxHistoryBytes);
+  const auto bytes = platform_.files().read_data_file(std::string(kHistoryFile), kMaxHistoryBytes);
   const History h = read_history(bytes ? *bytes : std::string());
   for (const PlayedGame& g : h.games) out_ << history_line(g);
   for (const int line : h.damaged)

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "output.h"
+#include "services/file_access.h"
 #include "services/settings_store.h"
 
 namespace zerdo {
@@ -111,66 +112,14 @@ PrintResult ScriptPlatform::print_puzzle(const PrintJob& job, std::string* path)
   return done ? PrintResult::Done : PrintResult::Cancelled;
 }
 
-SettingsStore& ScriptPlatform::store() {
+Files& ScriptPlatform::files() {
   // Made on first use, when the environment names the settings folder.
-  if (!store_) store_ = std::make_unique<SettingsStore>();
-  return *store_;
-}
-
-DataFolder& ScriptPlatform::data() {
-  if (!data_) data_.emplace(folder_of(store().path()) + "data");
-  return *data_;
-}
-
-std::optional<WriteFailure> ScriptPlatform::write_data_file(const std::string& name,
-                                                            const std::string& bytes) {
-  FileFailure failure;
-  if (data().write(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data().path() + name, failure.reason, failure.code};
-}
-
-std::optional<WriteFailure> ScriptPlatform::append_data_file(const std::string& name,
-                                                             const std::string& bytes) {
-  FileFailure failure;
-  if (data().append(name, bytes, &failure)) return std::nullopt;
-  return WriteFailure{data().path() + name, failure.reason, failure.code};
-}
-
-std::optional<WriteFailure> ScriptPlatform::remove_data_file(const std::string& name) {
-  FileFailure failure;
-  if (data().remove(name, &failure)) return std::nullopt;
-  return WriteFailure{data().path() + name, failure.reason, failure.code};
-}
-
-std::string ScriptPlatform::get_setting(const std::string& /*app*/, const std::string& section,
-                                        const std::string& key, const std::string& def) {
-  return store().get(section, key, def);
-}
-
-void ScriptPlatform::save_setting(const std::string& /*app*/, const std::string& section,
-                                  const std::string& key, const std::string& value) {
-  store().save(section, key, value);
-}
-
-void ScriptPlatform::begin_settings_write() { store().begin_write(); }
-
-std::optional<std::string> ScriptPlatform::stored_setting(const std::string& /*app*/,
-                                                          const std::string& section,
-                                                          const std::string& key) {
-  return store().stored(section, key);
-}
-
-std::optional<StoreFailure> ScriptPlatform::flush_settings() {
-  const SettingsStore::Commit done = store().commit();
-  if (done == SettingsStore::Commit::Written) return std::nullopt;
-  const bool changed = done == SettingsStore::Commit::Changed;
-  return StoreFailure{store().failed_file().toStdString(),
-                      changed ? file_failure(kStoreInUse).reason : store().error(),
-                      changed ? kStoreInUse : store().failure().code, changed};
+  if (!disk_) disk_.emplace(folder_of(settings_.store().path()) + "data");
+  return *disk_;
 }
 
 std::vector<std::pair<std::string, std::string>> ScriptPlatform::stored_settings() {
-  return store().read_section("Settings");
+  return settings_.store().read_section("Settings");
 }
 
 float ScriptPlatform::draw_uniform() {

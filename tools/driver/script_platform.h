@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "host/disk_files.h"
+#include "host/file_settings.h"
 #include "play/platform.h"
-#include "services/data_folder.h"
-#include "services/file_access.h"
 #include "services/random_source.h"
 
 namespace zerdo {
-
-class SettingsStore;
 
 // The driver's platform: a virtual clock, a scriptable random source, queued
 // answers for every modal box, window and dialog, and a record of everything
@@ -55,14 +53,9 @@ class ScriptPlatform : public Platform, public Clock, public Random {
   std::string file_dialog(FileDialogKind kind, const std::string& title,
                           const std::string& filter) override;
   PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
-  std::string get_setting(const std::string& app, const std::string& section,
-                          const std::string& key, const std::string& def) override;
-  void save_setting(const std::string& app, const std::string& section, const std::string& key,
-                    const std::string& value) override;
-  void begin_settings_write() override;
-  std::optional<std::string> stored_setting(const std::string& app, const std::string& section,
-                                            const std::string& key) override;
-  std::optional<StoreFailure> flush_settings() override;
+  Settings& settings() override { return settings_; }
+  // The game's own files in the folder "data" beside the store.
+  Files& files() override;
   // Clock: the virtual clock is a time of day.
   Clock& clock() override { return *this; }
   std::int64_t now_ms() override { return kStartMs + waited_ms_; }
@@ -75,21 +68,6 @@ class ScriptPlatform : public Platform, public Clock, public Random {
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;
-  std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
-    return read_file_bytes(path, limit);
-  }
-  bool write_file(const std::string& path, const std::string& bytes) override {
-    return write_file_atomically(path, bytes);
-  }
-  std::string data_folder() override { return data().path(); }
-  std::optional<std::string> read_data_file(const std::string& name, std::size_t limit) override {
-    return data().read(name, limit);
-  }
-  std::optional<WriteFailure> write_data_file(const std::string& name,
-                                              const std::string& bytes) override;
-  std::optional<WriteFailure> append_data_file(const std::string& name,
-                                               const std::string& bytes) override;
-  std::optional<WriteFailure> remove_data_file(const std::string& name) override;
   std::optional<std::string> system_info_program() override;
   bool launch(const std::string& program) override;
   WindowState window_state() override { return window_state_; }
@@ -104,9 +82,6 @@ class ScriptPlatform : public Platform, public Clock, public Random {
   static constexpr const char* kSystemInfoProgram = "sysinfo";
 
  private:
-  SettingsStore& store();
-  DataFolder& data();
-
   std::int64_t waited_ms_ = 0;
   RandomSource random_;
   std::deque<float> random_queue_;
@@ -118,8 +93,8 @@ class ScriptPlatform : public Platform, public Clock, public Random {
   std::vector<std::string> messages_;
   std::vector<std::string> help_;
   std::map<std::string, Form> forms_;
-  std::unique_ptr<SettingsStore> store_;
-  std::optional<DataFolder> data_;
+  FileSettings settings_;
+  std::optional<DiskFiles> disk_;
   WindowState window_state_ = WindowState::Normal;
   Int screen_width_ = 28800, screen_height_ = 16200;
 };
