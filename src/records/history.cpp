@@ -1,5 +1,6 @@
 #include "records/history.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -113,6 +114,42 @@ History read_history(std::string_view bytes) {
       h.damaged.push_back(number_of_line);
   }
   return h;
+}
+
+std::vector<LevelSummary> summarize(const std::vector<PlayedGame>& games) {
+  std::vector<LevelSummary> out;
+  for (const bool four : {false, true})
+    for (int level = 1; level <= 9; ++level) {
+      LevelSummary sum{four, level, 0, 0, -1, -1};
+      std::vector<std::int64_t> times;
+      for (const PlayedGame& g : games) {
+        if (g.four != four || g.level != level) continue;
+        ++sum.played;
+        if (g.result != GameResult::Won) continue;
+        ++sum.won;
+        times.push_back(g.seconds);
+      }
+      if (sum.played == 0) continue;
+      if (!times.empty()) {
+        std::sort(times.begin(), times.end());
+        const std::size_t mid = times.size() / 2;
+        sum.best = times.front();
+        sum.median = times.size() % 2 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
+      }
+      out.push_back(sum);
+    }
+  return out;
+}
+
+std::string history_csv(const std::vector<PlayedGame>& games) {
+  std::string out = "when,puzzle,range,level,seconds,moves,result,hints\n";
+  for (const PlayedGame& g : games)
+    out += g.when + "," + g.puzzle + "," + (g.four ? "4x4" : "3x3") + "," +
+           std::to_string(g.level) + "," + std::to_string(g.seconds) + "," +
+           std::to_string(g.moves) + "," +
+           std::string(kResultNames[static_cast<std::size_t>(g.result)]) + "," +
+           std::to_string(g.hints) + "\n";
+  return out;
 }
 
 std::string date_time_text(std::int64_t ms) {

@@ -39,6 +39,25 @@ struct History {
 // edited, from elsewhere) is skipped and its number noted. Safe on any bytes.
 History read_history(std::string_view bytes);
 
+// The games of one range and level, as the history window counts them.
+struct LevelSummary {
+  bool four = false;
+  int level = 1;
+  int played = 0;
+  int won = 0;
+  // The best and the median time of the won games in seconds; -1 with none
+  // won. The median of an even count is the mean of the middle two, rounded
+  // down.
+  std::int64_t best = -1;
+  std::int64_t median = -1;
+};
+
+// One summary per range and level that has a game, 3x3 before 4x4, by level.
+std::vector<LevelSummary> summarize(const std::vector<PlayedGame>& games);
+
+// The games as comma-separated values, oldest first, under a head line.
+std::string history_csv(const std::vector<PlayedGame>& games);
+
 // Local date and time of ms since 1970 (UTC) shifted by the zone's offset.
 std::string date_time_text(std::int64_t ms_since_1970);
 

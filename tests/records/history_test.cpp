@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace zerdo {
 namespace {
@@ -38,6 +40,31 @@ TEST(History, DateAndTimeOfTheClock) {
   EXPECT_EQ(date_time_text(0), "1970-01-01T00:00:00");
   EXPECT_EQ(date_time_text(951782400000 + 3723000), "2000-02-29T01:02:03");
   EXPECT_EQ(date_time_text(1796969427999), "2026-12-11T06:10:27");
+}
+
+TEST(History, SummaryPerRangeAndLevelAndTheCsv) {
+  const auto game = [](bool four, int level, std::int64_t seconds, GameResult r) {
+    return PlayedGame{"2026-12-11T06:00:00", "Ax", four, level, seconds, 9, r, 0};
+  };
+  const std::vector<PlayedGame> games = {
+      game(false, 1, 50, GameResult::Won),      game(true, 1, 9, GameResult::Won),
+      game(false, 1, 30, GameResult::Won),      game(false, 1, 5, GameResult::Lost),
+      game(false, 1, 40, GameResult::Won),      game(false, 1, 10, GameResult::Won),
+      game(false, 2, 7, GameResult::Abandoned), game(true, 1, 20, GameResult::Won)};
+  const auto s = summarize(games);
+  ASSERT_EQ(s.size(), 3u);
+  // 3x3 A: five played, four won in 10, 30, 40, 50 s; the lost 5 s is no best.
+  EXPECT_EQ(std::make_tuple(s[0].four, s[0].level, s[0].played, s[0].won, s[0].best, s[0].median),
+            std::make_tuple(false, 1, 5, 4, std::int64_t{10}, std::int64_t{35}));
+  EXPECT_EQ(std::make_tuple(s[1].level, s[1].played, s[1].won, s[1].best, s[1].median),
+            std::make_tuple(2, 1, 0, std::int64_t{-1}, std::int64_t{-1}));
+  EXPECT_EQ(std::make_tuple(s[2].four, s[2].won, s[2].best, s[2].median),
+            std::make_tuple(true, 2, std::int64_t{9}, std::int64_t{14}));
+  const std::string csv = history_csv({games[0], games[6]});
+  EXPECT_EQ(csv,
+            "when,puzzle,range,level,seconds,moves,result,hints\n"
+            "2026-12-11T06:00:00,Ax,3x3,1,50,9,won,0\n"
+            "2026-12-11T06:00:00,Ax,3x3,2,7,9,abandoned,0\n");
 }
 
 }  // namespace
