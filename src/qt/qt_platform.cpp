@@ -1,7 +1,6 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>

@@ -120,6 +120,29 @@ bool older_than_start(const struct stat& st) {
          (st.st_mtim.tv_sec == kStarted.tv_sec && st.st_mtim.tv_nsec < kStarted.tv_nsec);
 }
 
+// Opens path with flags (O_NONBLOCK among them, so that a FIFO or a device
+// never holds the game) and takes the kind of file from the opened handle,
+// not from the path, which may have changed in between: the handle of an
+// ordinary file, or -1 with the reason in *code.
+int open_ordinary_file(const std::string& path, int flags, struct stat* st, int* code) {
+  const int fd = ::open(path.c_str(), flags, 0666);
+  if (fd < 0) {
+    *code = errno;
+    return -1;
+  }
+  if (::fstat(fd, st) != 0) {
+    *code = errno;
+    close_quietly(fd);
+    return -1;
+  }
+  if (!S_ISREG(st->st_mode)) {
+    *code = not_regular(st->st_mode);
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 FileFailure file_failure(int code) {
@@ -149,20 +172,10 @@ FileFailure file_failure(int code) {
 
 std::optional<std::string> read_file_bytes(const std::string& path, std::size_t limit,
                                            FileFailure* failure) {
-  // Non-blocking, so that a FIFO or a device never holds the game; the kind
-  // of file is then taken from the opened handle, not from the path, which
-  // may have changed in between.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return nothing(failure, errno);
   struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    close_quietly(fd);
-    return nothing(failure, errno);
-  }
-  if (!S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return nothing(failure, not_regular(st.st_mode));
-  }
+  int code = 0;
+  const int fd = open_ordinary_file(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, &st, &code);
+  if (fd < 0) return nothing(failure, code);
   // Room for the file as it is now and one byte more, to see its end; a file
   // that grows meanwhile gets more, up to the limit.
   std::string bytes;
@@ -308,20 +321,12 @@ bool write_file_atomically(const std::string& path, const std::string& bytes, st
 
 bool append_file_atomically(const std::string& path, const std::string& bytes,
                             FileFailure* failure) {
-  // Non-blocking, so that a FIFO without a reader is refused instead of
-  // holding the game; the kind of file is taken from the opened handle.
-  const int fd =
-      ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) return fail(failure, errno);
+  // A FIFO without a reader is refused instead of holding the game.
   struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    close_quietly(fd);
-    return fail(failure, errno);
-  }
-  if (!S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return fail(failure, not_regular(st.st_mode));
-  }
+  int opened = 0;
+  const int fd = open_ordinary_file(
+      path, O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, &st, &opened);
+  if (fd < 0) return fail(failure, opened);
   // The end is taken under the lock, so that a failed write is cut back to
   // where this record began and to nothing another copy wrote.
   while (::flock(fd, LOCK_EX) != 0) {
