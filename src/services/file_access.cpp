@@ -23,10 +23,12 @@ namespace zerdo {
 namespace {
 
 // When this copy of the game started: temporaries older than that, of a
-// writer that no longer runs, are left-overs of a write cut short.
+// writer that no longer runs, are left-overs of a write cut short. Read from
+// the coarse clock that stamps files, so that a file written just after the
+// start never looks older than it (the fine clock runs up to a tick ahead).
 const timespec kStarted = [] {
   timespec t{};
-  ::clock_gettime(CLOCK_REALTIME, &t);
+  ::clock_gettime(CLOCK_REALTIME_COARSE, &t);
   return t;
 }();
 
