@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::FuzzPlatform platform;
   platform.file = load_file();
   FrmMain frm(platform);
-  frm.Form_Load();
+  frm.start_up();
   if (!accepted) {
     // A game under way: a generated 4x4 puzzle with pieces on the board.
     frm.choose_menu("mnuFileSetupRange4x4");
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Board before(frm.state());
     frm.choose_menu("mnuFileLoad");
     if (!(Board(frm.state()) == before)) __builtin_trap();
-    frm.Form_Unload();
+    frm.shut_down();
     QFile::remove(QString::fromStdString(load_file()));
     return 0;
   }
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int r = 1; r <= again.rows; ++r)
     for (int c = 1; c <= again.columns; ++c)
       if (again.sn_buffer(r, c) != loaded(r, c)) __builtin_trap();
-  frm.Form_Unload();
+  frm.shut_down();
   QFile::remove(QString::fromStdString(load_file()));
   return 0;
 }

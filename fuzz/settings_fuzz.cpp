@@ -30,14 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::FuzzPlatform platform;
   platform.store = std::make_unique<SettingsStore>(name);
   FrmMain frm(platform);
-  frm.Form_Load();
-  frm.Form_Unload();
+  frm.start_up();
+  frm.shut_down();
   if (platform.store_failures != 0) __builtin_trap();
 
   fuzz::FuzzPlatform again;
   again.store = std::make_unique<SettingsStore>(name);
   FrmMain second(again);
-  second.Form_Load();
+  second.start_up();
   if (again.boxes != 0) __builtin_trap();  // the record check holds
   for (int r = 1; r <= 2; ++r)
     for (int level = 1; level <= 9; ++level) {

@@ -12,45 +12,48 @@ namespace zerdo {
 
 // The handler of each command that runs something: a plain item's, or that
 // of a family's items, which gets the part of the item's name after the
-// family's (the puzzle id, the level letter).
+// family's (the puzzle id, the level letter), or a handler shared by
+// several items, which gets the item's argument (the language).
 struct FrmMain::CommandHandler {
   Command command;
   void (FrmMain::*run)();
   void (FrmMain::*run_member)(std::string_view);
+  void (FrmMain::*run_with)(Int) = nullptr;
+  Int argument = 0;
 };
 
 // clang-format off
 const FrmMain::CommandHandler FrmMain::kCommandHandlers[] = {
-    {Command::NewGame,        &FrmMain::mnuFileNew_Click,                  nullptr},
-    {Command::PlayAgain,      &FrmMain::mnuFileAgain_Click,                nullptr},
-    {Command::ContinueGame,   &FrmMain::mnuFileContinue_Click,             nullptr},
-    {Command::Undo,           &FrmMain::mnuFileUndo_Click,                 nullptr},
-    {Command::Redo,           &FrmMain::mnuFileRedo_Click,                 nullptr},
-    {Command::Hold,           &FrmMain::mnuFileStop_Click,                 nullptr},
-    {Command::GoOn,           &FrmMain::mnuFileRun_Click,                  nullptr},
+    {Command::NewGame,        &FrmMain::new_game,                  nullptr},
+    {Command::PlayAgain,      &FrmMain::play_again,                nullptr},
+    {Command::ContinueGame,   &FrmMain::continue_game,             nullptr},
+    {Command::Undo,           &FrmMain::undo,                 nullptr},
+    {Command::Redo,           &FrmMain::redo,                 nullptr},
+    {Command::Hold,           &FrmMain::hold_game,                 nullptr},
+    {Command::GoOn,           &FrmMain::go_on,                  nullptr},
     {Command::Puzzles,        nullptr,                                     &FrmMain::choose_builtin},
-    {Command::NextPuzzle,     &FrmMain::mnuFileNext_Click,                 nullptr},
-    {Command::PreviousPuzzle, &FrmMain::mnuFilePrevious_Click,             nullptr},
-    {Command::Player,         &FrmMain::mnuFileUser_Click,                 nullptr},
-    {Command::German,         &FrmMain::mnuFileSetupLanguageDeutsch_Click, nullptr},
-    {Command::English,        &FrmMain::mnuFileSetupLanguageEnglish_Click, nullptr},
-    {Command::Flemish,        &FrmMain::mnuFileSetupLanguageVlaams_Click,  nullptr},
-    {Command::Range3x3,       &FrmMain::mnuFileSetupRange3x3_Click,        nullptr},
-    {Command::Range4x4,       &FrmMain::mnuFileSetupRange4x4_Click,        nullptr},
-    {Command::Anchors,        &FrmMain::mnuFileSetupAnker_Click,           nullptr},
-    {Command::ColourMarks,    &FrmMain::mnuFileSetupColourMarks_Click,     nullptr},
-    {Command::ShowMostPieces, &FrmMain::mnuFileSonst_Click,                nullptr},
-    {Command::SavePuzzle,     &FrmMain::mnuFileSave_Click,                 nullptr},
-    {Command::LoadPuzzle,     &FrmMain::mnuFileLoad_Click,                 nullptr},
-    {Command::Print,          &FrmMain::mnuFilePrint_Click,                nullptr},
-    {Command::ExportPdf,      &FrmMain::mnuFileExportPdf_Click,            nullptr},
-    {Command::Exit,           &FrmMain::mnuFileExit_Click,                 nullptr},
+    {Command::NextPuzzle,     &FrmMain::next_puzzle,                 nullptr},
+    {Command::PreviousPuzzle, &FrmMain::previous_puzzle,             nullptr},
+    {Command::Player,         &FrmMain::ask_player_name,                 nullptr},
+    {Command::German,         nullptr, nullptr, &FrmMain::set_language, 0},  // language codes
+    {Command::English,        nullptr, nullptr, &FrmMain::set_language, 1},
+    {Command::Flemish,        nullptr, nullptr, &FrmMain::set_language, 2},
+    {Command::Range3x3,       &FrmMain::choose_range_3x3,        nullptr},
+    {Command::Range4x4,       &FrmMain::choose_range_4x4,        nullptr},
+    {Command::Anchors,        &FrmMain::toggle_anchors,           nullptr},
+    {Command::ColourMarks,    &FrmMain::toggle_colour_marks,     nullptr},
+    {Command::ShowMostPieces, &FrmMain::show_most_pieces,                nullptr},
+    {Command::SavePuzzle,     &FrmMain::save_puzzle,                 nullptr},
+    {Command::LoadPuzzle,     &FrmMain::load_puzzle,                 nullptr},
+    {Command::Print,          &FrmMain::print,                nullptr},
+    {Command::ExportPdf,      &FrmMain::export_pdf,            nullptr},
+    {Command::Exit,           &FrmMain::exit_game,                 nullptr},
     {Command::LevelMenu,      nullptr,                                     &FrmMain::choose_level},
-    {Command::HelpContents,   &FrmMain::mnuHelpContents_Click,             nullptr},
-    {Command::HelpSearch,     &FrmMain::mnuHelpSearchForHelpOn_Click,      nullptr},
-    {Command::ShowResult,     &FrmMain::mnuHelpResultEnable_Click,         nullptr},
-    {Command::Hint,           &FrmMain::mnuHelpHint_Click,                 nullptr},
-    {Command::About,          &FrmMain::mnuHelpAbout_Click,                nullptr},
+    {Command::HelpContents,   &FrmMain::help_contents,             nullptr},
+    {Command::HelpSearch,     &FrmMain::search_help,      nullptr},
+    {Command::ShowResult,     &FrmMain::toggle_show_result,         nullptr},
+    {Command::Hint,           &FrmMain::show_hint,                 nullptr},
+    {Command::About,          &FrmMain::show_about,                nullptr},
 };
 // clang-format on
 
@@ -85,6 +88,7 @@ void FrmMain::run_menu(std::string_view name) {
   if (!item.row) return;
   for (const CommandHandler& h : kCommandHandlers) {
     if (h.command != item.row->command) continue;
+    if (item.member.empty() && h.run_with) return (this->*h.run_with)(h.argument);
     if (item.member.empty() && h.run) return (this->*h.run)();
     if (!item.member.empty() && h.run_member) return (this->*h.run_member)(item.member);
   }

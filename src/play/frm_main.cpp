@@ -45,9 +45,9 @@ const Form* FrmMain::last_form(std::string_view name) const {
 }
 
 bool FrmMain::click(Form& form, const std::string& control) {
-  if (form.name == "DialogUser") return DialogUser_Click(form, control);
+  if (form.name == "DialogUser") return player_dialog_click(form, control);
   if (form.name == "frmAbout" && control == "cmdSysInfo") {
-    cmdSysInfo_Click();
+    show_system_info();
     return false;  // the About window stays open
   }
   return control.empty() || control == "cmdOK";
@@ -55,14 +55,14 @@ bool FrmMain::click(Form& form, const std::string& control) {
 
 // --- start-up and shutdown ---------------------------------------------------
 
-void FrmMain::Form_Load() {
+void FrmMain::start_up() {
   if (loaded_) return;
   loaded_ = true;
   work_start();
   s_.shape.range_code = kRange3x3;
   panels_[2].text = "run";
   panels_[3].text = s_.version_text;
-  setStatusBarZerdo("??", 0, "", false);
+  show_status("??", 0);
 
   s_.tables.fill();
   for (auto& range : s_.range_stats) range.fill(0);
@@ -98,7 +98,7 @@ void FrmMain::Form_Load() {
   work_stop();
 }
 
-void FrmMain::Form_Unload() {
+void FrmMain::shut_down() {
   if (!loaded_) return;
   // Secondary windows are modal and already closed here; forget them.
   keep_game(true);
@@ -107,11 +107,11 @@ void FrmMain::Form_Unload() {
   loaded_ = false;
 }
 
-void FrmMain::mnuFileExit_Click() { Form_Unload(); }
+void FrmMain::exit_game() { shut_down(); }
 
 // --- the 300 ms clock -------------------------------------------------------
 
-void FrmMain::ZerdoTimer_Timer() {
+void FrmMain::tick() {
   if (!loaded_) return;
   panels_[4].text = platform_.clock().time_of_day_text();
   panels_[1].width = status_panel1_width(window_.width);
@@ -136,14 +136,10 @@ void FrmMain::window_zoomed(long percent) {
 
 // --- the status line --------------------------------------------------------
 
-void FrmMain::setStatusBarZerdo(const std::string& label, Int moves, const std::string& info,
-                                bool solved) {
-  const std::int64_t now = platform_.clock().now_ms();
-  if (moves == 1) s_.clock_base = now;
-  const std::int64_t elapsed_tenths = (now - s_.clock_base) / 100;
+void FrmMain::start_game_clock() { s_.clock_base = platform_.clock().now_ms(); }
+
+void FrmMain::show_status(const std::string& label, Int moves, const std::string& info) {
   panels_[1].text = status_text(label, moves, info);
-  // A game helped by a hint is won and counted, but sets no best time.
-  if (solved && s_.hints == 0) update_record(solved, elapsed_tenths);
 }
 
 std::string FrmMain::status_text(const std::string& label, Int moves,

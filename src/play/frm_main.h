@@ -30,9 +30,9 @@ class FrmMain : private FormHandler {
   FrmMain& operator=(const FrmMain&) = delete;
 
   // Program entry (the whole start-up) and closing of the main window.
-  void Form_Load();
-  void Form_Unload();
-  // Whether the main window is up (between Form_Load and Form_Unload); the
+  void start_up();
+  void shut_down();
+  // Whether the main window is up (between start_up and shut_down); the
   // Exit command unloads it, and the binding then closes its window.
   bool is_loaded() const { return loaded_; }
 
@@ -52,7 +52,7 @@ class FrmMain : private FormHandler {
   // A click on clue card nr (1..field_count): marks it as used, or clears
   // its mark. False when there is no such card on the board.
   bool card_click(int nr);
-  void ZerdoTimer_Timer();
+  void tick();
   // Loads the puzzle file at path as the Load menu does once its dialog
   // named it: the same checks, messages and status line. The game's command
   // line (`zerdo FILE`) comes this way.
@@ -78,7 +78,14 @@ class FrmMain : private FormHandler {
   const Form* last_form(std::string_view name) const;
 
   // Operations the tests and the window benchmarks call directly.
-  void setStatusBarZerdo(const std::string& label, Int moves, const std::string& info, bool solved);
+  // Puts the status line for label and moves (status_text) in its panel.
+  void show_status(const std::string& label, Int moves, const std::string& info = "");
+  // The game clock from zero: the first move of a game starts it.
+  void start_game_clock();
+  // A won game's play time put against the hall of fame of its range and
+  // level: a new best time is written at once; a game held on the way is
+  // told it cannot enter.
+  void enter_hall_of_fame();
   // How start_level treats the Again item and the range.
   enum LevelStart : unsigned {
     kAgainAsGenerated = 0,  // Again stays usable only when a new puzzle is drawn here
@@ -130,18 +137,19 @@ class FrmMain : private FormHandler {
   void work_stop();
   void set_run_mode(bool running);
   void restart_puzzle();
-  void mnuFileNew_Click();
-  void mnuFileAgain_Click();
-  void mnuFileStop_Click();
-  void mnuFileRun_Click();
-  void mnuFileNext_Click();
-  void mnuFilePrevious_Click();
-  void mnuFileSonst_Click();
-  void mnuFileExit_Click();
+  // The menu's commands, each bound to its item in kCommandHandlers.
+  void new_game();
+  void play_again();
+  void hold_game();
+  void go_on();
+  void next_puzzle();
+  void previous_puzzle();
+  void show_most_pieces();
+  void exit_game();
   // The level's item: level in force with id "<letter>-", and a new puzzle
   // when the level changed.
   void switch_to_level(Int level);
-  void mnuHelpResultEnable_Click();
+  void toggle_show_result();
 
   // Placing pieces
   Int piece_of(int k) const { return s_.piece_of(k); }  // of picture id k
@@ -153,7 +161,7 @@ class FrmMain : private FormHandler {
   // The game kept between runs (kept.cpp): written after every move and at
   // close while it is in progress, removed when it is won or left; Continue
   // brings it back.
-  void mnuFileContinue_Click();
+  void continue_game();
   void keep_game(bool closing = false);
   void leave_game();
   void show_continue_state();
@@ -167,8 +175,8 @@ class FrmMain : private FormHandler {
   bool history_failure_told_ =
       false;  // a failed append was told this run  // a failed write was told this run
   // Undo and Redo: one release taken back or done again (placing.cpp).
-  void mnuFileUndo_Click();
-  void mnuFileRedo_Click();
+  void undo();
+  void redo();
   void undo_or_redo(bool undo);
   // Undo and Redo enabled while the game runs and has a step to take.
   void show_undo_state();
@@ -186,7 +194,7 @@ class FrmMain : private FormHandler {
   // The hint (hints.cpp): shown on the board (piece, field and deciding
   // cards highlighted), in the status line and to the screen reader until
   // the next move or new cards.
-  void mnuHelpHint_Click();
+  void show_hint();
   Hint find_hint() const;
   std::string hint_words(const Hint& h) const;
   void clear_hint();
@@ -199,10 +207,10 @@ class FrmMain : private FormHandler {
   void set_range(Int code);
   void set_range_3x3();
   void set_range_4x4();
-  void mnuFileSetupRange3x3_Click();
-  void mnuFileSetupRange4x4_Click();
-  void mnuFileSetupAnker_Click();
-  void mnuFileSetupColourMarks_Click();
+  void choose_range_3x3();
+  void choose_range_4x4();
+  void toggle_anchors();
+  void toggle_colour_marks();
   void lay_out_board();
   void set_form_caption();
 
@@ -217,8 +225,8 @@ class FrmMain : private FormHandler {
   void show_marks();
 
   // The puzzle on paper (paper.cpp)
-  void mnuFilePrint_Click();
-  void mnuFileExportPdf_Click();
+  void print();
+  void export_pdf();
   void print_puzzle(PrintTarget target);
 
   // What the game keeps between runs
@@ -230,17 +238,16 @@ class FrmMain : private FormHandler {
   std::string failure_cause(const WriteFailure& failure) const;
   void save_store_values(bool everything);
   void keep_stored_records();
-  void update_record(bool solved, std::int64_t elapsed_tenths);
 
   // Settings store, player dialog and puzzle files (settings.cpp, puzzle_files.cpp)
   // The values of kSettings; range and level pick a hall-of-fame key.
   std::string get_setting(Setting id, int range = 0, int level = 0);
   long long get_number(Setting id, int range = 0, int level = 0);
   void save_setting(Setting id, const std::string& value, int range = 0, int level = 0);
-  void mnuFileUser_Click();
-  bool DialogUser_Click(Form& form, const std::string& control);
-  void mnuFileSave_Click();
-  void mnuFileLoad_Click();
+  void ask_player_name();
+  bool player_dialog_click(Form& form, const std::string& control);
+  void save_puzzle();
+  void load_puzzle();
   void install_puzzle(const StagedPuzzle& p);
   // The file dialog of kind with title, in the folder of the last puzzle file.
   std::string file_dialog(FileDialogKind kind, const Texts& title);
@@ -269,17 +276,13 @@ class FrmMain : private FormHandler {
   // Start-up: applies the stored "Language" ("Deutsch", "English", "Vlaams";
   // anything else German).
   void apply_language_name(const std::string& name);
-  void apply_language(Int code);
-  void do_mnuFileSetupLanguageDeutsch_Click();
-  void do_mnuFileSetupLanguageEnglish_Click();
-  void do_mnuFileSetupLanguageVlaams_Click();
-  void mnuFileSetupLanguageDeutsch_Click();
-  void mnuFileSetupLanguageEnglish_Click();
-  void mnuFileSetupLanguageVlaams_Click();
-  void mnuHelpContents_Click();
-  void mnuHelpSearchForHelpOn_Click();
-  void mnuHelpAbout_Click();
-  void cmdSysInfo_Click();
+  // The language of code (0 German, 1 English, 2 Flemish; German for any
+  // other) in force: menu captions, panel and board tool tips.
+  void set_language(Int code);
+  void help_contents();
+  void search_help();
+  void show_about();
+  void show_system_info();
 
   std::string help_file_{"zerdo.hlp"};
 };

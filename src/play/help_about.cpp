@@ -7,7 +7,7 @@
 
 namespace zerdo {
 
-void FrmMain::mnuHelpContents_Click() {
+void FrmMain::help_contents() {
   if (help_file_.empty()) {
     box(window_.caption, std::string(in(kNoHelpContents, s_.language_code)), Buttons::Ok,
         Icon::Information);
@@ -16,7 +16,7 @@ void FrmMain::mnuHelpContents_Click() {
   platform_.help_open(help_file_, kHelpContentsContext[language_index(s_.language_code)]);
 }
 
-void FrmMain::mnuHelpSearchForHelpOn_Click() {
+void FrmMain::search_help() {
   if (help_file_.empty()) {
     box(window_.caption, std::string(in(kNoHelpSearch, s_.language_code)), Buttons::Ok,
         Icon::Information);
@@ -25,7 +25,7 @@ void FrmMain::mnuHelpSearchForHelpOn_Click() {
   platform_.help_search(help_file_, "");
 }
 
-void FrmMain::mnuHelpAbout_Click() {
+void FrmMain::show_about() {
   // Each opening fills the window afresh.
   namespace at = about_layout;
   namespace text = about_window;
@@ -45,7 +45,7 @@ void FrmMain::mnuHelpAbout_Click() {
   show_form(form);
 }
 
-void FrmMain::cmdSysInfo_Click() {
+void FrmMain::show_system_info() {
   const std::optional<std::string> program = platform_.system_info_program();
   if (program && !program->empty() && platform_.launch(*program)) return;
   box(std::string(msg::kTitle), std::string(about_window::kSysInfoMissing));

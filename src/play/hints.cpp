@@ -64,7 +64,7 @@ std::string FrmMain::hint_words(const Hint& h) const {
   return s;
 }
 
-void FrmMain::mnuHelpHint_Click() {
+void FrmMain::show_hint() {
   clear_hint();
   const Hint h = find_hint();
   if (h.kind != Hint::Kind::None) {

@@ -18,7 +18,9 @@ void FrmMain::judge_board() {
   // judged again, but the history has the game already.
   if (!s_.judged) add_to_history(right ? GameResult::Won : GameResult::Lost);
   s_.judged = true;
-  setStatusBarZerdo(s_.puzzle_id, s_.moves, "", right);
+  show_status(s_.puzzle_id, s_.moves);
+  // A game helped by a hint is won and counted, but sets no best time.
+  if (right && s_.hints == 0) enter_hall_of_fame();
   const int lang = s_.language_code;
   Int& counter =
       s_.range_stats[static_cast<std::size_t>(s_.shape.range_code)][right ? kRowWon : kRowLost];
@@ -42,7 +44,7 @@ void FrmMain::judge_board() {
     show_solution_window(verdict.wrong_fields);
 }
 
-void FrmMain::mnuHelpResultEnable_Click() {
+void FrmMain::toggle_show_result() {
   MenuItem& m = menu_item(Command::ShowResult);
   m.checked = !m.checked;
 }

@@ -100,7 +100,7 @@ void FrmMain::add_to_history(GameResult result) {
   }
 }
 
-void FrmMain::mnuFileContinue_Click() {
+void FrmMain::continue_game() {
   const std::string name(kKeptGameFile);
   const int lang = s_.language_code;
   const auto bytes = platform_.files().read_data_file(name, kMaxKeptGameBytes + 1);

@@ -5,23 +5,14 @@
 
 namespace zerdo {
 
-void FrmMain::apply_language_name(const std::string& name) {
-  apply_language(language_code_of(name));
-}
+void FrmMain::apply_language_name(const std::string& name) { set_language(language_code_of(name)); }
 
-void FrmMain::apply_language(Int code) {
+void FrmMain::set_language(Int code) {
   s_.language_code = code >= 0 && code < kLanguages ? code : Int{0};
   s_.language_name = std::string(in(kLanguageNames, code));
   apply_menu_captions(menus_, s_.language_code);
   for (std::size_t p = 1; p <= 4; ++p) panels_[p].tooltip = std::string(in(kPanelTips[p], code));
   apply_board_tooltips(view_, s_.language_code);
 }
-
-void FrmMain::do_mnuFileSetupLanguageDeutsch_Click() { apply_language(0); }
-void FrmMain::do_mnuFileSetupLanguageEnglish_Click() { apply_language(1); }
-void FrmMain::do_mnuFileSetupLanguageVlaams_Click() { apply_language(2); }
-void FrmMain::mnuFileSetupLanguageDeutsch_Click() { do_mnuFileSetupLanguageDeutsch_Click(); }
-void FrmMain::mnuFileSetupLanguageEnglish_Click() { do_mnuFileSetupLanguageEnglish_Click(); }
-void FrmMain::mnuFileSetupLanguageVlaams_Click() { do_mnuFileSetupLanguageVlaams_Click(); }
 
 }  // namespace zerdo

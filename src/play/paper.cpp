@@ -12,8 +12,8 @@
 
 namespace zerdo {
 
-void FrmMain::mnuFilePrint_Click() { print_puzzle(PrintTarget::Printer); }
-void FrmMain::mnuFileExportPdf_Click() { print_puzzle(PrintTarget::Pdf); }
+void FrmMain::print() { print_puzzle(PrintTarget::Printer); }
+void FrmMain::export_pdf() { print_puzzle(PrintTarget::Pdf); }
 
 void FrmMain::print_puzzle(PrintTarget target) {
   const Int lang = s_.language_code;

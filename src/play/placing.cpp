@@ -47,13 +47,14 @@ Int FrmMain::field_at(Int x, Int y) const {
 void FrmMain::move_piece(int k, Int f) {
   clear_hint();
   s_.place(piece_of(k), f);
-  setStatusBarZerdo(s_.puzzle_id, s_.moves, "", false);
+  if (s_.moves == 1) start_game_clock();
+  show_status(s_.puzzle_id, s_.moves);
   show_piece(k);
   show_undo_state();
 }
 
-void FrmMain::mnuFileUndo_Click() { undo_or_redo(true); }
-void FrmMain::mnuFileRedo_Click() { undo_or_redo(false); }
+void FrmMain::undo() { undo_or_redo(true); }
+void FrmMain::redo() { undo_or_redo(false); }
 
 void FrmMain::undo_or_redo(bool undo) {
   // A piece held by the mouse stays in the player's hand: while any piece is
@@ -62,7 +63,8 @@ void FrmMain::undo_or_redo(bool undo) {
   for (const bool held : s_.dragging)
     if (held) return;
   if (!(undo ? s_.undo() : s_.redo())) return;
-  setStatusBarZerdo(s_.puzzle_id, s_.moves, "", false);
+  if (s_.moves == 1) start_game_clock();
+  show_status(s_.puzzle_id, s_.moves);
   const Int piece = s_.move_list.back().piece;
   show_piece(s_.tables.picture_of_piece[static_cast<std::size_t>(s_.shape.range_code)]
                                        [static_cast<std::size_t>(piece)]);

@@ -35,7 +35,7 @@ void FrmMain::remember_folder(const std::string& name) {
   if (!folder.empty()) file_folder_ = folder;
 }
 
-void FrmMain::mnuFileSave_Click() {
+void FrmMain::save_puzzle() {
   const std::string name = file_dialog(FileDialogKind::Save, kSaveTitle);
   if (name.empty()) return;
   file_name_ = name;
@@ -51,7 +51,7 @@ void FrmMain::mnuFileSave_Click() {
   remember_folder(name);
 }
 
-void FrmMain::mnuFileLoad_Click() {
+void FrmMain::load_puzzle() {
   const std::string name = file_dialog(FileDialogKind::Open, kLoadTitle);
   if (name.empty()) return;
   load_puzzle_file(name);
@@ -78,7 +78,7 @@ void FrmMain::load_puzzle_file(const std::string& name) {
   }
   view_.clear_card_faces();
   show_all_cards();
-  setStatusBarZerdo(s_.puzzle_id, 0, "", false);
+  show_status(s_.puzzle_id, 0);
   work_stop();
 }
 

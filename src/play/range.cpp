@@ -31,25 +31,25 @@ void FrmMain::set_range_4x4_and_generate() {
   generate_puzzle();
 }
 
-void FrmMain::mnuFileSetupRange3x3_Click() {
+void FrmMain::choose_range_3x3() {
   work_start();
   set_range_3x3_and_generate();
   work_stop();
 }
 
-void FrmMain::mnuFileSetupRange4x4_Click() {
+void FrmMain::choose_range_4x4() {
   work_start();
   set_range_4x4_and_generate();
   work_stop();
 }
 
-void FrmMain::mnuFileSetupAnker_Click() {
+void FrmMain::toggle_anchors() {
   MenuItem& m = menu_item(Command::Anchors);
   s_.anker_option = !m.checked;
   m.checked = s_.anker_option;
 }
 
-void FrmMain::mnuFileSetupColourMarks_Click() {
+void FrmMain::toggle_colour_marks() {
   MenuItem& m = menu_item(Command::ColourMarks);
   s_.colour_marks = !m.checked;
   m.checked = s_.colour_marks;

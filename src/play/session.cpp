@@ -28,17 +28,17 @@ void FrmMain::set_run_mode(bool running) {
   show_undo_state();
 }
 
-void FrmMain::mnuFileNew_Click() {
+void FrmMain::new_game() {
   // The game on the board is left before its clock is set back.
   leave_game();
   s_.stop_time = 0;
-  mnuFileRun_Click();
+  go_on();
   work_start();
   generate_puzzle();
   work_stop();
 }
 
-void FrmMain::mnuFileAgain_Click() {
+void FrmMain::play_again() {
   work_start();
   clear_marks();
   restart_puzzle();
@@ -46,25 +46,25 @@ void FrmMain::mnuFileAgain_Click() {
   work_stop();
 }
 
-void FrmMain::mnuFileStop_Click() {
+void FrmMain::hold_game() {
   s_.stop_time = platform_.clock().now_ms();
   set_run_mode(false);
 }
 
-void FrmMain::mnuFileRun_Click() {
+void FrmMain::go_on() {
   // The pause between Stop and Run does not count as play time.
   s_.clock_base += platform_.clock().now_ms() - s_.stop_time;
   set_run_mode(true);
 }
 
-void FrmMain::mnuFileNext_Click() {
+void FrmMain::next_puzzle() {
   work_start();
   step_builtin_id(true);
   open_puzzle_id();
   work_stop();
 }
 
-void FrmMain::mnuFilePrevious_Click() {
+void FrmMain::previous_puzzle() {
   work_start();
   step_builtin_id(false);
   open_puzzle_id();
@@ -73,9 +73,9 @@ void FrmMain::mnuFilePrevious_Click() {
 
 void FrmMain::restart_puzzle() {
   s_.stop_time = 0;
-  mnuFileRun_Click();
+  go_on();
   return_all_pieces();
-  setStatusBarZerdo(s_.puzzle_id, 0, "", false);
+  show_status(s_.puzzle_id, 0);
 }
 
 void FrmMain::open_puzzle_id() {
@@ -102,7 +102,7 @@ void FrmMain::step_builtin_id(bool forward) {
 }
 
 // Shows the solution of all but the last two pieces on the board.
-void FrmMain::mnuFileSonst_Click() {
+void FrmMain::show_most_pieces() {
   work_start();
   restart_puzzle();
   view_.clear_pict_used();
@@ -133,7 +133,7 @@ void FrmMain::start_level(Int level, const std::string& id, unsigned how) {
     menu_item(Command::LevelMenu, std::string(1, letter)).checked = false;
   leave_game();
   return_all_pieces();
-  setStatusBarZerdo(s_.puzzle_id, 0, "", false);
+  show_status(s_.puzzle_id, 0);
   if (s_.level < 1 || s_.level > kLevels) {
     s_.level = 1;
     s_.puzzle_id = "A-";

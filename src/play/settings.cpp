@@ -88,7 +88,7 @@ void FrmMain::load_settings() {
   }
 
   set_run_mode(get_setting(Setting::Mode) == "run");
-  // Form_Load sets the range up from this; a name it does not know means 3x3.
+  // start_up sets the range up from this; a name it does not know means 3x3.
   s_.range_name = get_setting(Setting::Range);
   if (s_.range_name != "4x4") s_.range_name = "3x3";
 }
@@ -206,9 +206,10 @@ void FrmMain::save_store_values(bool everything) {
   if (everything && !file_folder_.empty()) save_setting(Setting::LastFolder, file_folder_);
 }
 
-void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
+void FrmMain::enter_hall_of_fame() {
+  const std::int64_t elapsed_tenths = (platform_.clock().now_ms() - s_.clock_base) / 100;
   const RecordOutcome outcome =
-      zerdo::update_record(solved, s_.stop_time != 0, elapsed_tenths, s_.user_name,
+      zerdo::update_record(true, s_.stop_time != 0, elapsed_tenths, s_.user_name,
                            s_.shape.range_code, s_.level, s_.range_stats, s_.record_holder);
   if (outcome == RecordOutcome::NewRecord) write_store(false);
   if (outcome == RecordOutcome::StopMessage) {
@@ -219,7 +220,7 @@ void FrmMain::update_record(bool solved, std::int64_t elapsed_tenths) {
 
 // --- the player dialog -------------------------------------------------------
 
-void FrmMain::mnuFileUser_Click() {
+void FrmMain::ask_player_name() {
   namespace at = user_layout;
   Form form{"DialogUser", std::string(user_dialog::kCaption), at::kWidth, at::kHeight, {}};
   ControlSet& c = form.controls;
@@ -232,7 +233,7 @@ void FrmMain::mnuFileUser_Click() {
   set_form_caption();
 }
 
-bool FrmMain::DialogUser_Click(Form& form, const std::string& control) {
+bool FrmMain::player_dialog_click(Form& form, const std::string& control) {
   if (control == "OKButton") {
     const Control* name = form.controls.find("username");
     s_.user_name = name && name->caption ? *name->caption : std::string();

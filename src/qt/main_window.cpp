@@ -99,7 +99,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // The clock's tick changes the status panels and, when the window has
   // gone off the screen, its place: only those are brought up to date.
   connect(&timer_, &QTimer::timeout, this, [this] {
-    run_event([this] { frm_->ZerdoTimer_Timer(); },
+    run_event([this] { frm_->tick(); },
               [this] {
                 status_->set_panels(frm_->panels());
                 sync_geometry();
@@ -115,7 +115,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::start() {
   busy_ = true;
-  frm_->Form_Load();
+  frm_->start_up();
   busy_ = false;
   build_menus();
   refresh();
@@ -509,7 +509,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   unloaded_ = true;
   if (frm_->is_loaded()) {
     busy_ = true;
-    frm_->Form_Unload();
+    frm_->shut_down();
     busy_ = false;
   }
   event->accept();

@@ -46,7 +46,7 @@ EMSCRIPTEN_KEEPALIVE void zw_start() {
   platform = new WebPlatform;
   game = new FrmMain(*platform);
   platform->set_before_modal([] { js_refresh(); });
-  game->Form_Load();
+  game->start_up();
 }
 
 // The board as a drawing, the controls (for the pointer, the screen reader
@@ -154,9 +154,9 @@ EMSCRIPTEN_KEEPALIVE void zw_move(int k, int x, int y) { game->picture_mouse_mov
 EMSCRIPTEN_KEEPALIVE void zw_up(int k) { game->picture_mouse_up(k); }
 EMSCRIPTEN_KEEPALIVE int zw_card(int nr) { return game->card_click(nr) ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void zw_tip() { game->FrameTip_Click(); }
-EMSCRIPTEN_KEEPALIVE void zw_timer() { game->ZerdoTimer_Timer(); }
+EMSCRIPTEN_KEEPALIVE void zw_timer() { game->tick(); }
 EMSCRIPTEN_KEEPALIVE void zw_load(const char* name) { game->load_puzzle_file(name); }
-EMSCRIPTEN_KEEPALIVE void zw_unload() { game->Form_Unload(); }
+EMSCRIPTEN_KEEPALIVE void zw_unload() { game->shut_down(); }
 // While a piece is dragged only it moves: its layer of the drawing, and
 // where it lies now ([x, y] pixels, [left, top] twips), are all the page
 // needs for the next frame.

@@ -18,7 +18,7 @@ using testing::FakePlatform;
 
 class MainWindow : public ::testing::Test {
  protected:
-  void SetUp() override { w.Form_Load(); }
+  void SetUp() override { w.start_up(); }
 
   const Control& piece(int k) {
     return *w.controls().find("Picture_" + std::string(picture_name(k)));
@@ -398,14 +398,14 @@ TEST_F(MainWindow, LevelMenuGeneratesOnlyOnAChange) {
 
 TEST_F(MainWindow, TimerPullsTheWindowBackOntoTheScreen) {
   w.window_moved(20000, -300, 11895, 8040);
-  w.ZerdoTimer_Timer();
+  w.tick();
   EXPECT_EQ(w.window().left, 0);
   EXPECT_EQ(w.window().top, 0);
   EXPECT_EQ(w.panels()[4].text, "12:00:00");
   EXPECT_EQ(w.panels()[1].width, 11895 - 3250);
   platform.state = WindowState::Maximized;
   w.window_moved(20000, 0, 11895, 8040);
-  w.ZerdoTimer_Timer();
+  w.tick();
   EXPECT_EQ(w.window().left, 20000);
 }
 

@@ -37,7 +37,7 @@ void expect_same(const Game& a, const Game& b) {
 KeptGame game_in_progress(const std::string& range, const std::string& puzzle) {
   FakePlatform platform;
   FrmMain w{platform};
-  w.Form_Load();
+  w.start_up();
   w.choose_menu(range);
   w.choose_menu(puzzle);
   for (int k = 1; k <= 3; ++k) {
@@ -152,7 +152,7 @@ TEST(KeptGame, ADamagedOrEditedFileIsRefused) {
 // finds.
 class KeptAcrossRuns : public ::testing::Test {
  protected:
-  void SetUp() override { first.Form_Load(); }
+  void SetUp() override { first.start_up(); }
   void drag(FrmMain& w, int k, long dx, long dy) {
     w.picture_mouse_down(k);
     w.picture_mouse_move(k, dx, dy);
@@ -181,11 +181,11 @@ TEST_F(KeptAcrossRuns, ContinueBringsTheGameBackWithItsClock) {
   EXPECT_FALSE(first.menus().find("mnuFileContinue")->enabled);  // it is the game on the board
   first.choose_menu("mnuFileStop");
   platform.now += 60000;  // a pause is no play time
-  first.Form_Unload();
+  first.shut_down();
   const Game before = first.game();
 
   FrmMain second{platform};
-  second.Form_Load();
+  second.start_up();
   // Start-up is as ever: the stored puzzle, not the kept game.
   EXPECT_EQ(second.game().moves, 0);
   ASSERT_TRUE(second.menus().find("mnuFileContinue")->enabled);
@@ -228,18 +228,18 @@ TEST_F(KeptAcrossRuns, AWonOrLeftGameIsNotKept) {
   }
   ASSERT_EQ(first.game().judge().outcome, Outcome::Right);
   EXPECT_FALSE(platform.data_files.count(kept_name()));
-  first.Form_Unload();
+  first.shut_down();
   EXPECT_FALSE(platform.data_files.count(kept_name()));
 }
 
 TEST_F(KeptAcrossRuns, ADamagedKeptGameIsRefusedRemovedAndNeverReachesTheBoard) {
   drag(first, 1, 0, 0);
-  first.Form_Unload();
+  first.shut_down();
   std::string& file = platform.data_files[kept_name()];
   file[file.find("moves=") + 6] = '7';  // moves=1 made moves=7 by hand
 
   FrmMain second{platform};
-  second.Form_Load();
+  second.start_up();
   const Game before = second.game();
   ASSERT_TRUE(second.choose_menu("mnuFileContinue"));
   ASSERT_EQ(platform.boxes.size(), 1u);
@@ -274,7 +274,7 @@ TEST_F(KeptAcrossRuns, ALongGameIsKeptLessOftenAndWholeAtClose) {
     return kept ? kept->game.moves : -1;
   };
   EXPECT_EQ(moves_kept(), 2100);
-  first.Form_Unload();
+  first.shut_down();
   EXPECT_EQ(moves_kept(), 2150);
 }
 

@@ -25,7 +25,7 @@ class PlatformWithSysInfo : public FakePlatform {
 
 class LanguageAndHelp : public ::testing::Test {
  protected:
-  void SetUp() override { w.Form_Load(); }
+  void SetUp() override { w.start_up(); }
   std::string tooltip(const std::string& control) { return w.controls().find(control)->tooltip; }
   std::string caption(const std::string& item) { return w.menus().find(item)->caption; }
 
@@ -78,11 +78,11 @@ TEST(LanguageAtStartUp, StoredLanguageIsAppliedAndWrittenBack) {
     PlatformWithSysInfo platform;
     platform.store["Language"] = stored;
     FrmMain w{platform};
-    w.Form_Load();
+    w.start_up();
     EXPECT_EQ(applied, w.state().language_name) << stored;
     EXPECT_TRUE(w.menus().find("mnuFileSetupLanguage" + std::string(applied))->checked) << stored;
     EXPECT_FALSE(w.controls().find("spielfeld(1)")->tooltip.empty());
-    w.Form_Unload();
+    w.shut_down();
     EXPECT_EQ(applied, platform.store["Language"]) << stored;
   }
 }
@@ -110,9 +110,9 @@ TEST(LanguageAtStartUp, NewPlayerStartsInTheLocalesLanguageStoredOneWins) {
     platform.locale = c.locale;
     if (c.stored) platform.store["Language"] = c.stored;
     FrmMain w{platform};
-    w.Form_Load();
+    w.start_up();
     EXPECT_EQ(c.applied, w.state().language_name) << c.locale;
-    w.Form_Unload();
+    w.shut_down();
     EXPECT_EQ(c.applied, platform.store["Language"]) << c.locale;
   }
 }
@@ -179,7 +179,7 @@ TEST_F(LanguageAndHelp, WithoutAHelpFileTheMenuSaysSo) {
 
 TEST_F(LanguageAndHelp, ExitClosesTheHelpViewer) {
   platform.help_calls.clear();
-  w.Form_Unload();
+  w.shut_down();
   EXPECT_EQ(std::vector<std::string>{"close"}, platform.help_calls);
 }
 

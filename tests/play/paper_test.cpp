@@ -16,7 +16,7 @@ using testing::FakePlatform;
 
 class Paper : public ::testing::Test {
  protected:
-  void SetUp() override { w.Form_Load(); }
+  void SetUp() override { w.start_up(); }
   FakePlatform platform;
   FrmMain w{platform};
 };

@@ -68,7 +68,7 @@ std::map<std::string, std::string> written_store() {
 
 class StoreWindow : public ::testing::Test {
  protected:
-  void start() { w = std::make_unique<FrmMain>(platform), w->Form_Load(); }
+  void start() { w = std::make_unique<FrmMain>(platform), w->start_up(); }
   const MainState& s() const { return w->state(); }
   Int best(int range, int level) const { return s().range_stats[range][level]; }
 
@@ -87,7 +87,7 @@ TEST_F(StoreWindow, EmptyStoreStartsWithDefaultsAndWritesAFreshCheck) {
   EXPECT_EQ(s().play_mode, 1);
   EXPECT_EQ(best(1, 1), kNoRecord);
   EXPECT_EQ(s().check_value, 2700000);
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store["Check"], "2700000");
   EXPECT_EQ(platform.store["Version"], "1.1.6");
   EXPECT_EQ(platform.store["MinTime4x4 9"], "30000");
@@ -111,7 +111,7 @@ TEST_F(StoreWindow, WrittenStoreComesBackUnchanged) {
   EXPECT_FALSE(s().anker_option);
   EXPECT_EQ(best(1, 3), 834);
   EXPECT_EQ(s().record_holder[2][9], "Bob");
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store, before);
 }
 
@@ -196,7 +196,7 @@ TEST_F(StoreWindow, UnknownLanguageAndRangeStartGermanOn3x3AndAreWrittenSo) {
   start();
   EXPECT_EQ(s().language_code, 0);
   EXPECT_EQ(s().shape.range_code, 1);
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store["Language"], "Deutsch");
   EXPECT_EQ(platform.store["Range"], "3x3");
 }
@@ -209,7 +209,7 @@ TEST_F(StoreWindow, ClosingMinimizedKeepsTheGeometryButWritesTheRest) {
   platform.form_clicks.push_back("OKButton");
   ASSERT_TRUE(w->choose_menu("mnuFileUser"));
   platform.state = WindowState::Minimized;
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store["MainLeft"], "300");
   EXPECT_EQ(platform.store["MainHeight"], "8040");
   EXPECT_EQ(platform.store["MainWidth"], "11895");
@@ -221,7 +221,7 @@ TEST_F(StoreWindow, ClosingMinimizedKeepsTheGeometryButWritesTheRest) {
 // then on even when it is back at 100 %.
 TEST_F(StoreWindow, ZoomIsKeptOnceChosen) {
   start();
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store.count("Zoom"), 0u);  // never chosen: the store is as it was
 
   const struct {
@@ -240,7 +240,7 @@ TEST_F(StoreWindow, ZoomIsKeptOnceChosen) {
     start();
     EXPECT_EQ(w->window().zoom, c.read) << c.stored;
     w->window_zoomed(c.chosen);
-    w->Form_Unload();
+    w->shut_down();
     EXPECT_EQ(platform.store["Zoom"], c.written) << c.stored;
   }
 }
@@ -250,40 +250,40 @@ TEST_F(StoreWindow, SolvedGameEntersTheHallOfFameUnlessStopped) {
   platform.typed.push_back(" Bob ");
   platform.form_clicks.push_back("OKButton");
   w->choose_menu("mnuFileUser");
-  w->setStatusBarZerdo("A1", 1, "", false);  // the first move starts the clock
+  w->start_game_clock();  // the first move starts the clock
   platform.now += 83470;
-  w->setStatusBarZerdo("A1", 9, "", true);
+  w->enter_hall_of_fame();
   EXPECT_EQ(best(1, 1), 834);
   EXPECT_EQ(s().record_holder[1][1], " Bob ");
   EXPECT_EQ(s().range_stats[1][kRowNewRecords], 1);
-  w->setStatusBarZerdo("A1", 1, "", false);  // the same time again is no record
+  w->start_game_clock();  // the same time again is no record
   platform.now += 83400;
-  w->setStatusBarZerdo("A1", 9, "", true);
+  w->enter_hall_of_fame();
   EXPECT_EQ(s().range_stats[1][kRowNewRecords], 1);
   EXPECT_TRUE(platform.boxes.empty());
 
   w->choose_menu("mnuFileStop");
   w->choose_menu("mnuFileRun");
-  w->setStatusBarZerdo("A1", 1, "", false);
+  w->start_game_clock();
   platform.now += 10;
-  w->setStatusBarZerdo("A1", 9, "", true);
+  w->enter_hall_of_fame();
   ASSERT_EQ(platform.boxes.size(), 1u);
   EXPECT_EQ(platform.boxes[0].title, "Zerdo Gewinner Register");
   EXPECT_EQ(platform.boxes[0].icon, Icon::Exclamation);
   EXPECT_EQ(best(1, 1), 834);
 
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store["MinTime 1"], "834");
   EXPECT_EQ(platform.store["Bester 1"], " Bob ");
   std::string bob = "Bob";
   EXPECT_EQ(platform.store["Check"], std::to_string(2700000 - 30000 + 834 + hexwert(bob)));
 }
 
-// Solves the current game in the given time (ms), as setStatusBarZerdo sees it.
+// Solves the current game in the given time (ms), as the hall of fame sees it.
 void solve_in(FrmMain& w, testing::FakePlatform& p, std::int64_t ms) {
-  w.setStatusBarZerdo(w.state().puzzle_id, 1, "", false);
+  w.start_game_clock();
   p.now += ms;
-  w.setStatusBarZerdo(w.state().puzzle_id, 9, "", true);
+  w.enter_hall_of_fame();
 }
 
 TEST_F(StoreWindow, RecordIsWrittenTheMomentItIsMade) {
@@ -300,7 +300,7 @@ TEST_F(StoreWindow, RecordIsWrittenTheMomentItIsMade) {
   EXPECT_EQ(platform.store["StufeNr"], "B3");  // the rest waits for the exit
   solve_in(*w, platform, 90000);               // slower: nothing to write
   EXPECT_EQ(platform.store_writes, 1);
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store["StufeNr"], "A2");
   EXPECT_TRUE(platform.boxes.empty());
 }
@@ -328,7 +328,7 @@ TEST_F(StoreWindow, FailedStoreWriteSaysSoInTheLanguageAndPlayGoesOn) {
     w->choose_menu("mnuFileNew");
     EXPECT_TRUE(w->is_loaded());
     platform.store_failure->code = ENOSPC;  // the system's words become the game's
-    w->Form_Unload();                       // the exit tries again, and says so again
+    w->shut_down();                         // the exit tries again, and says so again
     ASSERT_EQ(platform.boxes.size(), 2u);
     EXPECT_EQ(platform.boxes[1].text, c.text + "\n/home/ann/.config/Zerdo/Zerdo.conf\n\n" +
                                           failure_words(ENOSPC, s().language_code));
@@ -364,7 +364,7 @@ TEST_F(StoreWindow, RecordsOfAnotherCopyAreKeptWhenTheirCheckHolds) {
     w->choose_menu("mnuFileZerdoB1");
     solve_in(*w, platform, 80000);  // B: 800 beats Eve's 900
     platform.store = holds ? other : tampered;
-    w->Form_Unload();
+    w->shut_down();
     const auto& st = platform.store;
     EXPECT_EQ(st.at("MinTime 2"), "800") << holds;
     EXPECT_EQ(st.at("Bester 2"), "Max") << holds;
@@ -433,7 +433,7 @@ TEST_F(StoreWindow, RecordWrittenByAnotherCopyMeanwhileIsMergedNotWrittenOver) {
   ASSERT_EQ(platform.boxes.size(), 1u);
   EXPECT_EQ(platform.store_writes, 0);
   platform.other_copy_writes.clear();
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store.at("MinTime 2"), "800");
   EXPECT_EQ(platform.store.at("MinTime 1"), std::to_string(700 - 8 + 1));
 }
@@ -456,7 +456,7 @@ TEST_F(StoreWindow, RandomSourceIsSeededFromTheWallClock) {
     runs[i].time_of_day = clocks[i];
     runs[i].now = 1000;  // the monotonic clock: the same in both runs
     FrmMain frm(runs[i]);
-    frm.Form_Load();
+    frm.start_up();
     frm.choose_menu("mnuFileNew");
     ASSERT_EQ(runs[i].seeds, std::vector<std::uint64_t>{static_cast<std::uint64_t>(clocks[i])});
     ASSERT_GT(runs[i].seeded_at, 0u);
@@ -681,7 +681,7 @@ TEST_F(FileWindow, DialogsOpenInTheLastFilesFolderAcrossRunsWithTheZerdoFilter) 
     EXPECT_EQ(platform.dialog_starts[i].filter, 1) << i;  // "Zerdo Dateien (*.zdo)"
   }
   // Kept in a key of its own for the next run.
-  w->Form_Unload();
+  w->shut_down();
   EXPECT_EQ(platform.store["LastFolder"], folder);
   start();
   w->choose_menu("mnuFileSave");

@@ -34,7 +34,7 @@ Role board_role(const Control& c) {
 
 class Roles : public ::testing::Test {
  protected:
-  void SetUp() override { w.Form_Load(); }
+  void SetUp() override { w.start_up(); }
 
   const Control& card(int nr) {
     return *w.controls().find("Frame_1_0(" + std::to_string(nr - 1) + ")");

@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
   }
   QuietPlatform platform;
   zerdo::FrmMain frm(platform);
-  frm.Form_Load();
+  frm.start_up();
   const char* item = argc == 3 ? argv[2] : "mnuFileZerdoA1";
   if (!frm.choose_menu(item)) {
     std::fprintf(stderr, "zerdo-cards: no menu item %s\n", item);

@@ -158,12 +158,12 @@ void Interpreter::dispatch(std::string_view cmd, std::string_view rest, const Ar
 void Interpreter::cmd_start() {
   if (main_) return error("start: the main window is already open");
   main_ = std::make_unique<FrmMain>(platform_);
-  main_->Form_Load();
+  main_->start_up();
 }
 
 void Interpreter::cmd_close() {
   if (!main_window("close")) return;
-  main_->Form_Unload();
+  main_->shut_down();
   main_.reset();
 }
 
@@ -211,7 +211,7 @@ void Interpreter::cmd_click(const Args& a) {
 }
 
 void Interpreter::cmd_tick(const Args&) {
-  if (FrmMain* m = main_window("tick")) m->ZerdoTimer_Timer();
+  if (FrmMain* m = main_window("tick")) m->tick();
 }
 
 void Interpreter::cmd_wait(const Args& a) {
