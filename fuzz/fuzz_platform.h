@@ -26,9 +26,10 @@ inline void scratch_in_memory() {
 
 // A platform without windows for the fuzz targets: every box is answered at
 // once, secondary windows close on their first button, the file dialog names
-// one fixed file, the clock stands still. Settings are read from and written
+// one fixed file; the rest is quiet (no printer, no help, the clock stands
+// still). Settings are read from and written
 // to the real store (an INI file) when one is given, else kept in memory.
-class FuzzPlatform : public Platform, public Settings, public Files {
+class FuzzPlatform : public Platform, public Dialogs, public Settings, public Files {
  public:
   std::string file;                          // what the file dialog answers
   std::unique_ptr<SettingsStore> store;      // nullptr: no stored settings
@@ -36,6 +37,7 @@ class FuzzPlatform : public Platform, public Settings, public Files {
   int boxes = 0;                             // message boxes shown
   int store_failures = 0;                    // flushes that did not reach the file
 
+  Dialogs& dialogs() override { return *this; }
   Answer message_box(const MessageBox& box) override {
     ++boxes;
     return box.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
@@ -43,9 +45,6 @@ class FuzzPlatform : public Platform, public Settings, public Files {
   void show_modal(Form& form, FormHandler& handler) override { handler.click(form, ""); }
   std::string file_dialog(FileDialogKind, const std::string&, const std::string&) override {
     return file;
-  }
-  PrintResult print_puzzle(const PrintJob&, std::string*) override {
-    return PrintResult::Cancelled;
   }
   Settings& settings() override { return *this; }
   std::string get_setting(const std::string&, const std::string& section, const std::string& key,
@@ -74,9 +73,6 @@ class FuzzPlatform : public Platform, public Settings, public Files {
     return StoreFailure{store->file_name().toStdString(), store->error()};
   }
   Random& random() override { return random_; }
-  void help_open(const std::string&, int) override {}
-  void help_search(const std::string&, const std::string&) override {}
-  void help_close() override {}
   Files& files() override { return *this; }
   std::optional<std::string> read_file(const std::string& path, std::size_t limit) override {
     return read_file_bytes(path, limit);
@@ -84,11 +80,6 @@ class FuzzPlatform : public Platform, public Settings, public Files {
   bool write_file(const std::string& path, const std::string& bytes) override {
     return write_file_atomically(path, bytes);
   }
-  std::optional<std::string> system_info_program() override { return std::nullopt; }
-  bool launch(const std::string&) override { return false; }
-  WindowState window_state() override { return WindowState::Normal; }
-  Int screen_width() override { return 28800; }
-  Int screen_height() override { return 16200; }
 
  private:
   SourceRandom random_;

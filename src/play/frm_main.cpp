@@ -25,7 +25,7 @@ Answer FrmMain::box(std::string title, std::string text, Buttons buttons, Icon i
   b.text = std::move(text);
   b.buttons = buttons;
   b.icon = icon;
-  return platform_.message_box(b);
+  return platform_.dialogs().message_box(b);
 }
 
 void FrmMain::show_form(Form& form) {
@@ -35,7 +35,7 @@ void FrmMain::show_form(Form& form) {
   form.colour_marks = s_.colour_marks;
   form.language_code = s_.language_code;
   **it = form;
-  platform_.show_modal(form, *this);
+  platform_.dialogs().show_modal(form, *this);
 }
 
 const Form* FrmMain::last_form(std::string_view name) const {
@@ -103,7 +103,7 @@ void FrmMain::shut_down() {
   // Secondary windows are modal and already closed here; forget them.
   keep_game(true);
   save_settings();
-  platform_.help_close();
+  platform_.help().help_close();
   loaded_ = false;
 }
 
@@ -115,8 +115,8 @@ void FrmMain::tick() {
   if (!loaded_) return;
   panels_[4].text = platform_.clock().time_of_day_text();
   panels_[1].width = status_panel1_width(window_.width);
-  if (platform_.window_state() != WindowState::Normal) return;
-  const long sw = platform_.screen_width(), sh = platform_.screen_height();
+  if (platform_.screen().window_state() != WindowState::Normal) return;
+  const long sw = platform_.screen().screen_width(), sh = platform_.screen().screen_height();
   if (long{window_.left} + window_.width > sw) window_.left = 0;
   if (long{window_.top} + window_.height > sh) window_.top = 0;
   if (window_.left < 0) window_.left = 0;

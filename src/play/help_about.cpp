@@ -13,7 +13,7 @@ void FrmMain::help_contents() {
         Icon::Information);
     return;
   }
-  platform_.help_open(help_file_, kHelpContentsContext[language_index(s_.language_code)]);
+  platform_.help().help_open(help_file_, kHelpContentsContext[language_index(s_.language_code)]);
 }
 
 void FrmMain::search_help() {
@@ -22,7 +22,7 @@ void FrmMain::search_help() {
         Icon::Information);
     return;
   }
-  platform_.help_search(help_file_, "");
+  platform_.help().help_search(help_file_, "");
 }
 
 void FrmMain::show_about() {
@@ -46,8 +46,8 @@ void FrmMain::show_about() {
 }
 
 void FrmMain::show_system_info() {
-  const std::optional<std::string> program = platform_.system_info_program();
-  if (program && !program->empty() && platform_.launch(*program)) return;
+  const std::optional<std::string> program = platform_.help().system_info_program();
+  if (program && !program->empty() && platform_.help().launch(*program)) return;
   box(std::string(msg::kTitle), std::string(about_window::kSysInfoMissing));
 }
 

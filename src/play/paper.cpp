@@ -36,7 +36,7 @@ void FrmMain::print_puzzle(PrintTarget target) {
   job.colour_marks = s_.colour_marks;
   job.folder = file_folder_;
   std::string path;
-  switch (platform_.print_puzzle(job, &path)) {
+  switch (platform_.printing().print_puzzle(job, &path)) {
     case PrintResult::Done:
     case PrintResult::Cancelled:
       return;

@@ -23,7 +23,58 @@ class NoFiles : public Files {
   bool write_file(const std::string&, const std::string&) override { return false; }
 };
 
+class QuietDialogs : public Dialogs {
+ public:
+  Answer message_box(const MessageBox& box) override {
+    return box.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+  }
+  void show_modal(Form& form, FormHandler& handler) override { handler.click(form, ""); }
+  std::string file_dialog(FileDialogKind, const std::string&, const std::string&) override {
+    return {};
+  }
+};
+
+class NoPrinting : public Printing {
+ public:
+  PrintResult print_puzzle(const PrintJob&, std::string*) override {
+    return PrintResult::Unavailable;
+  }
+};
+
+class NoHelp : public Help {
+ public:
+  void help_open(const std::string&, int) override {}
+  void help_search(const std::string&, const std::string&) override {}
+  void help_close() override {}
+};
+
+class PlainScreen : public Screen {
+ public:
+  Int screen_width() override { return 28800; }
+  Int screen_height() override { return 16200; }
+};
+
 }  // namespace
+
+Dialogs& quiet_dialogs() {
+  static QuietDialogs dialogs;
+  return dialogs;
+}
+
+Printing& no_printing() {
+  static NoPrinting printing;
+  return printing;
+}
+
+Help& no_help() {
+  static NoHelp help;
+  return help;
+}
+
+Screen& plain_screen() {
+  static PlainScreen screen;
+  return screen;
+}
 
 std::string MemorySettings::get_setting(const std::string& /*app*/, const std::string& section,
                                         const std::string& key, const std::string& def) {

@@ -202,24 +202,11 @@ class FormHandler {
   virtual bool click(Form& form, const std::string& control) = 0;
 };
 
-// Everything the platform gives the game: boxes, modal windows, dialogs, the
-// settings store, clock, random source, help viewer and window state. The Qt
-// binding, the scripted driver and the test fakes each implement it. Its
-// roles are small interfaces of their own, each reached through its own
-// accessor that the binding points at its implementation; a role left alone
-// is a quiet one that needs nothing (a clock standing still).
-class Platform {
+// Boxes, modal windows and file dialogs. The main window's model is up to
+// date whenever one of them opens, so a binding may repaint before it blocks.
+class Dialogs {
  public:
-  virtual ~Platform() = default;
-
-  virtual Clock& clock() { return still_clock(); }
-  // Every platform has its own: there is no quiet random source.
-  virtual Random& random() = 0;
-  virtual Settings& settings() = 0;
-  virtual Files& files() { return no_files(); }
-
-  // Boxes, windows, dialogs. The main window's model is up to date whenever
-  // one of them opens, so a binding may repaint before it blocks.
+  virtual ~Dialogs() = default;
   virtual Answer message_box(const MessageBox& box) = 0;
   virtual void show_modal(Form& form, FormHandler& handler) = 0;
   // Returns the chosen path, or "" when the player cancelled. filter is a list
@@ -233,23 +220,68 @@ class Platform {
     static_cast<void>(start);
     return file_dialog(kind, title, filter);
   }
+};
 
+// Putting a puzzle on paper.
+class Printing {
+ public:
+  virtual ~Printing() = default;
   // Shows the print dialog (or, for a PDF, the save dialog) for job and puts
   // the puzzle on paper. The path of a written PDF goes to *path.
   virtual PrintResult print_puzzle(const PrintJob& job, std::string* path) = 0;
+};
 
-  // Help viewer and the system-information launcher.
+// The help viewer and the system-information launcher.
+class Help {
+ public:
+  virtual ~Help() = default;
   virtual void help_open(const std::string& file, int context) = 0;
   virtual void help_search(const std::string& file, const std::string& keyword) = 0;
   virtual void help_close() = 0;
-  // The program that shows system information, when the system has one.
-  virtual std::optional<std::string> system_info_program() = 0;
-  virtual bool launch(const std::string& program) = 0;
+  // The program that shows system information, when the system has one;
+  // launch starts it and says whether it started.
+  virtual std::optional<std::string> system_info_program() { return std::nullopt; }
+  virtual bool launch(const std::string& /*program*/) { return false; }
+};
 
-  // Main window state and the screen size (twips).
-  virtual WindowState window_state() = 0;
+// The main window's state and the size of the screen it is on (twips).
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual WindowState window_state() { return WindowState::Normal; }
   virtual Int screen_width() = 0;
   virtual Int screen_height() = 0;
+};
+
+// The quiet roles of a platform that needs nothing of them: boxes answered at
+// once (OK, or No to a question), windows closed at once, file dialogs
+// cancelled; no printer; no help and no system-information program; a normal
+// window on a screen of 1920 x 1080 pixels.
+Dialogs& quiet_dialogs();
+Printing& no_printing();
+Help& no_help();
+Screen& plain_screen();
+
+// Everything the platform gives the game, one small interface per role,
+// each reached through its own accessor: the Qt binding, the scripted
+// driver, the web page and the test fakes point them at their
+// implementations; the service half (clock, random source, store, files) is
+// shared through src/host. A role a platform leaves alone is a quiet one
+// (a clock standing still, boxes answered at once, no printer); the random
+// source and the store have no quiet form.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual Dialogs& dialogs() { return quiet_dialogs(); }
+  virtual Settings& settings() = 0;
+  virtual Clock& clock() { return still_clock(); }
+  // Every platform has its own: there is no quiet random source.
+  virtual Random& random() = 0;
+  virtual Files& files() { return no_files(); }
+  virtual Help& help() { return no_help(); }
+  virtual Screen& screen() { return plain_screen(); }
+  virtual Printing& printing() { return no_printing(); }
 
   // The name of the system's locale for messages ("en_GB.UTF-8"), which
   // picks the language of a player with none stored; "" where the system

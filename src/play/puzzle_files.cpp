@@ -24,7 +24,8 @@ constexpr int kZerdoFilter = 1;
 
 std::string FrmMain::file_dialog(FileDialogKind kind, const Texts& title) {
   const auto [t, filter] = dialog_texts(title, s_.language_code);
-  return platform_.file_dialog_at(kind, t, filter, FileDialogStart{file_folder_, kZerdoFilter});
+  return platform_.dialogs().file_dialog_at(kind, t, filter,
+                                            FileDialogStart{file_folder_, kZerdoFilter});
 }
 
 // The folder of a file saved or loaded: the file dialogs open there next.

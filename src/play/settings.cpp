@@ -37,7 +37,7 @@ void FrmMain::save_setting(Setting id, const std::string& value, int range, int 
 void FrmMain::load_settings() {
   // Window geometry (twips). A size that is not positive, or a position that
   // would leave no part of the window on the screen, counts as missing.
-  const Int sw = platform_.screen_width(), sh = platform_.screen_height();
+  const Int sw = platform_.screen().screen_width(), sh = platform_.screen().screen_height();
   const long long left = get_number(Setting::MainLeft);
   const long long top = get_number(Setting::MainTop);
   const long long width = get_number(Setting::MainWidth);
@@ -159,7 +159,7 @@ void FrmMain::write_store(bool everything) {
 void FrmMain::save_store_values(bool everything) {
   // A minimized window reports no useful geometry: the stored one stays, and
   // everything else (records of this run included) is written as usual.
-  if (everything && platform_.window_state() != WindowState::Minimized) {
+  if (everything && platform_.screen().window_state() != WindowState::Minimized) {
     save_setting(Setting::MainLeft, std::to_string(window_.left));
     save_setting(Setting::MainTop, std::to_string(window_.top));
     save_setting(Setting::MainWidth, std::to_string(window_.width));

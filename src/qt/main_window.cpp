@@ -67,7 +67,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   frm_ = std::make_unique<FrmMain>(platform_);
   platform_.set_window(this);
   platform_.set_before_modal([this] { refresh(); });
-  platform_.help().set_language_source([this] { return int{frm_->state().language_code}; });
+  platform_.help_viewer().set_language_source([this] { return int{frm_->state().language_code}; });
   // The window system asks for the icon at several sizes, each drawn: done a
   // moment after the window is up, so that it does not hold up the first paint.
   QTimer::singleShot(250, this, [this] { setWindowIcon(program_icon()); });

@@ -28,7 +28,7 @@ std::string file_name_bytes(const QString& name);
 QString file_name_text(const std::string& bytes);
 
 // The platform of the game under Qt Widgets.
-class QtPlatform : public Platform {
+class QtPlatform : public Platform, public Dialogs, public Printing, public Help, public Screen {
  public:
   QtPlatform();
   ~QtPlatform() override;
@@ -58,9 +58,13 @@ class QtPlatform : public Platform {
   };
   std::function<std::optional<PrintChoice>(const PrintJob&)> print_hook;
 
-  HelpViewer& help() { return help_; }
+  HelpViewer& help_viewer() { return help_; }
   SettingsStore& store() { return settings_.store(); }
 
+  Dialogs& dialogs() override { return *this; }
+  Printing& printing() override { return *this; }
+  Help& help() override { return *this; }
+  Screen& screen() override { return *this; }
   Clock& clock() override { return clock_; }
   Random& random() override { return random_; }
   Settings& settings() override { return settings_; }

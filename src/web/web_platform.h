@@ -13,13 +13,26 @@ namespace zerdo {
 // "Section/Key", values as the desktop keeps them), puzzle files loaded with
 // the page's file picker and saved as downloads, the page's clock, and the
 // program's own random source.
-class WebPlatform : public Platform, public Clock, public Random, public Settings, public Files {
+class WebPlatform : public Platform,
+                    public Dialogs,
+                    public Printing,
+                    public Settings,
+                    public Clock,
+                    public Random,
+                    public Files,
+                    public Help,
+                    public Screen {
  public:
   Clock& clock() override { return *this; }
 
   // Called before a box or a window opens, so that the page shows the board
   // as it is.
   void set_before_modal(std::function<void()> f) { before_modal_ = std::move(f); }
+
+  Dialogs& dialogs() override { return *this; }
+  Printing& printing() override { return *this; }
+  Help& help() override { return *this; }
+  Screen& screen() override { return *this; }
 
   Answer message_box(const MessageBox& box) override;
   void show_modal(Form& form, FormHandler& handler) override;
@@ -51,10 +64,7 @@ class WebPlatform : public Platform, public Clock, public Random, public Setting
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;
-  std::optional<std::string> system_info_program() override { return std::nullopt; }
-  bool launch(const std::string&) override { return false; }
 
-  WindowState window_state() override { return WindowState::Normal; }
   Int screen_width() override;
   Int screen_height() override;
 

@@ -15,7 +15,15 @@ namespace zerdo::testing {
 // an in-memory settings store, and a record of every box and help call.
 // store is the store "on disk": saved values reach it at flush_settings,
 // unless store_failure says that the write fails.
-class FakePlatform : public Platform, public Clock, public Random, public Settings, public Files {
+class FakePlatform : public Platform,
+                     public Dialogs,
+                     public Printing,
+                     public Settings,
+                     public Clock,
+                     public Random,
+                     public Files,
+                     public Help,
+                     public Screen {
  public:
   Clock& clock() override { return *this; }
 
@@ -47,6 +55,11 @@ class FakePlatform : public Platform, public Clock, public Random, public Settin
   std::string printed_file;  // a printer job prints into this file when not empty
   std::map<std::string, std::string> data_files;  // the game's own files, by name
   std::optional<WriteFailure> data_failure;       // every write of them fails so
+
+  Dialogs& dialogs() override { return *this; }
+  Printing& printing() override { return *this; }
+  Help& help() override { return *this; }
+  Screen& screen() override { return *this; }
 
   Answer message_box(const MessageBox& box) override {
     boxes.push_back(box);
@@ -162,7 +175,6 @@ class FakePlatform : public Platform, public Clock, public Random, public Settin
     if (!data_failure) data_files.erase(name);
     return data_failure;
   }
-  std::optional<std::string> system_info_program() override { return std::nullopt; }
   bool launch(const std::string& program) override {
     help_calls.push_back("launch " + program);
     return true;

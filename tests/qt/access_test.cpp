@@ -325,7 +325,7 @@ void AccessTest::menu_items_and_help_search_have_names_for_screen_readers() {
   QTest::keyClick(window_.get(), Qt::Key_F9);
   QCOMPARE(window_->frm().menus().find("mnuHelpResultEnable")->checked, !checked);
 
-  HelpViewer& help = window_->platform().help();
+  HelpViewer& help = window_->platform().help_viewer();
   help.search("zerdo.hlp", "");
   QCOMPARE(help.search_field()->accessibleName(), QStringLiteral("Suchbegriff"));
   QCOMPARE(help.results()->accessibleName(), QStringLiteral("Gefundene Themen"));

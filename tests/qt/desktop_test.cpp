@@ -318,11 +318,11 @@ void DesktopTest::enter_and_escape_in_the_player_dialog() {
 
 void DesktopTest::f1_opens_the_help_contents() {
   window_ = new_window();
-  QVERIFY(!window_->platform().help().window());
+  QVERIFY(!window_->platform().help_viewer().window());
   window_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   QTest::keyClick(window_.get(), Qt::Key_F1);
-  QWidget* help = window_->platform().help().window();
+  QWidget* help = window_->platform().help_viewer().window();
   QVERIFY(help);
   QVERIFY(help->isVisible());
   auto* browser = help->findChild<QTextBrowser*>();

@@ -15,30 +15,12 @@
 
 namespace {
 
-// A platform with nothing stored, every box answered with OK, no files and
-// a fixed clock: the board alone is wanted.
+// A platform with nothing stored and the quiet rest (boxes answered at once,
+// no files, a clock standing still): the board alone is wanted.
 class QuietPlatform : public zerdo::Platform {
  public:
-  zerdo::Answer message_box(const zerdo::MessageBox&) override { return zerdo::Answer::Ok; }
-  void show_modal(zerdo::Form& form, zerdo::FormHandler& handler) override {
-    handler.click(form, "");
-  }
-  std::string file_dialog(zerdo::FileDialogKind, const std::string&, const std::string&) override {
-    return {};
-  }
-  zerdo::PrintResult print_puzzle(const zerdo::PrintJob&, std::string*) override {
-    return zerdo::PrintResult::Unavailable;
-  }
   zerdo::Settings& settings() override { return settings_; }
   zerdo::Random& random() override { return random_; }
-  void help_open(const std::string&, int) override {}
-  void help_search(const std::string&, const std::string&) override {}
-  void help_close() override {}
-  std::optional<std::string> system_info_program() override { return std::nullopt; }
-  bool launch(const std::string&) override { return false; }
-  zerdo::WindowState window_state() override { return zerdo::WindowState::Normal; }
-  zerdo::Int screen_width() override { return 28800; }
-  zerdo::Int screen_height() override { return 16200; }
 
  private:
   zerdo::MemorySettings settings_;

@@ -404,7 +404,7 @@ void Interpreter::cmd_geometry(const Args&) {
   if (!m) return;
   const WindowModel& w = m->window();
   out_ << "left=" << w.left << " top=" << w.top << " width=" << w.width << " height=" << w.height
-       << " state=" << driver::state_name(platform_.window_state()) << '\n';
+       << " state=" << driver::state_name(platform_.screen().window_state()) << '\n';
 }
 
 void Interpreter::cmd_pointer(const Args&) {

@@ -19,7 +19,13 @@ namespace zerdo {
 // shown. The settings store is the game's own, in the same file; the game's
 // own files are kept in the folder "data" beside it, so that a script run
 // with its own settings folder leaves the player's files alone.
-class ScriptPlatform : public Platform, public Clock, public Random {
+class ScriptPlatform : public Platform,
+                       public Dialogs,
+                       public Printing,
+                       public Clock,
+                       public Random,
+                       public Help,
+                       public Screen {
  public:
   ScriptPlatform();
   ~ScriptPlatform() override;
@@ -48,6 +54,10 @@ class ScriptPlatform : public Platform, public Clock, public Random {
   std::vector<std::pair<std::string, std::string>> stored_settings();
 
   // Platform
+  Dialogs& dialogs() override { return *this; }
+  Printing& printing() override { return *this; }
+  Help& help() override { return *this; }
+  Screen& screen() override { return *this; }
   Answer message_box(const MessageBox& box) override;
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
