@@ -136,7 +136,7 @@ void FrmMain::window_zoomed(long percent) {
 
 // --- the status line --------------------------------------------------------
 
-void FrmMain::start_game_clock() { s_.clock_base = platform_.clock().now_ms(); }
+void FrmMain::start_game_clock() { s_.clock.start(platform_.clock().now_ms()); }
 
 void FrmMain::show_status(const std::string& label, Int moves, const std::string& info) {
   panels_[1].text = status_text(label, moves, info);
@@ -144,7 +144,7 @@ void FrmMain::show_status(const std::string& label, Int moves, const std::string
 
 std::string FrmMain::status_text(const std::string& label, Int moves,
                                  const std::string& info) const {
-  const std::int64_t elapsed_tenths = (platform_.clock().now_ms() - s_.clock_base) / 100;
+  const std::int64_t elapsed_tenths = s_.clock.elapsed_ms(platform_.clock().now_ms()) / 100;
   const std::string note = s_.hints > 0 ? std::string(in(msg::kHintUsed, s_.language_code)) : "";
   return status_line(s_.language_code, label, moves, elapsed_tenths, info + note);
 }

@@ -17,6 +17,7 @@
 namespace zerdo {
 
 struct StagedPuzzle;
+class GameStore;
 enum class Setting;                 // records/settings_table.h
 enum class Command : std::uint8_t;  // view/commands.h
 
@@ -237,10 +238,10 @@ class FrmMain : private FormHandler {
   // platform gives without a number (the browser's storage) are quoted.
   std::string failure_cause(const WriteFailure& failure) const;
   void save_store_values(bool everything);
-  void keep_stored_records();
 
   // Settings store, player dialog and puzzle files (settings.cpp, puzzle_files.cpp)
   // The values of kSettings; range and level pick a hall-of-fame key.
+  GameStore store();
   std::string get_setting(Setting id, int range = 0, int level = 0);
   long long get_number(Setting id, int range = 0, int level = 0);
   void save_setting(Setting id, const std::string& value, int range = 0, int level = 0);

@@ -1,6 +1,4 @@
 // Keeping the game in progress between runs, and continuing it.
-#include <algorithm>
-
 #include "play/frm_main.h"
 #include "play/kept_game.h"
 #include "texts/history.h"
@@ -18,8 +16,7 @@ constexpr std::size_t kKeepEvery = 100;
 
 std::int64_t FrmMain::play_ms() {
   if (s_.moves == 0) return 0;
-  const std::int64_t until = s_.play_mode == 1 ? platform_.clock().now_ms() : s_.stop_time;
-  return std::clamp<std::int64_t>(until - s_.clock_base, 0, kMaxKeptPlayMs);
+  return s_.clock.play_ms(platform_.clock().now_ms(), s_.play_mode == 1, kMaxKeptPlayMs);
 }
 
 void FrmMain::show_continue_state() {
@@ -130,9 +127,7 @@ void FrmMain::continue_game() {
   for (int k = 1; k <= 16; ++k) show_piece(k);
   show_marks();
   // The clock goes on from the play time kept.
-  const std::int64_t now = platform_.clock().now_ms();
-  s_.clock_base = now - kept->play_ms;
-  s_.stop_time = now;
+  s_.clock.resume(platform_.clock().now_ms(), kept->play_ms);
   set_run_mode(kept->running);
   panels_[1].text = status_text(s_.puzzle_id, s_.moves, "");
   keeping_current_ = true;

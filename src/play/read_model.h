@@ -12,6 +12,7 @@
 #include "model/types.h"
 #include "model/version.h"
 #include "play/game.h"
+#include "play/game_clock.h"
 #include "records/records.h"
 
 namespace zerdo {
@@ -49,9 +50,7 @@ struct MainState : Game {
   // who do not tell the colours apart (mnuFileSetupColourMarks).
   bool colour_marks = false;
   Long check_value = 0;
-  // Game clock in milliseconds of the platform clock; 0 = not set.
-  std::int64_t stop_time = 0;
-  std::int64_t clock_base = 0;
+  GameClock clock;
   // range_stats[range][row]: rows 1..kLevels best time in tenths (kNoRecord
   // none), kRowWon, kRowLost, kRowNewRecords of this run.
   RangeStats range_stats{};

@@ -31,7 +31,7 @@ void FrmMain::set_run_mode(bool running) {
 void FrmMain::new_game() {
   // The game on the board is left before its clock is set back.
   leave_game();
-  s_.stop_time = 0;
+  s_.clock.forget_hold();
   go_on();
   work_start();
   generate_puzzle();
@@ -47,13 +47,12 @@ void FrmMain::play_again() {
 }
 
 void FrmMain::hold_game() {
-  s_.stop_time = platform_.clock().now_ms();
+  s_.clock.hold(platform_.clock().now_ms());
   set_run_mode(false);
 }
 
 void FrmMain::go_on() {
-  // The pause between Stop and Run does not count as play time.
-  s_.clock_base += platform_.clock().now_ms() - s_.stop_time;
+  s_.clock.go_on(platform_.clock().now_ms());
   set_run_mode(true);
 }
 
@@ -72,7 +71,7 @@ void FrmMain::previous_puzzle() {
 }
 
 void FrmMain::restart_puzzle() {
-  s_.stop_time = 0;
+  s_.clock.forget_hold();
   go_on();
   return_all_pieces();
   show_status(s_.puzzle_id, 0);

@@ -2,6 +2,7 @@
 // the player name.
 #include "model/board_shape.h"
 #include "play/frm_main.h"
+#include "play/game_store.h"
 #include "records/records.h"
 #include "records/settings_table.h"
 #include "texts/captions.h"
@@ -12,26 +13,19 @@
 #include "view/secondary_windows.h"
 
 namespace zerdo {
-// A stored text; a missing key gives the default of kSettings.
+// The store as the game reads and writes it (play/game_store.h).
+GameStore FrmMain::store() { return GameStore(platform_.settings()); }
+
 std::string FrmMain::get_setting(Setting id, int range, int level) {
-  return platform_.settings().get_setting(std::string(kStoreApp), std::string(kStoreSection),
-                                          setting_key(id, range, level),
-                                          std::string(setting_row(id).text_default));
+  return store().text(id, range, level);
 }
 
-// A stored number within the range of kSettings; a missing key, text that is
-// no number and a number out of range all give the default.
 long long FrmMain::get_number(Setting id, int range, int level) {
-  const SettingRow& row = setting_row(id);
-  const std::string text = platform_.settings().get_setting(
-      std::string(kStoreApp), std::string(kStoreSection), setting_key(id, range, level),
-      std::to_string(row.number_default));
-  return parse_stored_number(text, row.lo, row.hi).value_or(row.number_default);
+  return store().number(id, range, level);
 }
 
 void FrmMain::save_setting(Setting id, const std::string& value, int range, int level) {
-  platform_.settings().save_setting(std::string(kStoreApp), std::string(kStoreSection),
-                                    setting_key(id, range, level), value);
+  store().save(id, value, range, level);
 }
 
 void FrmMain::load_settings() {
@@ -62,9 +56,7 @@ void FrmMain::load_settings() {
   // A player with none stored starts in the language of the system's locale.
   const std::string first_language(
       in(kLanguageNames, language_code_for_locale(platform_.locale_name())));
-  apply_language_name(
-      platform_.settings().get_setting(std::string(kStoreApp), std::string(kStoreSection),
-                                       setting_key(Setting::Language), first_language));
+  apply_language_name(store().text_or(Setting::Language, first_language));
 
   for (int r = kRange3x3; r <= kRange4x4; ++r)
     for (int level = 1; level <= kLevels; ++level) {
@@ -95,59 +87,18 @@ void FrmMain::load_settings() {
 
 void FrmMain::save_settings() { write_store(true); }
 
-// Records another copy of the game wrote to the store since start-up (their
-// check value must hold) are kept: for every range and level the better best
-// time wins, with its holder.
-void FrmMain::keep_stored_records() {
-  auto stored = [&](const std::string& key) {
-    return platform_.settings().stored_setting(std::string(kStoreApp), std::string(kStoreSection),
-                                               key);
-  };
-  RangeStats stats{};
-  RecordHolders holders{};
-  const SettingRow& min_time = setting_row(Setting::MinTime);
-  for (int r = kRange3x3; r <= kRange4x4; ++r)
-    for (int level = 1; level <= kLevels; ++level) {
-      const auto R = static_cast<std::size_t>(r), L = static_cast<std::size_t>(level);
-      const auto time = stored(setting_key(Setting::MinTime, r, level));
-      const std::optional<long long> parsed =
-          time ? parse_stored_number(*time, min_time.lo, min_time.hi) : min_time.number_default;
-      if (!parsed) return;
-      stats[R][L] = static_cast<Int>(*parsed);
-      holders[R][L] = stored(setting_key(Setting::Bester, r, level)).value_or("");
-    }
-  const SettingRow& check_row = setting_row(Setting::Check);
-  const auto check = stored(std::string(check_row.key));
-  const auto stored_check =
-      check ? parse_stored_number(*check, check_row.lo, check_row.hi) : std::nullopt;
-  if (!stored_check || static_cast<Long>(*stored_check) != check_value_of(stats, holders)) return;
-  keep_better_records(stats, holders, s_.range_stats, s_.record_holder);
+std::string FrmMain::failure_cause(const WriteFailure& failure) const {
+  return failure.code != 0 ? failure_words(failure.code, s_.language_code) : failure.reason;
 }
 
 // Writes the store: everything when the window closes, the hall of fame
 // alone (best times, holders, check value) the moment a record is made, so
 // that a crash, a kill or a logout keeps it. Other keys stay on disk as they
-// are until the exit writes them.
-//
-// Another copy of the game may write the store between this copy's reading
-// and its writing (a slow disk makes that likely): nothing is written then,
-// and the write begins again on what that copy wrote, so that its records
-// are merged with these and the check value counted over both, never
-// written over.
-std::string FrmMain::failure_cause(const WriteFailure& failure) const {
-  return failure.code != 0 ? failure_words(failure.code, s_.language_code) : failure.reason;
-}
-
+// are until the exit writes them. The records another copy wrote meanwhile
+// are merged with these, and the check value is counted over both.
 void FrmMain::write_store(bool everything) {
-  constexpr int kAttempts = 8;
-  std::optional<StoreFailure> failure;
-  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-    platform_.settings().begin_settings_write();
-    keep_stored_records();
-    save_store_values(everything);
-    failure = platform_.settings().flush_settings();
-    if (!failure || !failure->changed) break;
-  }
+  const std::optional<StoreFailure> failure =
+      store().write(s_.range_stats, s_.record_holder, [&] { save_store_values(everything); });
   if (failure) {
     const MessageText m =
         records_not_saved_message(s_.language_code, failure->path, failure_cause(*failure));
@@ -207,9 +158,9 @@ void FrmMain::save_store_values(bool everything) {
 }
 
 void FrmMain::enter_hall_of_fame() {
-  const std::int64_t elapsed_tenths = (platform_.clock().now_ms() - s_.clock_base) / 100;
+  const std::int64_t elapsed_tenths = s_.clock.elapsed_ms(platform_.clock().now_ms()) / 100;
   const RecordOutcome outcome =
-      zerdo::update_record(true, s_.stop_time != 0, elapsed_tenths, s_.user_name,
+      zerdo::update_record(true, s_.clock.was_held(), elapsed_tenths, s_.user_name,
                            s_.shape.range_code, s_.level, s_.range_stats, s_.record_holder);
   if (outcome == RecordOutcome::NewRecord) write_store(false);
   if (outcome == RecordOutcome::StopMessage) {
