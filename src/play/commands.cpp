@@ -53,6 +53,7 @@ const FrmMain::CommandHandler FrmMain::kCommandHandlers[] = {
     {Command::HelpSearch,     &FrmMain::search_help,      nullptr},
     {Command::ShowResult,     &FrmMain::toggle_show_result,         nullptr},
     {Command::Hint,           &FrmMain::show_hint,                 nullptr},
+    {Command::Statistics,     &FrmMain::show_statistics,                   nullptr},
     {Command::About,          &FrmMain::show_about,                nullptr},
 };
 // clang-format on

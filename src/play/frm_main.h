@@ -49,7 +49,7 @@ class FrmMain : private FormHandler {
   void picture_mouse_down(int k);
   void picture_mouse_move(int k, long x, long y);
   void picture_mouse_up(int k);
-  void FrameTip_Click();
+  void show_statistics();
   // A click on clue card nr (1..field_count): marks it as used, or clears
   // its mark. False when there is no such card on the board.
   bool card_click(int nr);

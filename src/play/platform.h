@@ -5,8 +5,10 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "records/history.h"
+#include "texts/messages.h"
 #include "view/controls.h"
 
 namespace zerdo {
@@ -43,6 +45,9 @@ struct MessageBox {
   std::string text;
   Buttons buttons = Buttons::Ok;
   Icon icon = Icon::None;
+  // What a screen reader tells of the box line by line, where its text is a
+  // table of values (the statistics); empty: its text as it stands.
+  std::vector<ReaderLine> reading;
 };
 
 // A modal secondary window (frmLoesung, frmAbout, DialogUser) as data: the

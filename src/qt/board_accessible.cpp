@@ -13,6 +13,7 @@
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
 #include "qt/form_dialog.h"
+#include "qt/reading_box.h"
 #include "qt/status_bar.h"
 #include "texts/access.h"
 #include "view/board_reader.h"
@@ -314,12 +315,94 @@ class FormAccessible : public QAccessibleWidget {
   mutable std::vector<QAccessible::Id> ids_;
 };
 
+// A line of a box read line by line: its name and what it says.
+class LineAccessible : public LeafAccessible<ReadingBox> {
+ public:
+  LineAccessible(ReadingBox* box, int index) : LeafAccessible(box), index_(index) {}
+  bool isValid() const override { return line() != nullptr; }
+  QString text(QAccessible::Text t) const override {
+    const ReaderLine* l = line();
+    if (!l) return {};
+    if (t == QAccessible::Name) return QString::fromStdString(l->name);
+    if (t == QAccessible::Description) return QString::fromStdString(l->description);
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!owner_) return {};
+    return QRect(owner_->mapToGlobal(QPoint(0, 0)), owner_->size());
+  }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  QAccessible::State state() const override { return {}; }
+
+ private:
+  const ReaderLine* line() const {
+    if (!owner_ || index_ < 0 || index_ >= static_cast<int>(owner_->lines().size())) return nullptr;
+    return &owner_->lines()[static_cast<std::size_t>(index_)];
+  }
+  int index_;
+};
+
+// A box read line by line: its lines, then its buttons; its text as one
+// label is left out, since the lines tell it.
+class ReadingBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit ReadingBoxAccessible(ReadingBox* box)
+      : QAccessibleWidget(box, QAccessible::Dialog), box_(box) {}
+  ~ReadingBoxAccessible() override {
+    for (const QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return box_->windowTitle();
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return lines() + static_cast<int>(native().size()); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0) return nullptr;
+    if (index >= lines()) {
+      const std::vector<QAccessibleInterface*> rest = native();
+      const auto i = static_cast<std::size_t>(index - lines());
+      return i < rest.size() ? rest[i] : nullptr;
+    }
+    while (static_cast<int>(ids_.size()) <= index)
+      ids_.push_back(QAccessible::registerAccessibleInterface(
+          new LineAccessible(box_, static_cast<int>(ids_.size()))));
+    return QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(index)]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (std::size_t i = 0; i < ids_.size(); ++i)
+      if (QAccessible::accessibleInterface(ids_[i]) == child) return static_cast<int>(i);
+    const std::vector<QAccessibleInterface*> rest = native();
+    for (std::size_t i = 0; i < rest.size(); ++i)
+      if (rest[i] == child) return lines() + static_cast<int>(i);
+    return -1;
+  }
+
+ private:
+  int lines() const { return static_cast<int>(box_->lines().size()); }
+  // The box's own children but its labels (the text and the icon).
+  std::vector<QAccessibleInterface*> native() const {
+    std::vector<QAccessibleInterface*> out;
+    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+      QAccessibleInterface* c = QAccessibleWidget::child(i);
+      if (c && c->role() != QAccessible::StaticText && c->role() != QAccessible::Graphic)
+        out.push_back(c);
+    }
+    return out;
+  }
+  ReadingBox* box_;
+  mutable std::vector<QAccessible::Id> ids_;
+};
+
 QAccessibleInterface* make_interface(const QString& class_name, QObject* object) {
   if (!object || !object->isWidgetType()) return nullptr;
   if (class_name == QLatin1String("zerdo::BoardWidget"))
     return new BoardAccessible(static_cast<BoardWidget*>(object));
   if (class_name == QLatin1String("zerdo::FormDialog"))
     return new FormAccessible(static_cast<FormDialog*>(object));
+  if (class_name == QLatin1String("zerdo::ReadingBox") &&
+      !static_cast<ReadingBox*>(object)->lines().empty())
+    return new ReadingBoxAccessible(static_cast<ReadingBox*>(object));
   if (class_name == QLatin1String("zerdo::StatusBar"))
     return new StatusBarAccessible(static_cast<StatusBar*>(object));
   return nullptr;

@@ -302,7 +302,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (tip_pressed_) {
     tip_pressed_ = false;
     const Control* top = control_at(frm_.controls(), to_board(event->position()));
-    if (top && is_tip(*top)) dispatch_([this] { frm_.FrameTip_Click(); });
+    if (top && is_tip(*top)) dispatch_([this] { frm_.show_statistics(); });
   }
 }
 

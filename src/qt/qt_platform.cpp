@@ -15,6 +15,7 @@
 #include "qt/command_line.h"
 #include "qt/file_icons.h"
 #include "qt/form_dialog.h"
+#include "qt/reading_box.h"
 #include "records/records.h"
 #include "records/settings_table.h"
 
@@ -76,9 +77,9 @@ Answer QtPlatform::message_box(const MessageBox& box) {
                                  : box.icon == Icon::Exclamation ? QMessageBox::Warning
                                                                  : QMessageBox::NoIcon;
   const bool ask = box.buttons == Buttons::YesNoCancel;
-  QMessageBox mb(icon, QString::fromStdString(box.title), QString::fromStdString(box.text),
-                 ask ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
-                 dialog_parent());
+  ReadingBox mb(icon, QString::fromStdString(box.title), QString::fromStdString(box.text),
+                ask ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+                dialog_parent(), box.reading);
   mb.setTextFormat(Qt::PlainText);
   mb.setDefaultButton(ask ? QMessageBox::Yes : QMessageBox::Ok);
   mb.setEscapeButton(ask ? QMessageBox::Cancel : QMessageBox::Ok);

@@ -1,6 +1,7 @@
 #include "records/statistics.h"
 
 #include "model/number_text.h"
+#include "texts/captions.h"
 #include "texts/statistics.h"
 
 namespace zerdo {
@@ -28,6 +29,14 @@ Texts verdict(int won, int lost) {
     if (static_cast<double>(won) / lost > 10.0 && won > 25) tip = w::kRealChampion;
   }
   return tip;
+}
+
+// A caption without its access key: "St&ufe" gives "Stufe".
+std::string without_access_key(std::string_view caption) {
+  std::string out;
+  for (const char ch : caption)
+    if (ch != '&') out += ch;
+  return out;
 }
 
 }  // namespace
@@ -72,6 +81,35 @@ MessageText tip_of_the_day(const RangeStatsRow& stats, const RecordHoldersRow& h
                         : str_num(records) + std::string(in(w::kRecords, c));
   }
   return {std::string(in(w::kTitle, c)), text};
+}
+
+std::vector<ReaderLine> statistics_reading(const RangeStatsRow& stats,
+                                           const RecordHoldersRow& holders,
+                                           std::string_view range_name, Int language_code) {
+  namespace w = tip_words;
+  const Int c = language_code;
+  const auto word = [c](const Texts& t) { return std::string(in(t, c)); };
+  const int won = stats[kRowWon], lost = stats[kRowLost];
+  // The range's name from the box's label, without its " = ".
+  std::string range = word(w::kRangeLabel);
+  range = range.substr(0, range.find(" ="));
+  std::vector<ReaderLine> lines{{range, std::string(range_name)},
+                                {word(w::kTipName), word(verdict(won, lost))}};
+  const std::string level = without_access_key(in(menu_words::kLevel, c));
+  for (int L = 1; L <= kLevels; ++L) {
+    const auto i = static_cast<std::size_t>(L);
+    std::string said = word(w::kNoBestTime);
+    if (stats[i] != kNoRecord) {
+      said = tenths_text(stats[i]) + " " + word(w::kSeconds);
+      if (!holders[i].empty()) said += ", " + holders[i];
+    }
+    lines.push_back({level + " " + static_cast<char>('A' + L - 1), said});
+  }
+  lines.push_back({word(w::kPlayedName), std::to_string(won + lost)});
+  lines.push_back({word(w::kWonName), std::to_string(won)});
+  lines.push_back({word(w::kLostName), std::to_string(lost)});
+  lines.push_back({word(w::kRecordsName), std::to_string(stats[kRowNewRecords])});
+  return lines;
 }
 
 }  // namespace zerdo

@@ -53,6 +53,7 @@ constexpr Texts kHelpContents{    "&Hilfe",                  "&Contents",       
 constexpr Texts kHelpSearch{      "&Suche nach Hilfe über",  "&SearchForHelpOn", "&Zoeken naar hulp over"};
 constexpr Texts kResult{          "&Lösung angeben",         "&Result",          "&Resultat"};
 constexpr Texts kHint{            "&Hinweis",                "&Hint",            "&Hint"};
+constexpr Texts kStatistics{      "S&tatistik und Bestenliste", "S&tatistics and hall of fame", "S&tatistiek en erelijst"};
 // clang-format on
 
 // Captions that read the same in every language.

@@ -12,6 +12,13 @@ struct MessageText {
   std::string text;
 };
 
+// One line of a window as a screen reader tells it: what it is ("Level A")
+// and what it says ("83.4 seconds, Anna").
+struct ReaderLine {
+  std::string name;
+  std::string description;
+};
+
 // Message boxes and the status line.
 namespace msg {
 

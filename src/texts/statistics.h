@@ -51,6 +51,18 @@ constexpr Texts kTitle{
     "Zerdo : Tip vom Tage und Statistik",
     "Zerdo : tip of the day and statistics",
     "Zerdo : tip van de dag en statistiek"};
+
+// The statistics as a screen reader tells them, line by line: each level's
+// best time in seconds (the level's name is the Level menu's), the run's
+// counters by name.
+//                           German                             English           Flemish
+constexpr Texts kTipName{   "Tip",                             "Tip",            "Tip"};
+constexpr Texts kSeconds{   "Sekunden",                        "seconds",        "seconden"};
+constexpr Texts kNoBestTime{"keine Bestzeit",                  "no best time",   "geen rekordtijd"};
+constexpr Texts kPlayedName{"Gespielt",                        "Played",         "Gespeeld"};
+constexpr Texts kWonName{   "Gewonnen",                        "Won",            "Gewonnen"};
+constexpr Texts kLostName{  "Verloren",                        "Lost",           "Verloren"};
+constexpr Texts kRecordsName{"Neue Rekorde",                   "New best times", "Nieuwe rekordtijden"};
 // clang-format on
 }  // namespace tip_words
 

@@ -48,6 +48,7 @@ enum class Command : std::uint8_t {
   HelpSearch,
   ShowResult,
   Hint,
+  Statistics,
   About,
   Count  // not a command: how many there are
 };
@@ -82,7 +83,7 @@ struct CommandRow {
 // (its Command above), its caption in texts/captions.h (menu_words) and its
 // handler in play/commands.cpp.
 // clang-format off
-inline constexpr std::array<CommandRow, 35> kCommands{{
+inline constexpr std::array<CommandRow, 36> kCommands{{
     //  command                  name                           parent                 shortcut    sep    caption
     {Command::GameMenu,       "mnuFile",                     Command::MenuBar,      "",         false, menu_words::kGame},
     {Command::NewGame,        "mnuFileNew",                  Command::GameMenu,     "F2",       false, menu_words::kNew},
@@ -118,6 +119,7 @@ inline constexpr std::array<CommandRow, 35> kCommands{{
     {Command::HelpSearch,     "mnuHelpSearchForHelpOn",      Command::HelpMenu,     "",         false, menu_words::kHelpSearch},
     {Command::ShowResult,     "mnuHelpResultEnable",         Command::HelpMenu,     "F9",       true,  menu_words::kResult, kChecked},
     {Command::Hint,           "mnuHelpHint",                 Command::HelpMenu,     "H",        false, menu_words::kHint},
+    {Command::Statistics,     "mnuHelpStatistics",           Command::HelpMenu,     "S",        false, menu_words::kStatistics},
     {Command::About,          "mnuHelpAbout",                Command::HelpMenu,     "",         true,  menu_words::kAbout},
 }};
 // clang-format on

@@ -153,7 +153,7 @@ EMSCRIPTEN_KEEPALIVE void zw_down(int k) { game->picture_mouse_down(k); }
 EMSCRIPTEN_KEEPALIVE void zw_move(int k, int x, int y) { game->picture_mouse_move(k, x, y); }
 EMSCRIPTEN_KEEPALIVE void zw_up(int k) { game->picture_mouse_up(k); }
 EMSCRIPTEN_KEEPALIVE int zw_card(int nr) { return game->card_click(nr) ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE void zw_tip() { game->FrameTip_Click(); }
+EMSCRIPTEN_KEEPALIVE void zw_tip() { game->show_statistics(); }
 EMSCRIPTEN_KEEPALIVE void zw_timer() { game->tick(); }
 EMSCRIPTEN_KEEPALIVE void zw_load(const char* name) { game->load_puzzle_file(name); }
 EMSCRIPTEN_KEEPALIVE void zw_unload() { game->shut_down(); }

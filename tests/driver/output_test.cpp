@@ -79,8 +79,8 @@ TEST(DriverInterpreter, BoxesTakeQueuedAnswersOfTheirOwnButtons) {
   std::ostringstream out;
   Interpreter in(out);
   ScriptPlatform& p = in.platform();
-  const MessageBox ok_box{"T", "t", Buttons::Ok, Icon::None};
-  const MessageBox question{"Q", "q", Buttons::YesNoCancel, Icon::Exclamation};
+  const MessageBox ok_box{"T", "t", Buttons::Ok, Icon::None, {}};
+  const MessageBox question{"Q", "q", Buttons::YesNoCancel, Icon::Exclamation, {}};
   EXPECT_EQ(p.message_box(question), Answer::Yes);  // default without a queued answer
   in.run_line("answer no");
   in.run_line("answer cancel");

@@ -124,9 +124,10 @@ TEST_F(LanguageAndHelp, LanguageItemsSitUnderSetupBeforeTheRange) {
   EXPECT_EQ("mnuFileSetupRange", w.menus()[setup.children[1]].name);
   std::vector<std::string> help;
   for (int i : w.menus().find("mnuHelp")->children) help.push_back(w.menus()[i].name);
-  EXPECT_EQ((std::vector<std::string>{"mnuHelpContents", "mnuHelpSearchForHelpOn",
-                                      "mnuHelpResultEnable", "mnuHelpHint", "mnuHelpAbout"}),
-            help);
+  EXPECT_EQ(
+      (std::vector<std::string>{"mnuHelpContents", "mnuHelpSearchForHelpOn", "mnuHelpResultEnable",
+                                "mnuHelpHint", "mnuHelpStatistics", "mnuHelpAbout"}),
+      help);
 }
 
 TEST_F(LanguageAndHelp, ContentsOpensTheTopicOfTheLanguage) {
@@ -231,7 +232,7 @@ TEST_F(LanguageAndHelp, SystemInfoLaunchesTheToolOrSaysItIsNotReady) {
 }
 
 TEST_F(LanguageAndHelp, TipFrameShowsTheRangeStatistics) {
-  w.FrameTip_Click();
+  w.show_statistics();
   ASSERT_EQ(1u, platform.boxes.size());
   const MessageBox& b = platform.boxes[0];
   EXPECT_EQ("Zerdo : Tip vom Tage und Statistik", b.title);
@@ -241,7 +242,7 @@ TEST_F(LanguageAndHelp, TipFrameShowsTheRangeStatistics) {
 
   w.choose_menu("mnuFileSetupLanguageVlaams");
   w.choose_menu("mnuFileSetupRange4x4");
-  w.FrameTip_Click();
+  w.show_statistics();
   ASSERT_EQ(2u, platform.boxes.size());
   EXPECT_EQ("Zerdo : tip van de dag en statistiek", platform.boxes[1].title);
   EXPECT_EQ(0u, platform.boxes[1].text.find("Bereik = 4x4\rSpijtig, geen tip\r"));

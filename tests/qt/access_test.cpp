@@ -51,6 +51,7 @@ class AccessTest : public QObject {
   void screen_reader_tree_follows_moves_new_cards_loads_and_languages();
   void new_cards_during_a_drag_cancel_it();
   void secondary_windows_are_read_whole();
+  void statistics_are_read_value_by_value();
   void menu_items_and_help_search_have_names_for_screen_readers();
   void window_fits_the_screen();
   void zoom_keys_scale_the_board_and_the_mouse_follows();
@@ -490,6 +491,45 @@ void AccessTest::secondary_windows_are_read_whole() {
   }
   QCOMPARE(fields, 9);
   QCOMPARE(wrong, 2);
+}
+
+// The statistics by their key, as a screen reader finds the box: every
+// value named in the player's language, then the OK button.
+void AccessTest::statistics_are_read_value_by_value() {
+  window_->platform().message_hook = nullptr;
+  QString title;
+  std::vector<Child> read;
+  QStringList buttons;
+  bool shown = false;
+  const auto read_box = [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    shown = true;
+    QAccessibleInterface* d = QAccessible::queryAccessibleInterface(box);
+    title = d->text(QAccessible::Name);
+    read = children_of(d);
+    // The buttons, in their box after the lines.
+    QAccessibleInterface* last = d->child(d->childCount() - 1);
+    for (int i = 0; last && i < last->childCount(); ++i)
+      if (last->child(i)->role() == QAccessible::Button)
+        buttons.push_back(last->child(i)->text(QAccessible::Name));
+    QTest::keyClick(box, Qt::Key_Return);
+  };
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  QTimer::singleShot(0, read_box);
+  QTest::keyClick(window_.get(), Qt::Key_S);
+  QVERIFY(shown);
+  QCOMPARE(title, QStringLiteral("Zerdo : Tip vom Tage und Statistik"));
+  QVERIFY(has(read, QAccessible::StaticText, QStringLiteral("Bereich"), QStringLiteral("3x3")));
+  QVERIFY(has(read, QAccessible::StaticText, QStringLiteral("Stufe A"),
+              QStringLiteral("keine Bestzeit")));
+  QVERIFY(has(read, QAccessible::StaticText, QStringLiteral("Gespielt"), QStringLiteral("0")));
+  QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
+  // The box's text is told by its lines, not once more as a whole.
+  QVERIFY(std::none_of(read.begin(), read.end(),
+                       [](const Child& c) { return c.name.contains(QStringLiteral(" = ---")); }));
+  QCOMPARE(window_->frm().state().moves, Int{0});
 }
 
 namespace {

@@ -124,5 +124,43 @@ TEST(TipOfTheDay, TenthsText) {
   EXPECT_EQ("1.0", tenths_text(10));
 }
 
+// What a screen reader tells of the box: each value named, in the player's
+// language, and the same numbers the box shows.
+TEST(TipOfTheDay, ReadLineByLine) {
+  RangeRecords r;
+  r.games(12, 3, 1);
+  r.stats[1] = 834;
+  r.holders[1] = "Anna";
+  r.stats[9] = 5;
+  struct Case {
+    Int language;
+    std::vector<std::pair<std::string, std::string>> lines;  // some of them, in order
+  };
+  const Case cases[] = {
+      {0,
+       {{"Bereich", "4x4"},
+        {"Tip", "Leider kein Tip"},
+        {"Stufe A", "83.4 Sekunden, Anna"},
+        {"Stufe B", "keine Bestzeit"},
+        {"Stufe I", ".5 Sekunden"},
+        {"Gespielt", "15"},
+        {"Gewonnen", "12"},
+        {"Verloren", "3"},
+        {"Neue Rekorde", "1"}}},
+      {1, {{"Range", "4x4"}, {"Level A", "83.4 seconds, Anna"}, {"Level B", "no best time"}}},
+      {2, {{"Bereik", "4x4"}, {"Groep A", "83.4 seconden, Anna"}, {"Verloren", "3"}}},
+  };
+  for (const Case& c : cases) {
+    const std::vector<ReaderLine> lines = statistics_reading(r.stats, r.holders, "4x4", c.language);
+    ASSERT_EQ(2u + 9u + 4u, lines.size());
+    std::size_t at = 0;
+    for (const auto& [name, said] : c.lines) {
+      while (at < lines.size() && lines[at].name != name) ++at;
+      ASSERT_LT(at, lines.size()) << name;
+      EXPECT_EQ(said, lines[at].description) << name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zerdo

@@ -207,7 +207,7 @@ void Interpreter::cmd_click(const Args& a) {
   if (!m) return;
   if (a[0] != "FrameTip")
     return error("click: only FrameTip can be clicked, not " + std::string(a[0]));
-  m->FrameTip_Click();
+  m->show_statistics();
 }
 
 void Interpreter::cmd_tick(const Args&) {
