@@ -14,7 +14,7 @@ void FrmMain::show_statistics() {
   b.text = tip.text;
   b.reading =
       statistics_reading(s_.range_stats[r], s_.record_holder[r], s_.range_name, s_.language_code);
-  platform_.message_box(b);
+  platform_.dialogs().message_box(b);
 }
 
 }  // namespace zerdo
