@@ -43,21 +43,6 @@ class ProgramIconEngine : public PaintedIconEngine {
 
 QIcon program_icon() { return QIcon(new ProgramIconEngine); }
 
-// Keys the desktop expects beside the game's own: F1 opens the help contents.
-// They choose the item as its menu does, and the menu shows them.
-struct DesktopKey {
-  const char* item;
-  QKeySequence::StandardKey key;
-};
-constexpr DesktopKey kDesktopKeys[] = {{"mnuHelpContents", QKeySequence::HelpContents}};
-
-// The desktop key of menu item name, or an empty sequence.
-QKeySequence desktop_key(const std::string& name) {
-  for (const DesktopKey& k : kDesktopKeys)
-    if (name == k.item) return QKeySequence::keyBindings(k.key).value(0);
-  return {};
-}
-
 int to_pixels(long twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 long to_twips(int pixels) { return std::lround(pixels * kTwipsPerPixel); }
 
@@ -203,16 +188,6 @@ void MainWindow::build_menus() {
     addAction(key);
     shortcuts_.push_back(key);
   }
-  for (const DesktopKey& k : kDesktopKeys) {
-    auto* key = new QAction(this);
-    key->setShortcuts(k.key);
-    key->setShortcutContext(Qt::WindowShortcut);
-    key->setObjectName(QStringLiteral("key_") + QLatin1String(k.item));
-    const std::string name = k.item;
-    connect(key, &QAction::triggered, this, [this, name] { choose(name); });
-    addAction(key);
-    shortcuts_.push_back(key);
-  }
   sync_menus();
 }
 
@@ -264,15 +239,12 @@ void MainWindow::sync_menus() {
     const MenuItem& m = items[i];
     const QString text = QString::fromStdString(m.caption);
     if (a->text() != text) a->setText(text);
-    if (m.children.empty() && m.parent >= 0 &&
-        (!m.shortcut.empty() || !desktop_key(m.name).isEmpty())) {
+    if (m.children.empty() && m.parent >= 0 && !m.shortcut.empty()) {
       // The menu shows the key beside the caption, and a screen reader names
       // the item by its caption alone. The key itself works through the
       // window's action; this one is bound to the menu's own focus, which
       // the menu never takes, so a press does not run the item twice.
-      const QKeySequence key = m.shortcut.empty()
-                                   ? desktop_key(m.name)
-                                   : QKeySequence(QString::fromStdString(m.shortcut));
+      const QKeySequence key(QString::fromStdString(m.shortcut));
       if (a->shortcut() != key) {
         a->setShortcutContext(Qt::WidgetShortcut);
         a->setShortcut(key);

@@ -115,7 +115,7 @@ inline constexpr std::array<CommandRow, 36> kCommands{{
     {Command::Exit,           "mnuFileExit",                 Command::GameMenu,     "",         true,  menu_words::kExit},
     {Command::LevelMenu,      "mnuStufe",                    Command::MenuBar,      "",         false, menu_words::kLevel, kShown, Family::Levels},
     {Command::HelpMenu,       "mnuHelp",                     Command::MenuBar,      "",         false, menu_words::kHelpMenu},
-    {Command::HelpContents,   "mnuHelpContents",             Command::HelpMenu,     "",         false, menu_words::kHelpContents},
+    {Command::HelpContents,   "mnuHelpContents",             Command::HelpMenu,     "F1",       false, menu_words::kHelpContents},
     {Command::HelpSearch,     "mnuHelpSearchForHelpOn",      Command::HelpMenu,     "",         false, menu_words::kHelpSearch},
     {Command::ShowResult,     "mnuHelpResultEnable",         Command::HelpMenu,     "F9",       true,  menu_words::kResult, kChecked},
     {Command::Hint,           "mnuHelpHint",                 Command::HelpMenu,     "H",        false, menu_words::kHint},

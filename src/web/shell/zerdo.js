@@ -591,9 +591,8 @@ function keyDown(e) {
   if (menuKey(e)) { e.preventDefault(); return; }
   const name = keyName(e);
   if (name) {
-    const item = Zerdo.menus.find((m) => m.shortcut === name || m.second_shortcut === name) ||
-      (name === 'F1' ? Zerdo.menus.find((m) => m.name === 'mnuHelpContents') : null);
-    if (item) { e.preventDefault(); closeMenus(); if (name === 'F1') Zerdo.menu(item.name); else Zerdo.key(name); return; }
+    const item = Zerdo.menus.find((m) => m.shortcut === name || m.second_shortcut === name);
+    if (item) { e.preventDefault(); closeMenus(); Zerdo.key(name); return; }
   }
   if (e.altKey && e.key.length === 1) {
     const b = [...document.querySelectorAll('#menubar > div > button')].find((x) => x.dataset.access === e.key.toLowerCase());
