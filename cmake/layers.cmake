@@ -25,6 +25,8 @@ set(ZERDO_LAYERS
   "fuzz:play,services,host"
   "bench:play,services"
   "tests:play,services,host"
+  # ... and the charts drawn from plain figures, tested without a window.
+  "tests/drawing:drawing"
   # ... except the tests of the real window, the window benchmarks and
   # their main (the game's widget style), the icon files, drawn at build time by the window's own painter, and the
   # board painted by it for the web tests.

@@ -13,6 +13,13 @@ std::string seconds_text(long long tenths) {
   return negative ? "-" + s : s;
 }
 
+std::string play_time_text(long long seconds) {
+  if (seconds < 0) seconds = 0;
+  const auto two = [](long long v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  const long long h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+  return h > 0 ? std::to_string(h) + ":" + two(m) + ":" + two(s) : std::to_string(m) + ":" + two(s);
+}
+
 std::optional<long long> parse_stored_number(std::string_view text, long long lo, long long hi) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return std::nullopt;

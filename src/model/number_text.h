@@ -11,6 +11,9 @@ std::string str_num(long long v);
 // Tenths of a second as seconds: whole seconds when the tenths are 0, else one
 // decimal, no leading zero below one second ("12", "12.3", ".5", "0").
 std::string seconds_text(long long tenths);
+// Seconds of play as a clock reads them: "m:ss" below an hour, "h:mm:ss"
+// from one ("0:42", "12:05", "1:02:03"); a negative count reads "0:00".
+std::string play_time_text(long long seconds);
 
 // Parses a stored whole number: optional blanks, an optional sign and
 // decimal digits, within lo..hi. Anything else is nullopt, so that the caller

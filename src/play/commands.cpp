@@ -35,6 +35,7 @@ const FrmMain::CommandHandler FrmMain::kCommandHandlers[] = {
     {Command::NextPuzzle,     &FrmMain::next_puzzle,                 nullptr},
     {Command::PreviousPuzzle, &FrmMain::previous_puzzle,             nullptr},
     {Command::Player,         &FrmMain::ask_player_name,                 nullptr},
+    {Command::History,        &FrmMain::show_history,                    nullptr},
     {Command::German,         nullptr, nullptr, &FrmMain::set_language, 0},  // language codes
     {Command::English,        nullptr, nullptr, &FrmMain::set_language, 1},
     {Command::Flemish,        nullptr, nullptr, &FrmMain::set_language, 2},

@@ -6,6 +6,7 @@
 #include "play/kept_game.h"
 #include "texts/captions.h"
 #include "texts/messages.h"
+#include "view/commands.h"
 
 namespace zerdo {
 
@@ -50,6 +51,11 @@ bool FrmMain::click(Form& form, const std::string& control) {
     show_system_info();
     return false;  // the About window stays open
   }
+  if (form.name == "frmHistory" && control == "cmdExport") {
+    const Control* button = form.controls.find(control);
+    if (button && button->enabled) export_history();
+    return false;  // the history window stays open
+  }
   return control.empty() || control == "cmdOK";
 }
 
@@ -92,9 +98,12 @@ void FrmMain::start_up() {
 
   set_form_caption();
   // Continue is offered while a game is kept; it is read only when chosen.
-  kept_exists_ = !platform_.files().data_folder().empty() &&
-                 platform_.files().read_data_file(std::string(kKeptGameFile), 1).has_value();
+  const bool keeps_files = !platform_.files().data_folder().empty();
+  kept_exists_ =
+      keeps_files && platform_.files().read_data_file(std::string(kKeptGameFile), 1).has_value();
   show_continue_state();
+  // A system that keeps no files of the game (the web page) has no history to show.
+  menu_item(Command::History).visible = keeps_files;
   work_stop();
 }
 

@@ -173,6 +173,11 @@ class FrmMain : private FormHandler {
   bool keep_failure_told_ = false;
   // Adds the game on the board to the history of games.
   void add_to_history(GameResult result);
+  // The history window (history_window.cpp): the games it shows while it is
+  // open, which its export writes.
+  void show_history();
+  void export_history();
+  std::vector<PlayedGame> shown_history_;
   bool history_failure_told_ =
       false;  // a failed append was told this run  // a failed write was told this run
   // Undo and Redo: one release taken back or done again (placing.cpp).

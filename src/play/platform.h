@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/chart.h"
 #include "records/history.h"
 #include "texts/messages.h"
 #include "view/controls.h"
@@ -50,15 +51,24 @@ struct MessageBox {
   std::vector<ReaderLine> reading;
 };
 
-// A modal secondary window (frmLoesung, frmAbout, DialogUser) as data: the
-// platform shows it, and reports each button press to its handler.
+// The table of a secondary window: its column heads and its rows of cells,
+// shown where the window's control of role Table sits.
+struct FormTable {
+  std::vector<std::string> heads;
+  std::vector<std::vector<std::string>> rows;
+};
+
+// A modal secondary window (frmLoesung, frmAbout, DialogUser, frmHistory) as
+// data: the platform shows it, and reports each button press to its handler.
 struct Form {
   std::string name;
   std::string caption;
   Int width = 0, height = 0;  // twips
   ControlSet controls;
-  bool colour_marks = false;  // its pictures carry the patterns of their colours
-  Int language_code = 0;      // the language a screen reader speaks its pictures in
+  bool colour_marks = false;    // its pictures carry the patterns of their colours
+  Int language_code = 0;        // the language a screen reader speaks its pictures in
+  FormTable table{};            // shown by its control of role Table
+  std::vector<Chart> charts{};  // chart i shown by the control of role Chart with index i
 };
 
 // A puzzle to put on paper: printed, or exported as a PDF file. The page

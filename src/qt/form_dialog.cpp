@@ -1,18 +1,66 @@
 #include "qt/form_dialog.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTableWidget>
 
+#include "drawing/chart.h"
 #include "qt/control_painter.h"
+#include "qt/drawing_replay.h"
 
 namespace zerdo {
 
 namespace {
 
-// Buttons and the name box are real widgets; the rest is painted.
+// Buttons, the name box, a table and charts are real widgets; the rest is
+// painted.
 bool is_widget(const Control& c) {
-  return c.kind == ControlKind::Button || c.role == Role::NameBox;
+  return c.kind == ControlKind::Button || c.role == Role::NameBox || c.role == Role::Table ||
+         c.role == Role::Chart;
+}
+
+// A chart of the window, drawn by the game's own drawing at the widget's size.
+class ChartWidget : public QWidget {
+ public:
+  ChartWidget(const Chart& chart, QWidget* parent) : QWidget(parent), chart_(chart) {
+    setAccessibleName(QString::fromStdString(chart.title));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    replay(p, drawing::draw_chart(chart_, {0, 0, double(width()), double(height())}));
+  }
+
+ private:
+  const Chart& chart_;
+};
+
+// The window's table: a real one, so that a screen reader reads it cell by
+// cell with its column heads; nothing in it is edited.
+QTableWidget* make_table(const FormTable& t, const Control& c, QWidget* parent) {
+  auto* table =
+      new QTableWidget(static_cast<int>(t.rows.size()), static_cast<int>(t.heads.size()), parent);
+  QStringList heads;
+  for (const std::string& h : t.heads) heads << QString::fromStdString(h);
+  table->setHorizontalHeaderLabels(heads);
+  for (std::size_t r = 0; r < t.rows.size(); ++r)
+    for (std::size_t k = 0; k < t.rows[r].size() && k < t.heads.size(); ++k) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(t.rows[r][k]));
+      // Figures line up on the right, the range and level on the left.
+      item->setTextAlignment(Qt::AlignVCenter | (k < 2 ? Qt::AlignLeft : Qt::AlignRight));
+      table->setItem(static_cast<int>(r), static_cast<int>(k), item);
+    }
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setAlternatingRowColors(true);
+  table->setAccessibleName(QString::fromStdString(c.caption.value_or("")));
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  return table;
 }
 
 // The control of role in form, nullptr when it has none.
@@ -49,6 +97,12 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
       if (c.role == Role::OkButton) b->setDefault(true);
       b->setAutoDefault(false);
       buttons_[name] = b;
+    } else if (c.role == Role::Table) {
+      widgets_[c.full_name()] = make_table(form.table, c, this);
+    } else if (c.role == Role::Chart && c.index >= 0 &&
+               static_cast<std::size_t>(c.index) < form.charts.size()) {
+      widgets_[c.full_name()] =
+          new ChartWidget(form.charts[static_cast<std::size_t>(c.index)], this);
     } else if (c.role == Role::NameBox) {
       edit_ = new QLineEdit(QString::fromStdString(c.caption.value_or("")), this);
       // A screen reader names the box by the frame round it.
@@ -69,6 +123,11 @@ QPushButton* FormDialog::button(const std::string& name) const {
   return it == buttons_.end() ? nullptr : it->second;
 }
 
+QWidget* FormDialog::widget(const std::string& name) const {
+  auto it = widgets_.find(name);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
 void FormDialog::sync_widgets() {
   for (const Control& c : form_.controls.all()) {
     QWidget* w = nullptr;
@@ -78,6 +137,8 @@ void FormDialog::sync_widgets() {
       w = b;
     } else if (c.role == Role::NameBox && edit_) {
       w = edit_;
+    } else if (auto it = widgets_.find(c.full_name()); it != widgets_.end()) {
+      w = it->second;
     }
     if (!w) continue;
     w->setGeometry(control_pixel_rect(c).toRect());

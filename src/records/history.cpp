@@ -120,14 +120,18 @@ std::vector<LevelSummary> summarize(const std::vector<PlayedGame>& games) {
   std::vector<LevelSummary> out;
   for (const bool four : {false, true})
     for (int level = 1; level <= 9; ++level) {
-      LevelSummary sum{four, level, 0, 0, -1, -1};
+      LevelSummary sum;
+      sum.four = four;
+      sum.level = level;
       std::vector<std::int64_t> times;
       for (const PlayedGame& g : games) {
         if (g.four != four || g.level != level) continue;
         ++sum.played;
+        sum.lost += g.result == GameResult::Lost;
         if (g.result != GameResult::Won) continue;
         ++sum.won;
         times.push_back(g.seconds);
+        sum.solved.push_back({sum.played, g.seconds});
       }
       if (sum.played == 0) continue;
       if (!times.empty()) {

@@ -39,6 +39,13 @@ struct History {
 // edited, from elsewhere) is skipped and its number noted. Safe on any bytes.
 History read_history(std::string_view bytes);
 
+// A won game of a range and level: which of the level's games played it was
+// (from 1, lost and abandoned ones counted), and its time in seconds.
+struct SolvedGame {
+  int number = 0;
+  std::int64_t seconds = 0;
+};
+
 // The games of one range and level, as the history window counts them.
 struct LevelSummary {
   bool four = false;
@@ -50,6 +57,8 @@ struct LevelSummary {
   // down.
   std::int64_t best = -1;
   std::int64_t median = -1;
+  int lost = 0;                    // the rest of played were abandoned
+  std::vector<SolvedGame> solved;  // the won games, oldest first
 };
 
 // One summary per range and level that has a game, 3x3 before 4x4, by level.

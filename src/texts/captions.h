@@ -54,6 +54,7 @@ constexpr Texts kHelpSearch{      "&Suche nach Hilfe über",  "&SearchForHelpOn"
 constexpr Texts kResult{          "&Lösung angeben",         "&Result",          "&Resultat"};
 constexpr Texts kHint{            "&Hinweis",                "&Hint",            "&Hint"};
 constexpr Texts kStatistics{      "S&tatistik und Bestenliste", "S&tatistics and hall of fame", "S&tatistiek en erelijst"};
+constexpr Texts kHistory{         "Ve&rlauf",                "H&istory",         "&Geschiedenis"};
 // clang-format on
 
 // Captions that read the same in every language.

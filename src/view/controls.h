@@ -47,6 +47,8 @@ enum class Role {
   OkButton,       // the button Enter presses
   CancelButton,   // the button Escape presses
   Button,         // any other button
+  Table,          // a table of figures: the window's table, its caption its name
+  Chart,          // a chart drawn from the window's figures, index its number
 };
 
 // The kind of control each role is.
@@ -56,6 +58,7 @@ constexpr ControlKind kind_of(Role role) {
     case Role::Piece:
     case Role::SolutionPiece:
     case Role::ProgramIcon:
+    case Role::Chart:
       return ControlKind::Picture;
     case Role::Cross:
     case Role::MustField:

@@ -38,6 +38,21 @@ constexpr Place kOk{3360, 240, 1215, 375};
 constexpr Place kCancel{3360, 720, 1215, 375};
 }  // namespace user_layout
 
+// The history window frmHistory: the table of games per range and level on
+// the left, the two charts on the right (solve times above, won and lost
+// below), the note of damaged lines and the buttons under them; the words
+// for a history without games stand where the table is.
+namespace history_layout {
+constexpr Int kWidth = 12720, kHeight = 8520;
+constexpr Place kTable{120, 120, 5880, 7200};
+constexpr Place kTimesChart{6120, 120, 6360, 3840};
+constexpr Place kResultsChart{6120, 4080, 6360, 3240};
+constexpr Place kNoGames{240, 240, 12000, 600};
+constexpr Place kDamaged{120, 7500, 5880, 300};
+constexpr Place kExport{6120, 7500, 2640, 375};
+constexpr Place kOk{10980, 7500, 1500, 375};
+}  // namespace history_layout
+
 // The solution window frmLoesung, per board range: the window, the frame
 // around the board, where a piece sits within its field, and the OK button.
 struct SolutionLayout {

@@ -56,6 +56,14 @@ TEST(History, SummaryPerRangeAndLevelAndTheCsv) {
   // 3x3 A: five played, four won in 10, 30, 40, 50 s; the lost 5 s is no best.
   EXPECT_EQ(std::make_tuple(s[0].four, s[0].level, s[0].played, s[0].won, s[0].best, s[0].median),
             std::make_tuple(false, 1, 5, 4, std::int64_t{10}, std::int64_t{35}));
+  EXPECT_EQ(s[0].lost, 1);
+  // Each won game keeps its number among the level's games: the lost third
+  // is left out, not closed up.
+  ASSERT_EQ(s[0].solved.size(), 4u);
+  EXPECT_EQ(std::make_tuple(s[0].solved[2].number, s[0].solved[2].seconds, s[0].solved[3].number,
+                            s[0].solved[3].seconds),
+            std::make_tuple(4, std::int64_t{40}, 5, std::int64_t{10}));
+  EXPECT_EQ(s[1].lost, 0);  // abandoned, not lost
   EXPECT_EQ(std::make_tuple(s[1].level, s[1].played, s[1].won, s[1].best, s[1].median),
             std::make_tuple(2, 1, 0, std::int64_t{-1}, std::int64_t{-1}));
   EXPECT_EQ(std::make_tuple(s[2].four, s[2].won, s[2].best, s[2].median),

@@ -48,7 +48,7 @@ std::string join(const T& values, std::size_t from, std::size_t to) {
 }
 
 // The secondary windows the driver records.
-constexpr std::string_view kWindows[] = {"frmLoesung", "frmAbout", "DialogUser"};
+constexpr std::string_view kWindows[] = {"frmLoesung", "frmAbout", "DialogUser", "frmHistory"};
 
 }  // namespace
 
@@ -238,6 +238,7 @@ void Interpreter::cmd_answer(const Args& a) {
   static const std::map<std::string_view, Answer> answers = {
       {"ok", Answer::Ok}, {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}};
   if (a[0] == "sysinfo") return platform_.queue_sysinfo();
+  if (a[0] == "export") return platform_.queue_export();
   auto it = answers.find(a[0]);
   if (it == answers.end())
     return error("answer: expects ok, yes, no, cancel or sysinfo, not " + std::string(a[0]));
@@ -425,6 +426,19 @@ void Interpreter::cmd_window(const Args& a) {
   out_ << "caption=" << quote(f->caption) << '\n';
   for (const Control& c : f->controls.all())
     out_ << c.full_name() << ": " << driver::control_fields(c) << '\n';
+  // A window with a table or charts (frmHistory): what they show, after the controls.
+  for (const Control& c : f->controls.all()) {
+    if (c.role == Role::Table) {
+      out_ << "table " << c.full_name() << ":" << driver::quoted_list(f->table.heads) << '\n';
+      for (std::size_t r = 0; r < f->table.rows.size(); ++r)
+        out_ << "row " << r + 1 << ":" << driver::quoted_list(f->table.rows[r]) << '\n';
+    } else if (c.role == Role::Chart && c.index >= 0 &&
+               static_cast<std::size_t>(c.index) < f->charts.size()) {
+      for (const std::string& line :
+           driver::chart_lines(f->charts[static_cast<std::size_t>(c.index)]))
+        out_ << "chart " << c.full_name() << " " << line << '\n';
+    }
+  }
 }
 
 void Interpreter::cmd_help(const Args&) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
 
 namespace zerdo::driver {
 
@@ -39,6 +40,40 @@ std::string control_fields(const Control& c) {
   s += " caption=" + (c.caption ? quote(*c.caption) : std::string("-"));
   s += " tooltip=" + quote(c.tooltip);
   return s;
+}
+
+std::string quoted_list(const std::vector<std::string>& items) {
+  std::string s;
+  for (const std::string& item : items) s += " " + quote(item);
+  return s;
+}
+
+std::string chart_number(double v) {
+  if (v == static_cast<double>(static_cast<long long>(v)))
+    return std::to_string(static_cast<long long>(v));
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%g", v);
+  return buf;
+}
+
+std::vector<std::string> chart_lines(const Chart& chart) {
+  std::vector<std::string> out;
+  out.push_back("title=" + quote(chart.title) + " x=" + quote(chart.x_label) +
+                " y=" + quote(chart.y_label) +
+                " unit=" + (chart.y_unit == ChartUnit::Seconds ? "seconds" : "count"));
+  for (const ChartLine& line : chart.lines) {
+    std::string s = "line " + quote(line.label) + " colour=" + std::to_string(line.colour) +
+                    " marks=" + (line.squares ? "squares" : "dots") + ":";
+    for (const ChartPoint& p : line.points) s += " " + chart_number(p.x) + "," + chart_number(p.y);
+    out.push_back(s);
+  }
+  if (!chart.part_labels.empty()) out.push_back("parts:" + quoted_list(chart.part_labels));
+  for (const ChartBar& bar : chart.bars) {
+    std::string s = "bar " + quote(bar.label) + ":";
+    for (const double part : bar.parts) s += " " + chart_number(part);
+    out.push_back(s);
+  }
+  return out;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "play/platform.h"
 #include "view/controls.h"
@@ -14,6 +15,14 @@ namespace zerdo::driver {
 std::string quote(std::string_view s);
 inline const char* boolean(bool b) { return b ? "true" : "false"; }
 std::string control_fields(const Control& c);
+// Each string quoted, a blank before each: ` "a" "b"`.
+std::string quoted_list(const std::vector<std::string>& items);
+// A number of a chart: whole numbers without decimals, others as %g writes them.
+std::string chart_number(double v);
+// What a chart shows, line by line: `title="..." x="..." y="..." unit=count|seconds`,
+// then `line "LABEL" colour=C marks=dots|squares: X,Y X,Y ...` per line, or
+// `parts: "..." ...` and `bar "LABEL": P1 P2 ...` per bar.
+std::vector<std::string> chart_lines(const Chart& chart);
 
 const char* answer_name(Answer a);
 const char* buttons_name(Buttons b);

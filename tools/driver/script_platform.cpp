@@ -61,6 +61,9 @@ void ScriptPlatform::show_modal(Form& form, FormHandler& handler) {
     }
     presses = sysinfo ? std::vector<std::string>{"cmdSysInfo", "cmdOK"}
                       : std::vector<std::string>{"cmdOK"};
+  } else if (form.name == "frmHistory" && !exports_.empty()) {
+    exports_.pop_front();
+    presses = {"cmdExport", "cmdOK"};
   } else {
     presses = {"cmdOK"};
   }

@@ -36,6 +36,8 @@ class ScriptPlatform : public Platform,
   void queue_random(float u) { random_queue_.push_back(u); }
   void queue_answer(Answer a) { answers_.push_back(a); }
   void queue_sysinfo() { sysinfo_.push_back(true); }
+  // Export pressed in the next history window, before OK.
+  void queue_export() { exports_.push_back(true); }
   void queue_file(std::string path) { files_.push_back(std::move(path)); }
   // OK with a name, or Cancel (nullopt), for the next player dialog.
   void queue_user(std::optional<std::string> name) { users_.push_back(std::move(name)); }
@@ -98,6 +100,7 @@ class ScriptPlatform : public Platform,
   std::uint64_t draws_ = 0;
   std::deque<Answer> answers_;
   std::deque<bool> sysinfo_;
+  std::deque<bool> exports_;
   std::deque<std::string> files_;
   std::deque<std::optional<std::string>> users_;
   std::vector<std::string> messages_;
