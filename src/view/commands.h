@@ -84,7 +84,7 @@ struct CommandRow {
 // (its Command above), its caption in texts/captions.h (menu_words) and its
 // handler in play/commands.cpp.
 // clang-format off
-inline constexpr std::array<CommandRow, 36> kCommands{{
+inline constexpr std::array<CommandRow, 37> kCommands{{
     //  command                  name                           parent                 shortcut    sep    caption
     {Command::GameMenu,       "mnuFile",                     Command::MenuBar,      "",         false, menu_words::kGame},
     {Command::NewGame,        "mnuFileNew",                  Command::GameMenu,     "F2",       false, menu_words::kNew},
