@@ -33,10 +33,17 @@ void FrmMain::print_puzzle(PrintTarget target) {
   job.cards = s_.shape.field_count;
   job.side = s_.shape.side;
   job.solution = s_.solution;
-  job.colour_marks = s_.colour_marks;
+  job.colour_marks = s_.print_patterns;
+  job.patterns_caption = std::string(in(msg::kPaperPatterns, lang));
   job.folder = file_folder_;
-  std::string path;
-  switch (platform_.printing().print_puzzle(job, &path)) {
+  PrintChoices chosen;
+  chosen.colour_marks = s_.print_patterns;
+  const PrintResult result = platform_.printing().print_puzzle(job, &chosen);
+  // The patterns option is kept as chosen, for the next page as well.
+  if (result == PrintResult::Done || result == PrintResult::Failed)
+    s_.print_patterns = chosen.colour_marks;
+  const std::string& path = chosen.path;
+  switch (result) {
     case PrintResult::Done:
     case PrintResult::Cancelled:
       return;

@@ -36,7 +36,7 @@ class QuietDialogs : public Dialogs {
 
 class NoPrinting : public Printing {
  public:
-  PrintResult print_puzzle(const PrintJob&, std::string*) override {
+  PrintResult print_puzzle(const PrintJob&, PrintChoices*) override {
     return PrintResult::Unavailable;
   }
 };

@@ -89,8 +89,19 @@ struct PrintJob {
   int cards = 9;                         // clue cards Frame_1_0(0 .. cards-1)
   int side = 3;                          // the board is side x side fields
   std::array<Int, 17> solution{};        // picture id per field 1..16
-  bool colour_marks = false;             // pictures carry the patterns of their colours
-  std::string folder;                    // where the save dialog opens: the last puzzle file's
+  // Pictures carry the patterns of their colours, so that a black-and-white
+  // printer keeps the colours apart; an option of the dialog, checked as this says.
+  bool colour_marks = true;
+  std::string patterns_caption;  // that option
+  std::string folder;            // where the save dialog opens: the last puzzle file's
+};
+
+// What the player chose in the print or save dialog: the file a PDF went to
+// (an export, or the printer printing into a file; "" otherwise) and the
+// patterns option.
+struct PrintChoices {
+  std::string path;
+  bool colour_marks = true;
 };
 
 // The clock: milliseconds that never run backwards and are never 0; the time
@@ -242,8 +253,9 @@ class Printing {
  public:
   virtual ~Printing() = default;
   // Shows the print dialog (or, for a PDF, the save dialog) for job and puts
-  // the puzzle on paper. The path of a written PDF goes to *path.
-  virtual PrintResult print_puzzle(const PrintJob& job, std::string* path) = 0;
+  // the puzzle on paper. What the player chose there goes to *chosen (left
+  // as it is when the dialog was cancelled).
+  virtual PrintResult print_puzzle(const PrintJob& job, PrintChoices* chosen) = 0;
 };
 
 // The help viewer and the system-information launcher.

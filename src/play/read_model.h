@@ -49,6 +49,9 @@ struct MainState : Game {
   // Every coloured picture also carries a pattern of its colour, for players
   // who do not tell the colours apart (mnuFileSetupColourMarks).
   bool colour_marks = false;
+  // The printed page carries them unless the player turned them off in the
+  // print options: on a black-and-white printer three of the colours are one grey.
+  bool print_patterns = true;
   Long check_value = 0;
   GameClock clock;
   // range_stats[range][row]: rows 1..kLevels best time in tenths (kNoRecord

@@ -71,6 +71,7 @@ void FrmMain::load_settings() {
   menu_item(Command::Anchors).checked = s_.anker_option;
   s_.colour_marks = get_number(Setting::ColourMarks) != 0;
   menu_item(Command::ColourMarks).checked = s_.colour_marks;
+  s_.print_patterns = get_number(Setting::PrintPatterns) != 0;
   const std::string stored_version = get_setting(Setting::Version);
 
   if (records_tampered(stored_version, s_.version_text, stored_check, s_.check_value)) {
@@ -149,6 +150,9 @@ void FrmMain::save_store_values(bool everything) {
     // as text only when its key is missing).
     if (s_.colour_marks || !get_setting(Setting::ColourMarks).empty())
       save_setting(Setting::ColourMarks, s_.colour_marks ? "1" : "0");
+    // Paper's patterns likewise once switched off.
+    if (!s_.print_patterns || !get_setting(Setting::PrintPatterns).empty())
+      save_setting(Setting::PrintPatterns, s_.print_patterns ? "1" : "0");
   }
   // The check value is this version's.
   save_setting(Setting::Version, s_.version_text);

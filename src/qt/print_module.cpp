@@ -13,30 +13,35 @@ extern "C" Q_DECL_EXPORT int zerdo_print_puzzle(const zerdo::PrintRequest& reque
   using namespace zerdo;
   QPrinter printer(QPrinter::HighResolution);
   if (request.set_up) request.set_up(printer);
-  bool with_solution = request.with_solution;
+  PrintOptions options = request.options;
   if (!request.output_file.isEmpty()) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(request.output_file);
   } else {
     QPrintDialog dialog(&printer, request.parent);
     dialog.setWindowTitle(request.dialog_title);
-    // The option sits on a tab of its own in the dialog.
-    auto* options = new QWidget;
-    options->setWindowTitle(request.option_caption);
-    auto* layout = new QVBoxLayout(options);
-    auto* check = new QCheckBox(request.option_caption, options);
+    // The options sit on a tab of their own in the dialog.
+    auto* tab = new QWidget;
+    tab->setWindowTitle(request.option_caption);
+    auto* layout = new QVBoxLayout(tab);
+    auto* check = new QCheckBox(request.option_caption, tab);
     check->setObjectName(QStringLiteral("withSolution"));
+    check->setChecked(options.with_solution);
+    auto* patterns = new QCheckBox(request.patterns_caption, tab);
+    patterns->setObjectName(QStringLiteral("colourPatterns"));
+    patterns->setChecked(options.colour_marks);
     layout->addWidget(check);
+    layout->addWidget(patterns);
     layout->addStretch(1);
-    dialog.setOptionTabs({options});
+    dialog.setOptionTabs({tab});
     if (dialog.exec() != QDialog::Accepted) return kPrintCancelled;
-    with_solution = check->isChecked();
+    options = {check->isChecked(), patterns->isChecked()};
   }
   // Into a file: the game writes it, so that a full disk or a FIFO there
   // leaves no torn file and is told to the player.
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
       request.write_pdf)
-    return request.write_pdf(printer.outputFileName(), with_solution) ? kPrinted : kPrintFailed;
-  if (!request.paint || !request.paint(printer, with_solution)) return kPrintFailed;
+    return request.write_pdf(printer.outputFileName(), options) ? kPrinted : kPrintFailed;
+  if (!request.paint || !request.paint(printer, options)) return kPrintFailed;
   return printer.printerState() == QPrinter::Error ? kPrintFailed : kPrinted;
 }

@@ -50,11 +50,12 @@ class QtPlatform : public Platform, public Dialogs, public Printing, public Help
   // Where the last file dialog was asked to open.
   FileDialogStart last_file_dialog_start;
   // Answers the print dialog or the PDF save dialog: the PDF file to write
-  // (for the printer too: it then prints into that file) and the solution
-  // option; nullopt cancels.
+  // (for the printer too: it then prints into that file), the solution
+  // option and the patterns option; nullopt cancels.
   struct PrintChoice {
     std::string path;
     bool with_solution = false;
+    bool colour_marks = true;
   };
   std::function<std::optional<PrintChoice>(const PrintJob&)> print_hook;
 
@@ -75,7 +76,7 @@ class QtPlatform : public Platform, public Dialogs, public Printing, public Help
                           const std::string& filter) override;
   std::string file_dialog_at(FileDialogKind kind, const std::string& title,
                              const std::string& filter, const FileDialogStart& start) override;
-  PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
+  PrintResult print_puzzle(const PrintJob& job, PrintChoices* chosen) override;
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
   void help_close() override;

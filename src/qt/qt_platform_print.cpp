@@ -49,23 +49,36 @@ std::optional<QtPlatform::PrintChoice> QtPlatform::pdf_dialog(const PrintJob& jo
   dialog.selectFile(QString::fromStdString(job.title) + QStringLiteral(".pdf"));
   auto* check = new QCheckBox(QString::fromStdString(job.option_caption), &dialog);
   check->setObjectName(QStringLiteral("withSolution"));
-  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+  auto* patterns = new QCheckBox(QString::fromStdString(job.patterns_caption), &dialog);
+  patterns->setObjectName(QStringLiteral("colourPatterns"));
+  patterns->setChecked(job.colour_marks);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
     grid->addWidget(check, grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addWidget(patterns, grid->rowCount(), 0, 1, grid->columnCount());
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return PrintChoice{file_name_bytes(dialog.selectedFiles().constFirst()), check->isChecked()};
+  return PrintChoice{file_name_bytes(dialog.selectedFiles().constFirst()), check->isChecked(),
+                     patterns->isChecked()};
 }
 
-PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
+PrintResult QtPlatform::print_puzzle(const PrintJob& job, PrintChoices* chosen) {
   prepare_modal();
   std::optional<PrintChoice> choice;
   if (print_hook)
     choice = print_hook(job);
   else if (job.target == PrintTarget::Pdf)
     choice = pdf_dialog(job);
+  // The page as the player chose it: with or without the colour patterns.
+  const auto with_patterns = [&job](bool colour_marks) {
+    PrintJob chosen_job = job;
+    chosen_job.colour_marks = colour_marks;
+    return chosen_job;
+  };
   if (job.target == PrintTarget::Pdf) {
     if (!choice) return PrintResult::Cancelled;
-    if (path) *path = choice->path;
-    return write_puzzle_pdf(job, file_name_text(choice->path), choice->with_solution)
+    if (chosen) *chosen = PrintChoices{choice->path, choice->colour_marks};
+    return write_puzzle_pdf(with_patterns(choice->colour_marks), file_name_text(choice->path),
+                            choice->with_solution)
                ? PrintResult::Done
                : PrintResult::Failed;
   }
@@ -77,17 +90,21 @@ PrintResult QtPlatform::print_puzzle(const PrintJob& job, std::string* path) {
   request.parent = dialog_parent();
   request.dialog_title = QString::fromStdString(job.dialog_title);
   request.option_caption = QString::fromStdString(job.option_caption);
+  request.patterns_caption = QString::fromStdString(job.patterns_caption);
+  request.options.colour_marks = job.colour_marks;
   if (choice) {
     request.output_file = file_name_text(choice->path);
-    request.with_solution = choice->with_solution;
+    request.options = {choice->with_solution, choice->colour_marks};
   }
   request.set_up = [](QPagedPaintDevice& device) { set_up_paper(device); };
-  request.paint = [&job](QPagedPaintDevice& device, bool with_solution) {
-    return paint_puzzle_sheet(device, job, with_solution);
+  // The options reach the painting as the player left them in the dialog.
+  request.paint = [&](QPagedPaintDevice& device, const PrintOptions& options) {
+    if (chosen) chosen->colour_marks = options.colour_marks;
+    return paint_puzzle_sheet(device, with_patterns(options.colour_marks), options.with_solution);
   };
-  request.write_pdf = [&job, path](const QString& file, bool with_solution) {
-    if (path) *path = file_name_bytes(file);
-    return write_puzzle_pdf(job, file, with_solution);
+  request.write_pdf = [&](const QString& file, const PrintOptions& options) {
+    if (chosen) *chosen = PrintChoices{file_name_bytes(file), options.colour_marks};
+    return write_puzzle_pdf(with_patterns(options.colour_marks), file, options.with_solution);
   };
   switch (print(request)) {
     case kPrinted:

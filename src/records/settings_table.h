@@ -27,9 +27,10 @@ enum class Setting {
   Mode,
   Range,
   Version,
-  ColourMarks,  // written only once switched on: a store without it stays so
-  Zoom,         // the factor the board is shown at, percent; kept once chosen
-  LastFolder,   // the folder of the last puzzle file, where the file dialogs open
+  ColourMarks,    // written only once switched on: a store without it stays so
+  Zoom,           // the factor the board is shown at, percent; kept once chosen
+  LastFolder,     // the folder of the last puzzle file, where the file dialogs open
+  PrintPatterns,  // paper carries the colour patterns; written once switched off
 };
 
 // One stored value: its key, its default, and for a number the range it must
@@ -52,7 +53,7 @@ constexpr SettingRow text_setting(Setting id, std::string_view key, std::string_
 }
 
 // clang-format off
-constexpr std::array<SettingRow, 18> kSettings{{
+constexpr std::array<SettingRow, 19> kSettings{{
     number_setting(Setting::MainLeft,   "MainLeft",   0,                    -32768,    32767),
     number_setting(Setting::MainTop,    "MainTop",    0,                    -32768,    32767),
     number_setting(Setting::MainWidth,  "MainWidth",  kDefaultWindowWidth,  1,         32767),
@@ -71,6 +72,7 @@ constexpr std::array<SettingRow, 18> kSettings{{
     number_setting(Setting::ColourMarks, "ColourMarks", 0,                  0,         1),
     number_setting(Setting::Zoom,       "Zoom",       kDefaultZoom,         kZoomMin,  kZoomMax),
     text_setting  (Setting::LastFolder, "LastFolder", ""),
+    number_setting(Setting::PrintPatterns, "PrintPatterns", 1,              0,         1),
 }};
 // clang-format on
 

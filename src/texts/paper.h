@@ -15,6 +15,11 @@ constexpr Texts kPaperSolution{"Lösung", "Solution", "Oplossing"};
 // The option in the print and export dialogs that adds the second page.
 constexpr Texts kPaperWithSolution{"Zweite Seite mit der Lösung", "Second page with the solution",
                                    "Tweede pagina met de oplossing"};
+// The option in the same dialogs that gives every coloured picture the
+// pattern of its colour, checked until the player turns it off.
+constexpr Texts kPaperPatterns{"Farben auch als Muster (für Schwarzweißdrucker)",
+                               "Colours as patterns too (for black-and-white printers)",
+                               "Kleuren ook als patroon (voor zwart-witprinters)"};
 constexpr Texts kPrintTitle{"Rätsel drucken", "Print puzzle", "Puzzel afdrukken"};
 constexpr Texts kPdfTitle{"Als PDF exportieren", "Export as PDF", "Exporteren als PDF"};
 constexpr Texts kPdfFilter{"PDF-Dokumente|*.pdf", "PDF documents|*.pdf", "PDF-documenten|*.pdf"};

@@ -164,8 +164,11 @@ std::string WebPlatform::file_dialog(FileDialogKind kind, const std::string& tit
       .value_or("");
 }
 
-PrintResult WebPlatform::print_puzzle(const PrintJob& job, std::string*) {
+PrintResult WebPlatform::print_puzzle(const PrintJob& job, PrintChoices* chosen) {
   if (!job.controls) return PrintResult::Failed;
+  // The page's print has the solution option only: the patterns stay as the
+  // player last chose them.
+  if (chosen) chosen->colour_marks = job.colour_marks;
   if (before_modal_) before_modal_();
   // The board as the window draws it, without the pieces and the player's
   // marks: the cards come from it, and the empty board.

@@ -38,7 +38,7 @@ class WebPlatform : public Platform,
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
                           const std::string& filter) override;
-  PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
+  PrintResult print_puzzle(const PrintJob& job, PrintChoices* chosen) override;
 
   Settings& settings() override { return *this; }
   std::string get_setting(const std::string& app, const std::string& section,

@@ -52,7 +52,8 @@ class FakePlatform : public Platform,
   std::string locale;                // the system's locale for messages; "" tells none
   std::vector<PrintJob> print_jobs;  // the controls pointer is only good during the call
   PrintResult print_result = PrintResult::Cancelled;
-  std::string printed_file;  // a printer job prints into this file when not empty
+  std::string printed_file;            // a printer job prints into this file when not empty
+  std::optional<bool> print_patterns;  // the patterns option as the player sets it, if at all
   std::map<std::string, std::string> data_files;  // the game's own files, by name
   std::optional<WriteFailure> data_failure;       // every write of them fails so
 
@@ -90,10 +91,13 @@ class FakePlatform : public Platform,
     file_names.pop_front();
     return f;
   }
-  PrintResult print_puzzle(const PrintJob& job, std::string* path) override {
+  PrintResult print_puzzle(const PrintJob& job, PrintChoices* chosen) override {
     print_jobs.push_back(job);
     // A PDF names its file; the printer only when it prints into a file.
-    if (path) *path = job.target == PrintTarget::Pdf ? "puzzle.pdf" : printed_file;
+    if (chosen) {
+      chosen->path = job.target == PrintTarget::Pdf ? "puzzle.pdf" : printed_file;
+      if (print_patterns) chosen->colour_marks = *print_patterns;
+    }
     return print_result;
   }
   Settings& settings() override { return *this; }

@@ -116,6 +116,44 @@ TEST_F(Paper, AFailureIsToldInThePlayersLanguage) {
   }
 }
 
+// Paper carries the colour patterns (on a black-and-white printer three of
+// the colours are one grey) until the player turns them off in the print
+// options; that choice is kept, a stored "off" stays off, and a store that
+// never had the option keeps no key for it.
+TEST_F(Paper, PaperCarriesTheColourPatternsUntilThePlayerTurnsThemOff) {
+  const auto last_job = [this] { return platform.print_jobs.back(); };
+  EXPECT_FALSE(w.state().colour_marks);  // the screen's own patterns are off
+  ASSERT_TRUE(w.choose_menu("mnuFileExportPdf"));
+  EXPECT_TRUE(last_job().colour_marks);
+  EXPECT_EQ(last_job().patterns_caption, "Farben auch als Muster (für Schwarzweißdrucker)");
+
+  // Turned off in a dialog that was cancelled: nothing chosen.
+  platform.print_patterns = false;
+  platform.print_result = PrintResult::Cancelled;
+  ASSERT_TRUE(w.choose_menu("mnuFilePrint"));
+  EXPECT_TRUE(w.state().print_patterns);
+  // Turned off and printed: the next page starts without them.
+  platform.print_result = PrintResult::Done;
+  ASSERT_TRUE(w.choose_menu("mnuFilePrint"));
+  platform.print_patterns.reset();
+  ASSERT_TRUE(w.choose_menu("mnuFileExportPdf"));
+  EXPECT_FALSE(last_job().colour_marks);
+  w.shut_down();
+  EXPECT_EQ(platform.store["PrintPatterns"], "0");
+
+  for (const char* stored : {"0", "1", ""}) {
+    SCOPED_TRACE(stored);
+    FakePlatform next;
+    if (*stored) next.store["PrintPatterns"] = stored;
+    FrmMain again{next};
+    again.start_up();
+    ASSERT_TRUE(again.choose_menu("mnuFileExportPdf"));
+    EXPECT_EQ(next.print_jobs.back().colour_marks, std::string(stored) != "0");
+    again.shut_down();
+    EXPECT_EQ(next.store.count("PrintPatterns"), *stored ? 1u : 0u);
+  }
+}
+
 TEST_F(Paper, MarksToggleAndGoWithTheCardsOfALoadedFile) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

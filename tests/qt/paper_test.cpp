@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "model/pictures.h"
 #include "play/frm_main.h"
 #include "qt/board_widget.h"
 #include "qt/control_painter.h"
@@ -72,6 +73,8 @@ class PaperTest : public QObject {
   void pdf_holds_the_cards_as_drawn_data();
   void pdf_holds_the_cards_as_drawn();
   void printer_module_prints_with_the_solution_page();
+  void greyscale_paper_keeps_the_colours_apart_data();
+  void greyscale_paper_keeps_the_colours_apart();
   void pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was_data();
   void pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was();
   void a_click_marks_a_card_and_a_second_clears_it();
@@ -141,16 +144,14 @@ void PaperTest::paper_follows_the_locale() {
 void PaperTest::pdf_holds_the_cards_as_drawn_data() {
   QTest::addColumn<bool>("four");
   QTest::addColumn<bool>("patterns");
-  QTest::newRow("built-in A1") << false << false;
-  QTest::newRow("level I on the 4x4 board") << true << false;
+  QTest::newRow("built-in A1, patterns turned off") << false << false;
+  QTest::newRow("level I on the 4x4 board") << true << true;
   QTest::newRow("built-in A1, colours told by patterns") << false << true;
 }
 
 void PaperTest::pdf_holds_the_cards_as_drawn() {
   QFETCH(bool, four);
   QFETCH(bool, patterns);
-  if (patterns) choose("mnuFileSetupColourMarks");
-  QCOMPARE(window_->frm().state().colour_marks, patterns);
   if (four) {
     choose("mnuFileSetupRange4x4");
     choose("mnuStufeI");
@@ -158,9 +159,11 @@ void PaperTest::pdf_holds_the_cards_as_drawn() {
     choose("mnuFileZerdoA1");
   }
   const MainState before = window_->frm().state();
-  choice_ = {dir_->filePath("puzzle.pdf").toStdString(), false};
+  choice_ = {dir_->filePath("puzzle.pdf").toStdString(), false, patterns};
   choose("mnuFileExportPdf");
   QVERIFY(job_);
+  QVERIFY(job_->colour_marks);  // the dialog starts with the patterns on
+  QCOMPARE(window_->frm().state().print_patterns, patterns);
   QCOMPARE(window_->frm().state().moves, before.moves);
   const QString pdf = QString::fromStdString(choice_.path);
 
@@ -248,6 +251,74 @@ void PaperTest::printer_module_prints_with_the_solution_page() {
   QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\b")), qPrintable(info));
   const QString solution = QString::fromUtf8(run("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}));
   QVERIFY2(solution.contains("Zerdo A1") && solution.contains("Solution"), qPrintable(solution));
+}
+
+void PaperTest::greyscale_paper_keeps_the_colours_apart_data() {
+  QTest::addColumn<bool>("patterns");
+  QTest::addColumn<bool>("apart");
+  QTest::newRow("with the patterns, as printed unless turned off") << true << true;
+  // Why they are on: lila, rood and blau are one grey without them.
+  QTest::newRow("patterns turned off") << false << false;
+}
+
+// The solution page of a 4x4 puzzle (all sixteen pieces), printed into a
+// file and read back in grey as a black-and-white printer puts it: the
+// middle of every piece, compared with the middle of every piece of another
+// colour, differs clearly (each colour's pattern sits at the same place in
+// its picture, so the middles of one colour agree).
+void PaperTest::greyscale_paper_keeps_the_colours_apart() {
+  QFETCH(bool, patterns);
+  QFETCH(bool, apart);
+  choose("mnuFileSetupRange4x4");
+  choose("mnuStufeI");
+  choice_ = {dir_->filePath("grey.pdf").toStdString(), true, patterns};
+  choose("mnuFilePrint");
+  QVERIFY(job_);
+  const QString pdf = QString::fromStdString(choice_.path);
+  const QPageLayout layout(QPageSize(paper_for_locale(QLocale::system())), QPageLayout::Portrait,
+                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  const QRectF printable = layout.paintRectPoints();
+  const SheetPlan plan = plan_sheet(*job_, printable.size());
+  constexpr int kDpi = 144;
+  const QString page_number = QString::number(plan.pages + 1);
+  run("pdftoppm", {"-gray", "-png", "-r", QString::number(kDpi), "-f", page_number, "-l",
+                   page_number, "-singlefile", pdf, dir_->filePath("grey")});
+  const QImage page = QImage(dir_->filePath("grey.png")).convertToFormat(QImage::Format_Grayscale8);
+  QVERIFY(!page.isNull());
+
+  // The middle of each piece (a square every shape covers: a little below
+  // the centre, where the triangle is wide), as grey values by field.
+  const qreal px = kDpi / 72.0;
+  const qreal f = plan.board.width() / job_->side;
+  const int half = qRound(f * 0.10 * px);
+  std::vector<std::pair<int, std::vector<int>>> middles;  // colour, grey values
+  for (int field = 1; field <= 16; ++field) {
+    const int id = job_->solution[static_cast<std::size_t>(field)];
+    const QPointF centre(
+        printable.left() + plan.board.left() + ((field - 1) % 4 + 0.5) * f,
+        printable.top() + kSheetHeadHeight + ((field - 1) / 4 + 0.5) * f + f * 0.04);
+    const QPoint c = (centre * px).toPoint();
+    std::vector<int> grey;
+    for (int y = c.y() - half; y <= c.y() + half; ++y)
+      for (int x = c.x() - half; x <= c.x() + half; ++x) grey.push_back(qGray(page.pixel(x, y)));
+    middles.emplace_back(kPictures[static_cast<std::size_t>(id)].colour, grey);
+  }
+  const auto difference = [](const std::vector<int>& a, const std::vector<int>& b) {
+    long sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) sum += std::abs(a[i] - b[i]);
+    return static_cast<double>(sum) / static_cast<double>(a.size());
+  };
+  // Grey levels (0..255) on average: a printed grey step a reader tells at
+  // a glance is some 30; without patterns the closest two differ by about 2,
+  // with them by about 60.
+  constexpr double kApart = 30;
+  double closest = 1e9;
+  for (std::size_t i = 0; i < middles.size(); ++i)
+    for (std::size_t j = i + 1; j < middles.size(); ++j)
+      if (middles[i].first != middles[j].first)
+        closest = std::min(closest, difference(middles[i].second, middles[j].second));
+  QVERIFY2((closest >= kApart) == apart,
+           qPrintable(QStringLiteral("the closest two colours differ by %1").arg(closest)));
 }
 
 void PaperTest::pdf_that_cannot_be_written_is_told_and_leaves_all_as_it_was_data() {

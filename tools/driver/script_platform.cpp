@@ -86,10 +86,11 @@ std::string ScriptPlatform::file_dialog(FileDialogKind kind, const std::string& 
   return path;
 }
 
-PrintResult ScriptPlatform::print_puzzle(const PrintJob& job, std::string* path) {
+PrintResult ScriptPlatform::print_puzzle(const PrintJob& job, PrintChoices* chosen) {
   // Nothing is drawn or written: the request is recorded. A PDF takes the
   // next queued file name like a save dialog, the print dialog the next
-  // queued answer (OK prints; anything else, or none, cancels).
+  // queued answer (OK prints; anything else, or none, cancels). The
+  // patterns option stays as it is.
   std::string answer;
   bool done = false;
   if (job.target == PrintTarget::Pdf) {
@@ -98,7 +99,7 @@ PrintResult ScriptPlatform::print_puzzle(const PrintJob& job, std::string* path)
       files_.pop_front();
     }
     done = !answer.empty();
-    if (path) *path = answer;
+    if (chosen) chosen->path = answer;
     answer = quote(answer);
   } else {
     if (!answers_.empty()) {

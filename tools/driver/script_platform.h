@@ -64,7 +64,7 @@ class ScriptPlatform : public Platform,
   void show_modal(Form& form, FormHandler& handler) override;
   std::string file_dialog(FileDialogKind kind, const std::string& title,
                           const std::string& filter) override;
-  PrintResult print_puzzle(const PrintJob& job, std::string* path) override;
+  PrintResult print_puzzle(const PrintJob& job, PrintChoices* chosen) override;
   Settings& settings() override { return settings_; }
   // The game's own files in the folder "data" beside the store.
   Files& files() override;
