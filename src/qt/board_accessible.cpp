@@ -77,6 +77,7 @@ class ItemAccessible : public LeafAccessible<BoardWidget> {
       case ReaderItem::Kind::Piece:
         return QAccessible::Graphic;
       case ReaderItem::Kind::Field:
+      case ReaderItem::Kind::StockPlace:
         return QAccessible::Cell;
       case ReaderItem::Kind::Card:
         break;

@@ -1,7 +1,8 @@
 #pragma once
 #include <QRectF>
-#include <optional>
 #include <vector>
+
+#include "view/key_grid.h"
 
 namespace zerdo {
 
@@ -11,7 +12,7 @@ class FrmMain;
 // pixels of the unscaled board, 15 twips each).
 struct CursorStop {
   enum class Kind {
-    Piece,  // a piece waiting in the stock; index is its picture id 1..16
+    Stock,  // a place of the stock, empty or not; index is the picture id 1..16 of its piece
     Field,  // a field of the board; index is its number 1..N
     Card,   // a clue card; index is its number 1..N (Space marks it)
   };
@@ -22,23 +23,23 @@ struct CursorStop {
   bool same_place(const CursorStop& o) const { return kind == o.kind && index == o.index; }
 };
 
-// Every stop of the board as it stands, in reading order: the pieces in the
-// stock, then the board's fields. A piece carried by the keyboard keeps its
-// stock place (carried_home) while it is away, so that it can be put back;
-// the clue cards follow, except while a piece is carried.
-// Further kinds of stop (the cards, say) are added here, each with its rect;
-// the arrows reach them without more work.
-std::vector<CursorStop> cursor_stops(const FrmMain& frm, int carried = 0,
-                                     const std::optional<QRectF>& carried_home = {});
+// Every stop of the board as it stands, in reading order: each place of the
+// stock (empty ones too, the place a carried piece came from as well), the
+// board's fields, and the clue cards unless a piece is carried (picture id
+// carried, 0 for none): a piece is never put down on a card.
+std::vector<CursorStop> cursor_stops(const FrmMain& frm, int carried = 0);
 
-// The stop an arrow key leads to from `from` in direction (dx, dy), one of
-// (±1, 0) and (0, ±1): the nearest stop lying that way, stops in line with
-// `from` preferred. nullopt when there is none that way.
-std::optional<CursorStop> next_stop(const std::vector<CursorStop>& stops, const CursorStop& from,
-                                    int dx, int dy);
+// A stop's place on the keyboard's grid (view/key_grid.h), and back; the
+// stop of a place comes with its rect.
+KeyPlace key_place(const FrmMain& frm, const CursorStop& stop);
+CursorStop stop_at(const FrmMain& frm, const KeyPlace& place);
 
-// The piece (picture id) a player picks up at stop: the stock piece itself,
-// or the piece standing on the field; 0 when the stop holds none.
+// The place of piece k (picture id) in the stock, where it stands there or
+// not.
+QRectF stock_place_rect(const FrmMain& frm, int k);
+
+// The piece (picture id) a player picks up at stop: the piece in its stock
+// place, or the piece standing on the field; 0 when the stop holds none.
 int piece_at_stop(const FrmMain& frm, const CursorStop& stop);
 
 // Where a piece's top-left corner goes (twips) so that it lies centred on

@@ -311,8 +311,15 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 const std::vector<ReaderItem>& BoardWidget::reader_items() const {
   if (reader_dirty_ || reader_language_ != frm_.state().language_code) {
     const MainState& s = frm_.state();
-    BoardReading reading{frm_.controls(), s.sn,           s.shape.field_count, {},
-                         held_piece(),    s.language_code};
+    // Each piece's place in the stock, which the cursor stands on when empty.
+    BoardReading::Homes homes{};
+    for (int k = 1; k <= kPieceIds; ++k) {
+      const QPointF corner = stock_place_rect(frm_, k).topLeft() * kTwipsPerPixel;
+      homes[static_cast<std::size_t>(k)] = {static_cast<Int>(std::lround(corner.x())),
+                                            static_cast<Int>(std::lround(corner.y()))};
+    }
+    BoardReading reading{frm_.controls(), s.sn,  s.shape.field_count, {}, held_piece(),
+                         s.language_code, &homes};
     for (int k = 1; k <= 16; ++k) {
       const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
                                              [static_cast<std::size_t>(k)];
@@ -337,8 +344,12 @@ std::optional<std::pair<int, int>> BoardWidget::cursor_item() const {
   const std::optional<CursorStop> at = current_stop();
   if (!at || !show_focus_) return std::nullopt;
   switch (at->kind) {
-    case CursorStop::Kind::Piece:
-      return std::pair{static_cast<int>(ReaderItem::Kind::Piece), at->index};
+    case CursorStop::Kind::Stock:
+      // A piece in its place is the piece; an empty place tells itself.
+      return std::pair{
+          static_cast<int>(piece_at_stop(frm_, *at) == at->index ? ReaderItem::Kind::Piece
+                                                                 : ReaderItem::Kind::StockPlace),
+          at->index};
     case CursorStop::Kind::Field:
       return std::pair{static_cast<int>(ReaderItem::Kind::Field), at->index};
     case CursorStop::Kind::Card:
@@ -347,12 +358,7 @@ std::optional<std::pair<int, int>> BoardWidget::cursor_item() const {
   return std::nullopt;
 }
 
-std::vector<CursorStop> BoardWidget::stops() const {
-  return cursor_stops(frm_, carried_,
-                      carried_stop_ && carried_stop_->kind == CursorStop::Kind::Piece
-                          ? std::optional<QRectF>(carried_stop_->rect)
-                          : std::nullopt);
-}
+std::vector<CursorStop> BoardWidget::stops() const { return cursor_stops(frm_, carried_); }
 
 std::optional<CursorStop> BoardWidget::current_stop() const {
   const std::vector<CursorStop> stops = this->stops();
@@ -385,16 +391,16 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
   }
   switch (event->key()) {
     case Qt::Key_Left:
-      step_cursor(-1, 0);
+      step_cursor(Arrow::Left);
       break;
     case Qt::Key_Right:
-      step_cursor(1, 0);
+      step_cursor(Arrow::Right);
       break;
     case Qt::Key_Up:
-      step_cursor(0, -1);
+      step_cursor(Arrow::Up);
       break;
     case Qt::Key_Down:
-      step_cursor(0, 1);
+      step_cursor(Arrow::Down);
       break;
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -415,7 +421,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-void BoardWidget::step_cursor(int dx, int dy) {
+void BoardWidget::step_cursor(Arrow arrow) {
   const std::optional<CursorStop> here = current_stop();
   if (!here) return;
   // The first key only shows where the cursor stands.
@@ -424,8 +430,13 @@ void BoardWidget::step_cursor(int dx, int dy) {
     move_cursor(*here);
     return;
   }
-  const std::vector<CursorStop> stops = this->stops();
-  if (const std::optional<CursorStop> next = next_stop(stops, *here, dx, dy)) move_cursor(*next);
+  // The grid says where the arrow leads; the cards only while nothing is
+  // carried.
+  const KeyCursor to =
+      step({key_place(frm_, *here), beside_}, arrow, frm_.state().shape.side, carried_ == 0);
+  beside_ = to.beside;
+  const CursorStop next = stop_at(frm_, to.at);
+  if (!next.same_place(*here)) move_cursor(next);
 }
 
 void BoardWidget::move_cursor(const CursorStop& stop) {

@@ -19,11 +19,11 @@ class FrmMain;
 
 // The client area of the main window: paints the controls of the board
 // model and turns mouse events into the controller's piece and tip events.
-// It also takes the keyboard: the arrows move a cursor over the stops of the
-// board (board_cursor.h), Space or Enter picks a piece up and puts it down,
-// Escape puts it back; each is the same press, moves and release the mouse
-// gives. Every call into the controller goes through dispatch, which runs it
-// as one window event and refreshes the window afterwards.
+// It also takes the keyboard: the arrows move a cursor over the places of the
+// stock, the board and the cards on a fixed grid (view/key_grid.h), Space or Enter picks a piece up
+// and puts it down, Escape puts it back; each is the same press, moves and release the mouse gives.
+// Every call into the controller goes through dispatch, which runs it as one window event and
+// refreshes the window afterwards.
 class BoardWidget : public QWidget {
   Q_OBJECT
  public:
@@ -50,6 +50,8 @@ class BoardWidget : public QWidget {
   void sync();
   // The keyboard cursor's stop, nullopt before the first arrow key.
   const std::optional<CursorStop>& cursor() const { return cursor_; }
+  // The block Left from the cards' first column leads back to.
+  KeyPlace::Block beside() const { return beside_; }
   // The stops the cursor can go to as the board now stands.
   std::vector<CursorStop> stops() const;
   // What a screen reader tells of the board (board_reader.h), as it stands.
@@ -86,9 +88,9 @@ class BoardWidget : public QWidget {
   void fit_board();
   // The widget area a board rectangle covers, with room for antialiasing.
   QRect widget_area(const QRectF& board_rect) const;
-  // The keyboard: moves the cursor (dx, dy one step), picks up or puts down,
-  // puts a carried piece back.
-  void step_cursor(int dx, int dy);
+  // The keyboard: moves the cursor one place on the grid, picks up or puts
+  // down, puts a carried piece back.
+  void step_cursor(Arrow arrow);
   void pick_or_put();
   void put_back();
   // Places the cursor on stop and, while a piece is carried, carries it there.
@@ -114,18 +116,19 @@ class BoardWidget : public QWidget {
   qreal zoom_ = 1.0;
   QTransform to_widget_, to_board_;
   Dispatch dispatch_;
-  int drag_ = 0;                            // picture id held by the mouse
-  bool tip_pressed_ = false;                // the press went down on the tip frame
-  std::vector<Control> shown_;              // the controls as sync last saw them
-  bool marks_shown_ = false;                // the colour patterns as sync last saw them
-  std::future<RenderedLooks> looks_;        // looks begun by prepare_looks
-  bool looks_stale_ = true;                 // the looks changed since the last paint prepared them
-  qreal looks_dpr_ = 0;                     // the pixel ratio they were prepared at
-  std::optional<CursorStop> cursor_;        // the keyboard cursor
-  bool show_focus_ = false;                 // the keyboard was used since the last click
-  int carried_ = 0;                         // picture id carried by the keyboard
-  QPointF carried_from_;                    // its corner (twips) where it was picked up
-  std::optional<CursorStop> carried_stop_;  // the stop it was picked up at
+  int drag_ = 0;                      // picture id held by the mouse
+  bool tip_pressed_ = false;          // the press went down on the tip frame
+  std::vector<Control> shown_;        // the controls as sync last saw them
+  bool marks_shown_ = false;          // the colour patterns as sync last saw them
+  std::future<RenderedLooks> looks_;  // looks begun by prepare_looks
+  bool looks_stale_ = true;           // the looks changed since the last paint prepared them
+  qreal looks_dpr_ = 0;               // the pixel ratio they were prepared at
+  std::optional<CursorStop> cursor_;  // the keyboard cursor
+  KeyPlace::Block beside_ = KeyPlace::Block::Board;  // where Left from the cards goes back to
+  bool show_focus_ = false;                          // the keyboard was used since the last click
+  int carried_ = 0;                                  // picture id carried by the keyboard
+  QPointF carried_from_;                             // its corner (twips) where it was picked up
+  std::optional<CursorStop> carried_stop_;           // the stop it was picked up at
   QRect focus_painted_;
   mutable std::vector<ReaderItem> reader_items_;
   mutable bool reader_dirty_ = true;

@@ -22,6 +22,8 @@ constexpr Texts kResults{   "Gefundene Themen",   "Topics found",       "Gevonde
 // Names of the board's items, each followed by its number.
 constexpr Texts kField{     "Feld",               "Field",              "Veld"};
 constexpr Texts kCard{      "Karte",              "Card",               "Kaart"};
+// An empty place of the stock, followed by the name of the piece it is for.
+constexpr Texts kStockPlace{"Vorratsplatz für",   "stock place for",    "voorraadplaats voor"};
 // A piece the player holds (picked up by the keyboard or the mouse).
 constexpr Texts kCarried{   "in der Hand",        "carried",            "in de hand"};
 // What a card tells: the clue, then where its piece may stand.

@@ -153,6 +153,16 @@ std::vector<ReaderItem> read_board(const BoardReading& b) {
     card.description =
         card_words(record_of(b.cards, i), solver.reading(i).fields, b.field_count, b.code);
   }
+  if (b.home)
+    for (int k = 1; k <= kPieceIds; ++k) {
+      const Control* p = shown(k);
+      if (!p || (k != b.carried && b.field_of[static_cast<std::size_t>(k)] == 0)) continue;
+      ReaderItem& place = item(ReaderItem::Kind::StockPlace, k, *p);
+      const auto& corner = (*b.home)[static_cast<std::size_t>(k)];
+      place.left = corner[0], place.top = corner[1];
+      place.name = word(w::kStockPlace, b.code) + " " + piece_words(k, b.code);
+      place.description = word(w::kEmpty, b.code);
+    }
   return items;
 }
 

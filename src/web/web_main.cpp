@@ -89,7 +89,8 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   }
   out += "],\"reader\":[";
   const MainState& s = game->state();
-  BoardReading reading{game->controls(), s.sn, s.shape.field_count, {}, 0, s.language_code};
+  BoardReading reading{game->controls(), s.sn,   s.shape.field_count, {}, 0,
+                       s.language_code,  nullptr};
   for (int k = 1; k <= 16; ++k) {
     const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
                                            [static_cast<std::size_t>(k)];
@@ -101,7 +102,7 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   for (const ReaderItem& item : read_board(reading)) {
     if (!first) out += ',';
     first = false;
-    static constexpr const char* kKinds[] = {"piece", "field", "card"};
+    static constexpr const char* kKinds[] = {"piece", "field", "card", "place"};
     out += std::string("{\"kind\":\"") + kKinds[static_cast<int>(item.kind)] + "\"";
     out += ",\"index\":" + std::to_string(item.index) + ",\"name\":";
     append_json_string(out, item.name);

@@ -105,35 +105,37 @@ void AccessTest::install(const char* item) {
 
 void AccessTest::walk_to(CursorStop::Kind kind, int index) {
   BoardWidget* board = window_->board();
+  const FrmMain& frm = window_->frm();
   key(Qt::Key_Right);  // shows the cursor where it stands, or moves it
-  // The shortest way by arrows, searched over the stops as the board stands.
+  // The shortest way by arrows over the keyboard's grid.
   struct Way {
-    CursorStop at;
+    KeyCursor at;
     std::vector<Qt::Key> keys;
   };
-  const std::vector<CursorStop> stops = board->stops();
-  std::vector<Way> todo{{*board->cursor(), {}}};
-  std::vector<CursorStop> seen{*board->cursor()};
+  const KeyPlace goal = key_place(frm, {kind, index, {}});
+  std::vector<Way> todo{{{key_place(frm, *board->cursor()), board->beside()}, {}}};
+  std::vector<KeyPlace> seen{todo[0].at.at};
   const struct {
     Qt::Key key;
-    int dx, dy;
-  } arrows[] = {
-      {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+    Arrow arrow;
+  } arrows[] = {{Qt::Key_Left, Arrow::Left},
+                {Qt::Key_Right, Arrow::Right},
+                {Qt::Key_Up, Arrow::Up},
+                {Qt::Key_Down, Arrow::Down}};
   for (std::size_t i = 0; i < todo.size(); ++i) {
     const Way way = todo[i];
-    if (way.at.kind == kind && way.at.index == index) {
+    if (way.at.at == goal) {
       for (const Qt::Key k : way.keys) key(k);
-      QVERIFY(board->cursor()->same_place(way.at));
+      QVERIFY(board->cursor()->same_place({kind, index, {}}));
       return;
     }
     for (const auto& a : arrows) {
-      const std::optional<CursorStop> next = next_stop(stops, way.at, a.dx, a.dy);
-      if (!next || std::any_of(seen.begin(), seen.end(),
-                               [&](const CursorStop& s) { return s.same_place(*next); }))
-        continue;
-      seen.push_back(*next);
+      const KeyCursor next =
+          step(way.at, a.arrow, frm.state().shape.side, board->carried_piece() == 0);
+      if (std::find(seen.begin(), seen.end(), next.at) != seen.end()) continue;
+      seen.push_back(next.at);
       Way further = way;
-      further.at = *next;
+      further.at = next;
       further.keys.push_back(a.key);
       todo.push_back(further);
     }
@@ -148,7 +150,7 @@ void AccessTest::keyboard_plays_a1_to_the_praise() {
   QVERIFY(board->hasFocus());
   for (int f = 1; f <= 9; ++f) {
     const int k = s.solution[static_cast<std::size_t>(f)];
-    walk_to(CursorStop::Kind::Piece, k);
+    walk_to(CursorStop::Kind::Stock, k);
     key(Qt::Key_Space);
     QCOMPARE(board->carried_piece(), k);
     QVERIFY(s.dragging[static_cast<std::size_t>(k)]);
@@ -169,7 +171,7 @@ void AccessTest::escape_puts_the_piece_back_as_a_click_does() {
   const Control& first = *window_->frm().controls().find("Picture_" + std::string(picture_name(1)));
   const Int home_left = first.left, home_top = first.top;
   // From the stock: carried over two fields, then back home.
-  walk_to(CursorStop::Kind::Piece, 1);
+  walk_to(CursorStop::Kind::Stock, 1);
   key(Qt::Key_Space);
   walk_to(CursorStop::Kind::Field, 5);
   QVERIFY(first.left != home_left);
@@ -179,7 +181,7 @@ void AccessTest::escape_puts_the_piece_back_as_a_click_does() {
   QCOMPARE(first.top, home_top);
   QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, 1))], Int{0});
   QCOMPARE(s.moves, Int{1});  // a click on a piece counts as a move too
-  QVERIFY(board->cursor()->same_place({CursorStop::Kind::Piece, 1, {}}));
+  QVERIFY(board->cursor()->same_place({CursorStop::Kind::Stock, 1, {}}));
   // From a field: back onto that field.
   key(Qt::Key_Space);
   walk_to(CursorStop::Kind::Field, 2);
@@ -240,18 +242,29 @@ bool has(const std::vector<Child>& list, QAccessible::Role role, const QString& 
 void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
   install("mnuFileZerdoA1");
   // The purple triangle onto field 2, by keyboard.
-  walk_to(CursorStop::Kind::Piece, 1);
+  walk_to(CursorStop::Kind::Stock, 1);
   key(Qt::Key_Space);
   walk_to(CursorStop::Kind::Field, 2);
   key(Qt::Key_Space);
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_->board());
   QVERIFY(board);
-  QCOMPARE(board->childCount(), 27);  // nine pieces, nine fields, nine cards
+  // Nine pieces, nine fields, nine cards, and the stock place the piece left.
+  QCOMPARE(board->childCount(), 28);
   // The cursor stands on field 2: a screen reader finds it as the focus.
   QAccessibleInterface* focus = board->focusChild();
   QVERIFY(focus);
   QCOMPARE(focus->text(QAccessible::Name), QStringLiteral("Feld 2"));
   QVERIFY(focus->state().focused);
+  // Back on the empty stock place: the place tells itself, where it is.
+  walk_to(CursorStop::Kind::Stock, 1);
+  focus = board->focusChild();
+  QVERIFY(focus);
+  QCOMPARE(focus->role(), QAccessible::Cell);
+  QCOMPARE(focus->text(QAccessible::Name), QStringLiteral("Vorratsplatz für Dreieck lila"));
+  QCOMPARE(focus->text(QAccessible::Description), QStringLiteral("leer"));
+  QVERIFY(focus->rect().intersects(
+      QRect(window_->board()->mapToGlobal(QPoint(0, 0)), window_->board()->size())));
+  QVERIFY(board->childAt(focus->rect().center().x(), focus->rect().center().y()) == focus);
   QVERIFY(board->childAt(focus->rect().center().x(), focus->rect().center().y()) == focus);
 
   const struct {
@@ -272,9 +285,10 @@ void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
                            [&](const Child& c) { return c.description == l.stock; }),
              8);
     QVERIFY(has(list, QAccessible::Cell, l.field, l.on));
+    // Eight empty fields and the place the piece left in the stock.
     QCOMPARE(std::count_if(list.begin(), list.end(),
                            [&](const Child& c) { return c.description == l.empty; }),
-             8);
+             9);
     const auto card =
         std::find_if(list.begin(), list.end(), [&](const Child& c) { return c.name == l.card; });
     QVERIFY(card != list.end());
@@ -358,8 +372,12 @@ void AccessTest::screen_reader_tree_follows_moves_new_cards_loads_and_languages(
   drag(1, 5);
   window_->refresh();
   const std::vector<Child> moved = children_of(board);
-  for (std::size_t i = 0; i < moved.size(); ++i)
+  QCOMPARE(moved.size(), a1.size() + 1);
+  for (std::size_t i = 0; i < a1.size(); ++i)
     QVERIFY2((moved[i] == a1[i]) == (i != 0 && i != 13), qPrintable(moved[i].name));
+  // The place the piece left in the stock comes last, empty.
+  QCOMPARE(moved.back().name, QStringLiteral("Vorratsplatz für Dreieck lila"));
+  QCOMPARE(moved.back().description, QStringLiteral("leer"));
   QCOMPARE(moved[0].description, QStringLiteral("auf Feld 5"));
   QCOMPARE(moved[13].description, QStringLiteral("Dreieck lila"));
   QCOMPARE(board->text(QAccessible::Description), QStringLiteral("Dreieck lila, auf Feld 5"));
@@ -395,15 +413,22 @@ void AccessTest::screen_reader_tree_follows_moves_new_cards_loads_and_languages(
   QVERIFY(boxes_.empty());
   QVERIFY(children_of(board) == a1);
 
-  // Another language: every name changes.
+  // Another language, with a piece on the board: every name changes, the
+  // stock place the piece left included.
+  drag(1, 5);
   QVERIFY(window_->frm().choose_menu("mnuFileSetupLanguageEnglish"));
   window_->refresh();
   const std::vector<Child> english = children_of(board);
-  for (std::size_t i = 0; i < english.size(); ++i) QVERIFY(english[i].name != a1[i].name);
+  QCOMPARE(english.size(), a1.size() + 1);
+  for (std::size_t i = 0; i < a1.size(); ++i) QVERIFY(english[i].name != a1[i].name);
   QCOMPARE(english[0].name, QStringLiteral("purple triangle"));
+  QCOMPARE(english[0].description, QStringLiteral("on field 5"));
+  QCOMPARE(english[1].description, QStringLiteral("in the stock"));
   QCOMPARE(english[13].name, QStringLiteral("Field 5"));
+  QCOMPARE(english[13].description, QStringLiteral("purple triangle"));
   QCOMPARE(english[18].name, QStringLiteral("Card 1"));
-  QCOMPARE(english[0].description, QStringLiteral("in the stock"));
+  QCOMPARE(english.back().name, QStringLiteral("stock place for purple triangle"));
+  QCOMPARE(english.back().description, QStringLiteral("empty"));
 }
 
 void AccessTest::new_cards_during_a_drag_cancel_it() {
