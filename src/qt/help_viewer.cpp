@@ -128,12 +128,10 @@ void HelpViewer::ensure_window() {
   QObject::connect(search_field_, &QLineEdit::textChanged, window_, [this] { fill_results(); });
   QObject::connect(search_field_, &QLineEdit::returnPressed, window_, [this] {
     if (results_->count() > 0) results_->setCurrentRow(0);
-    if (QListWidgetItem* item = results_->currentItem())
-      show_topic(item->data(Qt::UserRole).toString().toStdString());
+    if (QListWidgetItem* item = results_->currentItem()) open_result(item);
   });
-  QObject::connect(results_, &QListWidget::itemActivated, window_, [this](QListWidgetItem* item) {
-    show_topic(item->data(Qt::UserRole).toString().toStdString());
-  });
+  QObject::connect(results_, &QListWidget::itemActivated, window_,
+                   [this](QListWidgetItem* item) { open_result(item); });
 }
 
 const std::vector<IndexEntry>& HelpViewer::index_of(int code) {
@@ -156,11 +154,18 @@ const std::vector<IndexEntry>& HelpViewer::index_of(int code) {
 
 void HelpViewer::fill_results() {
   results_->clear();
-  for (const IndexEntry& e :
-       find_keyword(index_of(language_), search_field_->text().toStdString())) {
+  const HelpSearch search =
+      search_help(index_of(language_), search_field_->text().toStdString(), language_);
+  for (const IndexEntry& e : search.found) {
     auto* item = new QListWidgetItem(
         QString::fromStdString(e.keyword + "  \xE2\x80\x93  " + e.title), results_);
     item->setData(Qt::UserRole, QString::fromStdString(e.file));
+  }
+  // Nothing found is said in the list, where the results would be: a line
+  // that opens nothing.
+  if (!search.nothing_found.empty()) {
+    auto* line = new QListWidgetItem(QString::fromStdString(search.nothing_found), results_);
+    line->setFlags(Qt::ItemIsEnabled);
   }
 }
 
@@ -174,6 +179,12 @@ void HelpViewer::name_search_pane() {
   // The names a screen reader speaks for the search field and the results.
   search_field_->setAccessibleName(qt_text(in(reader_words::kSearchText, language_)));
   results_->setAccessibleName(qt_text(in(reader_words::kResults, language_)));
+}
+
+void HelpViewer::open_result(const QListWidgetItem* item) {
+  // The line that says nothing was found opens nothing.
+  const QString file = item->data(Qt::UserRole).toString();
+  if (!file.isEmpty()) show_topic(file.toStdString());
 }
 
 void HelpViewer::show_topic(const std::string& file) {

@@ -11,6 +11,7 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QTextBrowser;
 
 namespace zerdo {
@@ -45,6 +46,7 @@ class HelpViewer {
   void set_language(int code);
   void name_search_pane();
   void fill_results();
+  void open_result(const QListWidgetItem* item);
   const std::vector<IndexEntry>& index_of(int code);
 
   QPointer<QWidget> window_;

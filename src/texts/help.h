@@ -26,6 +26,13 @@ constexpr Texts kNoHelpSearch{
     "Info Suche: es ist keine Hilfedatei auffindbar.",
     "Unable to display Help Contents. There is no Help associated with this project.",
     "Kan de Hulp inhoud niet tonen. Er is geen Hulp geassocieert met het projekt."};
+
+// The one line of the help's keyword search when no keyword holds the text
+// typed, followed by that text in quotes.
+constexpr Texts kNoKeywordFound{
+    "Kein Stichwort passt zu",
+    "No keyword matches",
+    "Geen trefwoord past bij"};
 // clang-format on
 
 }  // namespace zerdo

@@ -95,6 +95,15 @@ std::vector<IndexEntry> find_keyword(const std::vector<IndexEntry>& index, std::
   return starts;
 }
 
+HelpSearch search_help(const std::vector<IndexEntry>& index, std::string_view text,
+                       int language_code) {
+  HelpSearch out{find_keyword(index, text), {}};
+  if (out.found.empty())
+    out.nothing_found = std::string(in(kNoKeywordFound, language_code)) + " \xE2\x80\x9E" +
+                        trimmed(text) + "\xE2\x80\x9C";
+  return out;
+}
+
 std::optional<CardSketch> parse_card_sketch(std::string_view text) {
   CardSketch card;
   const auto a = text.find(';');

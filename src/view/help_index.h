@@ -42,6 +42,16 @@ std::vector<IndexEntry> keyword_index(const std::vector<HelpTopic>& topics);
 // lists the whole index.
 std::vector<IndexEntry> find_keyword(const std::vector<IndexEntry>& index, std::string_view text);
 
+// What the keyword search shows for text in the language language_code:
+// the entries found, or, when there are none, one line that says so in the
+// player's words (an empty text lists the whole index, never the line).
+struct HelpSearch {
+  std::vector<IndexEntry> found;
+  std::string nothing_found;  // "" when something was found
+};
+HelpSearch search_help(const std::vector<IndexEntry>& index, std::string_view text,
+                       int language_code);
+
 // A clue card drawn in the help: "side;picture;cell,cell,..." with one cell
 // per field, row by row. A cell is "." (bordered, empty), or any of: a
 // leading "-" (no border), "g" (grey must-field box), "x" (a cross), a

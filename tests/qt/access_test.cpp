@@ -344,6 +344,13 @@ void AccessTest::menu_items_and_help_search_have_names_for_screen_readers() {
   help.search("zerdo.hlp", "");
   QCOMPARE(help.search_field()->accessibleName(), QStringLiteral("Suchbegriff"));
   QCOMPARE(help.results()->accessibleName(), QStringLiteral("Gefundene Themen"));
+  // Nothing found: one line says so where the results would be, and opens nothing.
+  help.search_field()->setText(QStringLiteral("Drache"));
+  QCOMPARE(help.results()->count(), 1);
+  QVERIFY(help.results()->item(0)->text().startsWith(QStringLiteral("Kein Stichwort passt zu")));
+  QVERIFY(!(help.results()->item(0)->flags() & Qt::ItemIsSelectable));
+  help.search_field()->setText(QStringLiteral("Leertaste"));
+  QVERIFY(help.results()->item(0)->text().startsWith(QStringLiteral("Leertaste")));
   help.close();
 }
 

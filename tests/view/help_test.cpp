@@ -133,6 +133,92 @@ TEST(HelpIndex, RealIndexAnswersCommonWords) {
   }
 }
 
+// Every feature of the game has a keyword of its own in each language, and
+// each keyword leads to a topic the help carries.
+TEST(HelpIndex, EveryFeatureHasAKeywordInEveryLanguage) {
+  const std::map<std::string, std::vector<const char*>> features{
+      {"de", {"Drucken",   "PDF",        "Abhaken",     "Markieren",
+              "Zoom",      "Rückgängig", "Wiederholen", "Fortsetzen",
+              "Verlauf",   "Hinweis",    "Tastatur",    "Leertaste",
+              "Esc",       "Statistik",  "Bestenliste", "Farben mit Mustern",
+              "Speichern", "Laden",      "Anker",       "Stufe"}},
+      {"en", {"print",   "PDF",        "mark",         "tick",
+              "zoom",    "undo",       "redo",         "continue",
+              "history", "hint",       "keyboard",     "Space",
+              "Escape",  "statistics", "hall of fame", "colour patterns",
+              "save",    "load",       "anchor",       "level"}},
+      {"nl",
+       {"afdrukken",
+        "PDF",
+        "afvinken",
+        "markeren",
+        "zoom",
+        "ongedaan maken",
+        "opnieuw uitvoeren",
+        "verderzetten",
+        "geschiedenis",
+        "hint",
+        "toetsenbord",
+        "spatie",
+        "Escape",
+        "statistiek",
+        "erelijst",
+        "kleuren met patronen",
+        "schrijven",
+        "lezen",
+        "anker",
+        "groep"}},
+  };
+  for (const auto& [folder, words] : features) {
+    const std::vector<HelpTopic> topics = topics_of(folder);
+    std::set<std::string> files;
+    for (const HelpTopic& t : topics) files.insert(t.file);
+    const auto index = keyword_index(topics);
+    for (const char* word : words) {
+      const HelpSearch search = search_help(index, word,
+                                            folder == "de"   ? 0
+                                            : folder == "en" ? 1
+                                                             : 2);
+      ASSERT_FALSE(search.found.empty()) << folder << ": " << word;
+      EXPECT_TRUE(search.nothing_found.empty()) << folder << ": " << word;
+      // The first entry is the keyword itself, and its topic is there.
+      const IndexEntry& first = search.found.front();
+      EXPECT_EQ(find_keyword({first}, word).size(), 1u) << folder << ": " << word;
+      EXPECT_EQ(first.keyword.size(), std::string(word).size()) << folder << ": " << first.keyword;
+      EXPECT_TRUE(files.count(first.file)) << folder << ": " << word << " -> " << first.file;
+    }
+  }
+}
+
+// A search that finds nothing says so, in the player's language, with the
+// text typed; an empty search lists everything and says nothing.
+TEST(HelpIndex, NothingFoundIsSaid) {
+  const struct {
+    const char* folder;
+    int code;
+    const char* said;
+  } cases[] = {
+      {"de", 0,
+       "Kein Stichwort passt zu \xE2\x80\x9E"
+       "Drache\xE2\x80\x9C"},
+      {"en", 1,
+       "No keyword matches \xE2\x80\x9E"
+       "Drache\xE2\x80\x9C"},
+      {"nl", 2,
+       "Geen trefwoord past bij \xE2\x80\x9E"
+       "Drache\xE2\x80\x9C"},
+  };
+  for (const auto& c : cases) {
+    const auto index = keyword_index(topics_of(c.folder));
+    const HelpSearch none = search_help(index, "  Drache ", c.code);
+    EXPECT_TRUE(none.found.empty());
+    EXPECT_EQ(c.said, none.nothing_found);
+    const HelpSearch all = search_help(index, "", c.code);
+    EXPECT_EQ(index.size(), all.found.size());
+    EXPECT_TRUE(all.nothing_found.empty());
+  }
+}
+
 TEST(CardSketch, ParsesCellsAndRefusesBadOnes) {
   const auto card = parse_card_sketch("3;2;-,-,-,g,-,-,4,-,x");
   ASSERT_TRUE(card);
