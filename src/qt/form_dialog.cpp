@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "drawing/chart.h"
@@ -39,11 +41,35 @@ class ChartWidget : public QWidget {
   const Chart& chart_;
 };
 
+// A table whose columns are as wide as their heads and cells need, the room
+// left over shared out among them.
+class FigureTable : public QTableWidget {
+ public:
+  FigureTable(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {}
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QTableWidget::resizeEvent(event);
+    resizeColumnsToContents();
+    const int n = columnCount();
+    if (n == 0) return;
+    int used = 0;
+    for (int k = 0; k < n; ++k) used += columnWidth(k);
+    // The width inside the frame, less a scroll bar's when the rows need one.
+    const int inside = event->size().width() - 2 * frameWidth() -
+                       (verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0);
+    const int spare = inside - used;
+    if (spare <= 0) return;
+    for (int k = 0; k < n; ++k)
+      setColumnWidth(k, columnWidth(k) + spare / n + (k < spare % n ? 1 : 0));
+  }
+};
+
 // The window's table: a real one, so that a screen reader reads it cell by
 // cell with its column heads; nothing in it is edited.
 QTableWidget* make_table(const FormTable& t, const Control& c, QWidget* parent) {
   auto* table =
-      new QTableWidget(static_cast<int>(t.rows.size()), static_cast<int>(t.heads.size()), parent);
+      new FigureTable(static_cast<int>(t.rows.size()), static_cast<int>(t.heads.size()), parent);
   QStringList heads;
   for (const std::string& h : t.heads) heads << QString::fromStdString(h);
   table->setHorizontalHeaderLabels(heads);
@@ -59,7 +85,6 @@ QTableWidget* make_table(const FormTable& t, const Control& c, QWidget* parent) 
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setAlternatingRowColors(true);
   table->setAccessibleName(QString::fromStdString(c.caption.value_or("")));
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   return table;
 }
 
