@@ -236,14 +236,21 @@ void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double 
   d.text(Text{tab, caption, kCaptionSize, false, kWhite, TextAlign::Centre});
 }
 
+Rect card_tick(const Rect& frame) {
+  // The cells begin 590 twips (39 pixels) right of a card's edge.
+  const Rect sheet = sheet_of(frame);
+  constexpr double kSize = 22, kInset = 6;
+  return {sheet.x + kInset, sheet.bottom() - kSize - kInset, kSize, kSize};
+}
+
 void card_mark(Drawing& d, const Rect& frame) {
   const Rect sheet = sheet_of(frame);
   Path shade;
   shade.add_rounded_rect(sheet, 5);
   d.fill(shade, plain({70, 66, 60, 96}));
-  // The tick on a green disc, clear of the number tab on the left.
-  const double s = 22;
-  const Rect disc{sheet.right() - s - 5, sheet.y + 5, s, s};
+  // The tick on a green disc.
+  const Rect disc = card_tick(frame);
+  const double s = disc.w;
   Path circle;
   circle.add_ellipse(disc.centre(), s / 2, s / 2);
   d.fill(circle, plain({46, 139, 62}));

@@ -22,8 +22,12 @@ void card_sheet(Drawing& d, const Rect& frame);
 // is the caption's width in the caption font.
 void card_tab(Drawing& d, const Rect& frame, const std::string& caption, double text_width,
               double height);
-// A ticked-off card: shaded, with a tick in its top right corner.
+// A ticked-off card: shaded, with a tick at card_tick.
 void card_mark(Drawing& d, const Rect& frame);
+// Where the tick of a ticked-off card goes: in the card's left margin, at its
+// foot, where no cell of a 3x3 or a 4x4 card reaches and the number tab is
+// far; so it hides nothing the card tells.
+Rect card_tick(const Rect& frame);
 // A field of the board (its body below the caption line) in colour back.
 void board_field(Drawing& d, const Rect& body, Colour back);
 // A plate sunk 1 px into its surroundings: a card's cell, the grey box, a text box.

@@ -533,6 +533,11 @@ void paint_card_mark(QPainter& p, const Control& card) {
             [&](drawing::Drawing& d) { drawing::card_mark(d, rect_of(control_pixel_rect(card))); });
 }
 
+QRectF card_tick_rect(const Control& card) {
+  const drawing::Rect r = drawing::card_tick(rect_of(control_pixel_rect(card)));
+  return QRectF(r.x, r.y, r.w, r.h);
+}
+
 const Control* control_at(const ControlSet& set, const QPointF& point,
                           const std::function<bool(const Control&)>& accepts) {
   const auto& all = set.all();

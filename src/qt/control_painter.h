@@ -95,6 +95,8 @@ void paint_controls(QPainter& p, const ControlSet& set,
 
 // The mark of a clue card the player ticked off.
 void paint_card_mark(QPainter& p, const Control& card);
+// Where that mark's tick goes on card (logical pixels).
+QRectF card_tick_rect(const Control& card);
 
 // The topmost visible control under point (logical pixels) that accepts
 // returns true for; nullptr when there is none.

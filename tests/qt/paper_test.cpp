@@ -81,6 +81,8 @@ class PaperTest : public QObject {
   void works_without_a_temporary_folder_data();
   void works_without_a_temporary_folder();
   void space_marks_the_card_under_the_cursor();
+  void the_tick_hides_nothing_on_its_card_data();
+  void the_tick_hides_nothing_on_its_card();
 
  private:
   // Chooses menu item name as the player would.
@@ -469,9 +471,9 @@ void PaperTest::a_click_marks_a_card_and_a_second_clears_it() {
   const QImage plain = render_board();
   const Control& card = *frm.controls().find("Frame_1_0(2)");
   const QRectF r = control_pixel_rect(card);
-  // The middle of the card holds its small board; the tick sits top right.
+  // The middle of the card holds its small board; the tick sits beside it.
   const QPoint middle = r.center().toPoint();
-  const QPointF tick(r.right() - 3.5 - 5 - 11, r.top() + 6.5 + 5 + 4);
+  const QPointF tick = card_tick_rect(card).center() - QPointF(0, 4);
   QVERIFY(!green(plain.pixelColor(tick.toPoint())));
 
   QTest::mouseClick(window_->board(), Qt::LeftButton, Qt::NoModifier, middle);
@@ -521,6 +523,46 @@ void PaperTest::space_marks_the_card_under_the_cursor() {
   QTest::keyClick(board, Qt::Key_Space);
   QVERIFY(!window_->frm().state().marks[static_cast<std::size_t>(nr)]);
   QCOMPARE(name(), QStringLiteral("Karte %1").arg(nr));
+}
+
+void PaperTest::the_tick_hides_nothing_on_its_card_data() {
+  QTest::addColumn<QString>("range");
+  QTest::newRow("3x3") << "mnuFileSetupRange3x3";
+  QTest::newRow("4x4") << "mnuFileSetupRange4x4";
+}
+
+// The tick of a ticked-off card covers no cell of it (any of which may hold
+// the grey must-field) and nothing drawn on it, at every size the board is
+// shown at: both put on whole pixels, as the window shows them.
+void PaperTest::the_tick_hides_nothing_on_its_card() {
+  QFETCH(QString, range);
+  choose(range.toLatin1().constData());
+  choose("mnuStufeI");  // the level with the most kinds of clue
+  const ControlSet& set = window_->frm().controls();
+  int cards = 0;
+  for (const Control& card : set.all()) {
+    if (card.role != Role::Card || !card.visible) continue;
+    ++cards;
+    const QRectF tick = card_tick_rect(card);
+    const QRectF on_card = control_pixel_rect(card);
+    QVERIFY(on_card.contains(tick));
+    for (const Control& c : set.all()) {
+      if (!c.visible || !on_card.contains(control_pixel_rect(c)) ||
+          (c.role != Role::CardCell && c.role != Role::MustField && c.role != Role::CluePicture &&
+           c.role != Role::Cross))
+        continue;
+      for (const qreal zoom : {0.75, 1.0, 1.1, 1.5, 2.0, 3.0, 4.0}) {
+        const QTransform z = QTransform::fromScale(zoom, zoom);
+        QVERIFY2(!z.mapRect(tick).toAlignedRect().intersects(
+                     z.mapRect(control_pixel_rect(c)).toAlignedRect()),
+                 qPrintable(QStringLiteral("%1 of card %2 at %3 %")
+                                .arg(QString::fromStdString(c.name))
+                                .arg(cards)
+                                .arg(zoom * 100)));
+      }
+    }
+  }
+  QCOMPARE(cards, window_->frm().state().shape.field_count);
 }
 
 QTEST_MAIN(PaperTest)
