@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
   // The controller's start-up places and sizes the window (twips) first.
   window.start();
   window.show();
-  if (!file.empty()) window.load_puzzle_file(file);
+  if (!file.empty()) window.load_puzzle_file_when_shown(file);
   const int status = QApplication::exec();
   // The store is written; a signal while the window and the application are
   // taken down must not end the game by that signal.

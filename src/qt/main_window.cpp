@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "play/frm_main.h"
 #include "qt/board_accessible.h"
@@ -27,6 +28,8 @@ namespace zerdo {
 namespace {
 
 constexpr int kTimerIntervalMs = 300;
+// How long a puzzle file named on the command line waits for the first paint.
+constexpr int kFileWithoutPaintMs = 2000;
 
 // The steps of Ctrl++ and Ctrl+- (percent).
 constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
@@ -117,6 +120,29 @@ void MainWindow::load_puzzle_file(const QString& path) {
 
 void MainWindow::load_puzzle_file(const std::string& path) {
   dispatch([this, path] { frm_->load_puzzle_file(path); });
+}
+
+void MainWindow::load_puzzle_file_when_shown(const std::string& path) {
+  file_when_shown_ = path;
+  board_->installEventFilter(this);
+  // A window that starts minimized paints nothing: the file is loaded all the same.
+  QTimer::singleShot(kFileWithoutPaintMs, this, [this] {
+    if (file_when_shown_.empty()) return;
+    board_->removeEventFilter(this);
+    load_puzzle_file(std::exchange(file_when_shown_, std::string()));
+  });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == board_ && event->type() == QEvent::Paint && !file_when_shown_.empty()) {
+    board_->removeEventFilter(this);
+    // Once this paint is done and on the screen.
+    QTimer::singleShot(0, this, [this] {
+      if (!file_when_shown_.empty())
+        load_puzzle_file(std::exchange(file_when_shown_, std::string()));
+    });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* MainWindow::menu_action(const std::string& name) {

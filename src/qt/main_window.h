@@ -34,6 +34,10 @@ class MainWindow : public QMainWindow {
   // The same for a path given as the system's bytes (a name need not be
   // UTF-8).
   void load_puzzle_file(const std::string& path);
+  // Loads it once the board has been painted for the first time (`zerdo
+  // FILE`): the box about a missing, bad or folder argument then comes over
+  // a whole window, never over a half-painted one.
+  void load_puzzle_file_when_shown(const std::string& path);
   // The system ends the game (a signal, the end of the session, the
   // application quitting): the same shutdown as closing the window. A box or
   // dialog open at that moment is closed first, as Escape would; the window
@@ -64,6 +68,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -103,6 +108,7 @@ class MainWindow : public QMainWindow {
   std::vector<QMenu*> menus_;        // by menu item index, for items with children
   std::vector<bool> filled_;         // by menu item index: its items are built
   std::vector<QAction*> shortcuts_;  // window actions carrying the shortcut keys
+  std::string file_when_shown_;      // the command line's puzzle file, until the first paint
   bool busy_ = false;
   bool unloaded_ = false;
   bool applying_geometry_ = false;

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
@@ -92,6 +94,8 @@ class MainWindowTest : public QObject {
   void the_real_game_writes_its_store_on_sigterm();
   void the_real_game_loads_a_file_named_in_any_bytes();
   void new_puzzles_differ_from_launch_to_launch();
+  void command_line_file_box_comes_after_the_first_paint_data();
+  void command_line_file_box_comes_after_the_first_paint();
 
  private:
   const Control& piece(int k) const {
@@ -106,6 +110,52 @@ class MainWindowTest : public QObject {
   std::vector<MessageBox> boxes_;
   Answer answer_ = Answer::Ok;
 };
+
+namespace {
+
+// Counts the paints of the object it watches.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+void MainWindowTest::command_line_file_box_comes_after_the_first_paint_data() {
+  QTest::addColumn<QString>("argument");
+  QTest::newRow("missing file") << "missing.zdo";
+  QTest::newRow("folder") << ".";
+  QTest::newRow("not a puzzle") << "bad.zdo";
+}
+
+// The file named on the command line is loaded as the game starts: a box
+// saying it cannot be comes over a board painted whole, never before.
+void MainWindowTest::command_line_file_box_comes_after_the_first_paint() {
+  QFETCH(QString, argument);
+  {
+    QFile bad(config_->filePath("bad.zdo"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("no puzzle\n");
+  }
+  window_ = std::make_unique<MainWindow>();
+  PaintCounter counter;
+  window_->board()->installEventFilter(&counter);
+  std::vector<int> paints_at_box;
+  window_->platform().message_hook = [&](const MessageBox&) {
+    paints_at_box.push_back(counter.paints);
+    return Answer::Ok;
+  };
+  window_->start();
+  window_->load_puzzle_file_when_shown(QDir(config_->path()).filePath(argument).toStdString());
+  window_->show();
+  QTRY_COMPARE(paints_at_box.size(), std::size_t{1});
+  QVERIFY(paints_at_box.front() >= 1);
+  QCOMPARE(window_->frm().state().puzzle_id, std::string("A1"));  // the game goes on as it was
+}
 
 void MainWindowTest::initTestCase() { QApplication::setStyle(new GameStyle); }
 
