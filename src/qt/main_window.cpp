@@ -507,6 +507,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   unloaded_ = true;
   if (frm_->is_loaded()) {
     busy_ = true;
+    // Ended (by a signal) before the first paint: the file named on the
+    // command line is still the game's puzzle, as if it had been shown.
+    if (!file_when_shown_.empty())
+      frm_->load_puzzle_file(std::exchange(file_when_shown_, std::string()));
     frm_->shut_down();
     busy_ = false;
   }
