@@ -175,6 +175,15 @@ EMSCRIPTEN_KEEPALIVE const char* zw_piece(int k) {
   return hand("null");
 }
 
+// The line the help's keyword search shows when nothing holds text, in
+// the language of folder ("de", "en", "nl"): the window's own words.
+EMSCRIPTEN_KEEPALIVE const char* zw_help_nothing(const char* text, const char* folder) {
+  int code = 0;
+  for (int c = 0; c < kLanguages; ++c)
+    if (help_folder(c) == std::string_view(folder)) code = c;
+  return hand(search_help({}, text, code).nothing_found);
+}
+
 // A picture of the help pages, named as the pages name it: "zerdo-picture:7",
 // "zerdo-marked:7" (with its colour's pattern) or "zerdo-card:SKETCH" (a
 // clue card, see parse_card_sketch): {"w", "h", "drawing"}, or null.

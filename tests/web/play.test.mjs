@@ -311,6 +311,9 @@ test('the help finds a keyword, and its page shows the cards drawn by the game',
   await browser.eval(`$('help-search').value = 'Anker'; $('help-search').dispatchEvent(new Event('input')); 1`);
   const hits = await browser.eval(`[...$('help-list').querySelectorAll('a')].map((a) => a.textContent)`);
   assert.ok(hits.length > 0 && hits.every((h) => /anker/i.test(h)), JSON.stringify(hits));
+  await browser.eval(`$('help-search').value = 'Drache'; $('help-search').dispatchEvent(new Event('input')); 1`);
+  assert.equal(await browser.eval(`$('help-list').textContent`), 'Kein Stichwort passt zu \u201EDrache\u201C');
+  await browser.eval(`$('help-search').value = 'Anker'; $('help-search').dispatchEvent(new Event('input')); 1`);
   await browser.eval(`$('help-list').querySelector('a[href$="cards.html"]').click(); 1`);
   await browser.waitFor(`$('help-page').contentDocument && $('help-page').contentDocument.querySelectorAll('canvas').length > 0`,
       'the pictures of the page');

@@ -882,6 +882,14 @@ async function openHelp(folder, search, keyword) {
       a.addEventListener('click', (ev) => { ev.preventDefault(); $('help-page').src = e.file; });
       li.append(a); list.append(li);
     }
+    // Nothing found is said where the results would be.
+    if (!hits.length) {
+      const li = document.createElement('li');
+      li.setAttribute('role', 'status');
+      li.textContent = Zerdo.module.UTF8ToString(
+          Zerdo.module.ccall('zw_help_nothing', 'number', ['string', 'string'], [box.value, folder]));
+      list.append(li);
+    }
   };
   box.value = keyword || '';
   box.oninput = show;
