@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "drawing/drawing.h"
+#include "model/main_window.h"
 
 namespace zerdo::drawing {
 
@@ -66,7 +67,7 @@ void puzzle_file_icon(Drawing& d, const Rect& rect);
 // Frames draw their line this far below their top; the caption sits in it.
 constexpr double kFrameLineOffset = 6;
 // Captions and labels are drawn at this size (pixels).
-constexpr double kCaptionSize = 12;
+constexpr double kCaptionSize = kCaptionPixels;
 // Text and the frames' etched lines.
 constexpr Colour kText{28, 28, 30};
 constexpr Colour kCellColour{232, 228, 219};

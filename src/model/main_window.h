@@ -7,8 +7,13 @@ namespace zerdo {
 constexpr Int kDefaultWindowWidth = 11895;
 constexpr Int kDefaultWindowHeight = 8040;
 
-// The factors (percent) the window may show the board at, and the first one.
+// The factors (percent) the store keeps for the board, and the first one.
 constexpr Int kZoomMin = 25, kZoomMax = 400, kDefaultZoom = 100;
+// Captions and labels are drawn this many pixels high at 100 %; below the
+// least legible height they would be a blur.
+constexpr Int kCaptionPixels = 12, kLegibleCaptionPixels = 9;
+// The smallest factor the board is shown at: its captions stay legible (75 %).
+constexpr Int kLegibleZoom = (100 * kLegibleCaptionPixels + kCaptionPixels - 1) / kCaptionPixels;
 
 // The status bar: panels 2 to 4 have fixed widths, and panel 1 takes what the
 // window leaves of its width after them and the margin.

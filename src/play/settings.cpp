@@ -1,5 +1,7 @@
 // Reading and writing what the game keeps between runs, the hall of fame and
 // the player name.
+#include <algorithm>
+
 #include "model/board_shape.h"
 #include "play/frm_main.h"
 #include "play/game_store.h"
@@ -44,7 +46,8 @@ void FrmMain::load_settings() {
   window_.left = on_screen(left, width, sw) ? static_cast<Int>(left) : Int{0};
   window_.top = on_screen(top, height, sh) ? static_cast<Int>(top) : Int{0};
   // The factor the board is shown at, in percent; the window scales with it.
-  window_.zoom = static_cast<Int>(get_number(Setting::Zoom));
+  // A stored factor too small to read the captions at is raised to the least legible one.
+  window_.zoom = static_cast<Int>(std::max<long long>(get_number(Setting::Zoom), kLegibleZoom));
 
   s_.level = static_cast<Int>(get_number(Setting::Stufe));
   s_.puzzle_id = get_setting(Setting::StufeNr);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "drawing/looks.h"
+#include "model/main_window.h"
 #include "model/pictures.h"
 #include "qt/drawing_replay.h"
 #include "qt/piece_painter.h"
@@ -462,7 +463,7 @@ QPalette game_palette(QPalette base) {
 
 QFont caption_font() {
   QFont f;
-  f.setPixelSize(12);
+  f.setPixelSize(kCaptionPixels);
   return f;
 }
 

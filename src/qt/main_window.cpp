@@ -354,6 +354,8 @@ void MainWindow::zoom_step(int direction) {
     for (const int step : kZoomSteps)
       if (step < now) percent = step;
   }
+  // Smaller, the captions would be a blur.
+  percent = qMax<int>(percent, kLegibleZoom);
   if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
   dispatch([this, percent] { frm_->window_zoomed(percent); });
 }
@@ -400,6 +402,13 @@ void MainWindow::sync_geometry() {
   board_->set_natural_size(
       QSizeF(to_pixels(L.window_width), to_pixels(L.window_height) - chrome_height()),
       w.zoom / 100.0);
+  // No smaller than the range's board, cards and stock at the least legible
+  // factor, with the menu bar and the status bar; on a screen too small for
+  // that, what fits it.
+  const QSize least =
+      scaled_size(L.window_width, L.window_height,
+                  fitting_factor(L.window_width, L.window_height, kLegibleZoom / 100.0));
+  if (minimumSize() != least) setMinimumSize(least);
   if (w.left == geo_left_ && w.top == geo_top_ && w.width == geo_width_ &&
       w.height == geo_height_ && w.zoom == geo_zoom_)
     return;

@@ -48,7 +48,8 @@ QRectF StatusBar::panel_rect(int panel) const {
   // panel takes the room the others leave, as it does at 100 %.
   qreal others = kStatusBarMargin / kTwipsPerPixel;
   for (int i = 2; i <= 4; ++i) others += width_of(i);
-  const qreal first = qMax(width_of(1), width() - others);
+  // In a narrower one it takes only what they leave, so that they stay in sight.
+  const qreal first = width() > 0 ? qMax<qreal>(0, width() - others) : width_of(1);
   qreal x = kGap;
   for (int i = 1; i < panel; ++i) x += (i == 1 ? first : width_of(i)) + kGap;
   const qreal w = panel == 1 ? first : width_of(panel);

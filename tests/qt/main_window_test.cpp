@@ -95,6 +95,8 @@ class MainWindowTest : public QObject {
   void the_real_game_loads_a_file_named_in_any_bytes();
   void new_puzzles_differ_from_launch_to_launch();
   void command_line_file_box_comes_after_the_first_paint_data();
+  void window_shrinks_no_further_than_a_legible_board_data();
+  void window_shrinks_no_further_than_a_legible_board();
   void command_line_file_box_comes_after_the_first_paint();
 
  private:
@@ -155,6 +157,38 @@ void MainWindowTest::command_line_file_box_comes_after_the_first_paint() {
   QTRY_COMPARE(paints_at_box.size(), std::size_t{1});
   QVERIFY(paints_at_box.front() >= 1);
   QCOMPARE(window_->frm().state().puzzle_id, std::string("A1"));  // the game goes on as it was
+}
+
+void MainWindowTest::window_shrinks_no_further_than_a_legible_board_data() {
+  QTest::addColumn<QString>("range");
+  QTest::newRow("3x3") << "mnuFileSetupRange3x3";
+  QTest::newRow("4x4") << "mnuFileSetupRange4x4";
+}
+
+// Shrunk by hand, or zoomed out to a factor a store kept, the window stops
+// where the board, cards and stock are shown at the least legible factor
+// (captions of 9 pixels), and all four status panels stay in sight.
+void MainWindowTest::window_shrinks_no_further_than_a_legible_board() {
+  QFETCH(QString, range);
+  window_->menu_action(range.toStdString())->trigger();
+  const Layout& L = window_->frm().layout();
+  const int chrome = window_->height() - window_->board()->height();
+  const QSize least(
+      qRound(L.window_width / kTwipsPerPixel * kLegibleZoom / 100.0),
+      chrome + qRound((L.window_height / kTwipsPerPixel - chrome) * kLegibleZoom / 100.0));
+  QVERIFY2(qAbs(window_->minimumWidth() - least.width()) <= 1 &&
+               qAbs(window_->minimumHeight() - least.height()) <= 1,
+           qPrintable(
+               QStringLiteral("%1x%2").arg(window_->minimumWidth()).arg(window_->minimumHeight())));
+  window_->resize(150, 120);
+  QTRY_VERIFY(window_->width() >= least.width() - 1 && window_->height() >= least.height() - 1);
+  QVERIFY(window_->board()->factor() >= kLegibleZoom / 100.0 - 0.01);
+  QVERIFY(window_->frm().window().zoom >= kLegibleZoom - 1);
+  for (int panel = 1; panel <= 4; ++panel) {
+    const QRectF r = window_->status()->panel_rect(panel);
+    QVERIFY2(r.width() > 0 && r.right() <= window_->status()->width(),
+             qPrintable(QString::number(panel)));
+  }
 }
 
 void MainWindowTest::initTestCase() { QApplication::setStyle(new GameStyle); }
