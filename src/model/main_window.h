@@ -14,6 +14,8 @@ constexpr Int kZoomMin = 25, kZoomMax = 400, kDefaultZoom = 100;
 constexpr Int kCaptionPixels = 12, kLegibleCaptionPixels = 9;
 // The smallest factor the board is shown at: its captions stay legible (75 %).
 constexpr Int kLegibleZoom = (100 * kLegibleCaptionPixels + kCaptionPixels - 1) / kCaptionPixels;
+// The factors (percent) Zoom in and Zoom out step through, smallest first.
+inline constexpr Int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
 
 // The status bar: panels 2 to 4 have fixed widths, and panel 1 takes what the
 // window leaves of its width after them and the margin.

@@ -1,6 +1,7 @@
 #include "play/frm_main.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "catalogue/builtin.h"
 #include "play/kept_game.h"
@@ -104,6 +105,7 @@ void FrmMain::start_up() {
   show_continue_state();
   // A system that keeps no files of the game (the web page) has no history to show.
   menu_item(Command::History).visible = keeps_files;
+  show_zoom_state();
   work_stop();
 }
 
@@ -141,7 +143,50 @@ void FrmMain::window_moved(long left, long top, long width, long height) {
 
 void FrmMain::window_zoomed(long percent) {
   window_.zoom = static_cast<Int>(std::clamp<long>(percent, kZoomMin, kZoomMax));
+  if (loaded_) show_zoom_state();
 }
+
+// --- the View menu ----------------------------------------------------------
+
+Int FrmMain::least_zoom() const { return std::min(kLegibleZoom, largest_zoom()); }
+
+Int FrmMain::largest_zoom() const {
+  // The range's window scaled whole (its menu and status bars grow no
+  // larger, so the real window is a little smaller) within the screen.
+  const Layout& L = layout();
+  const long long sw = platform_.screen().screen_width(), sh = platform_.screen().screen_height();
+  long long fit = kZoomSteps[std::size(kZoomSteps) - 1];
+  if (sw > 0 && L.window_width > 0) fit = std::min(fit, 100 * sw / L.window_width);
+  if (sh > 0 && L.window_height > 0) fit = std::min(fit, 100 * sh / L.window_height);
+  return static_cast<Int>(std::max<long long>(fit, kZoomMin));
+}
+
+void FrmMain::show_zoom_state() {
+  const Int now = window_.zoom;
+  menu_item(Command::ZoomIn).enabled = now < largest_zoom();
+  menu_item(Command::ZoomOut).enabled = now > least_zoom();
+  menu_item(Command::ZoomReset).enabled = now != std::min(kDefaultZoom, largest_zoom());
+}
+
+void FrmMain::zoom_in() {
+  // The next step up, or as far as the screen allows short of it.
+  Int percent = largest_zoom();
+  for (const Int step : kZoomSteps)
+    if (step > window_.zoom) {
+      percent = std::min(step, percent);
+      break;
+    }
+  if (percent > window_.zoom) window_zoomed(percent);
+}
+
+void FrmMain::zoom_out() {
+  Int percent = least_zoom();
+  for (const Int step : kZoomSteps)
+    if (step < window_.zoom) percent = std::max(step, least_zoom());
+  if (percent < window_.zoom) window_zoomed(percent);
+}
+
+void FrmMain::zoom_reset() { window_zoomed(std::min(kDefaultZoom, largest_zoom())); }
 
 // --- the status line --------------------------------------------------------
 

@@ -63,6 +63,10 @@ class FrmMain : private FormHandler {
   // The window shows the board at another factor (percent, kept within
   // kZoomMin..kZoomMax).
   void window_zoomed(long percent);
+  // The factors Zoom in and Zoom out reach: the least legible one, and the
+  // largest step (or less) at which the range's window fits the screen.
+  Int least_zoom() const;
+  Int largest_zoom() const;
 
   // The model the toolkit paints and the driver observes.
   const ControlSet& controls() const { return view_.controls(); }
@@ -166,6 +170,11 @@ class FrmMain : private FormHandler {
   void keep_game(bool closing = false);
   void leave_game();
   void show_continue_state();
+  // The View menu's items, enabled where they would change the factor.
+  void show_zoom_state();
+  void zoom_in();
+  void zoom_out();
+  void zoom_reset();
   // Play time of the game so far (ms), 0 before the first move.
   std::int64_t play_ms();
   bool kept_exists_ = false;      // a kept game lies in the game's folder

@@ -16,6 +16,7 @@ void FrmMain::set_range(Int code) {
   menu_item(Command::Range4x4).checked = four;
   lay_out_board();
   set_form_caption();
+  if (loaded_) show_zoom_state();
 }
 
 void FrmMain::set_range_3x3() { set_range(kRange3x3); }

@@ -31,9 +31,6 @@ constexpr int kTimerIntervalMs = 300;
 // How long a puzzle file named on the command line waits for the first paint.
 constexpr int kFileWithoutPaintMs = 2000;
 
-// The steps of Ctrl++ and Ctrl+- (percent).
-constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
-
 // The program icon, drawn only at the sizes the window system asks for (and
 // kept by QIcon once drawn): drawing every size up front slowed the start-up.
 class ProgramIconEngine : public PaintedIconEngine {
@@ -80,8 +77,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   layout->addWidget(board_, 1);
   layout->addWidget(status_);
   setCentralWidget(central);
-
-  add_zoom_keys();
 
   timer_.setInterval(kTimerIntervalMs);
   // The clock's tick changes the status panels and, when the window has
@@ -318,48 +313,6 @@ void MainWindow::refresh() {
   board_->sync();
 }
 
-void MainWindow::add_zoom_keys() {
-  const struct {
-    QList<QKeySequence> keys;
-    int direction;
-  } zooms[] = {
-      {{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
-      {{QKeySequence(Qt::CTRL | Qt::Key_Minus)}, -1},
-      {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0},
-  };
-  for (const auto& z : zooms) {
-    auto* key = new QAction(this);
-    key->setShortcuts(z.keys);
-    key->setShortcutContext(Qt::WindowShortcut);
-    const int direction = z.direction;
-    connect(key, &QAction::triggered, this, [this, direction] { zoom_step(direction); });
-    addAction(key);
-  }
-}
-
-void MainWindow::zoom_step(int direction) {
-  // From the factor the board is shown at now (the window may have been
-  // resized by hand) to the next step that way.
-  const int now = qRound(board_->factor() * 100);
-  int percent = 100;
-  if (direction > 0) {
-    percent = kZoomSteps[std::size(kZoomSteps) - 1];
-    for (const int step : kZoomSteps)
-      if (step > now) {
-        percent = step;
-        break;
-      }
-  } else if (direction < 0) {
-    percent = kZoomSteps[0];
-    for (const int step : kZoomSteps)
-      if (step < now) percent = step;
-  }
-  // Smaller, the captions would be a blur.
-  percent = qMax<int>(percent, kLegibleZoom);
-  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
-  dispatch([this, percent] { frm_->window_zoomed(percent); });
-}
-
 int MainWindow::chrome_height() const {
   if (board_->height() > 0 && isVisible()) return height() - board_->height();
   return menuBar()->sizeHint().height() + status_->sizeHint().height();
@@ -412,6 +365,11 @@ void MainWindow::sync_geometry() {
   if (w.left == geo_left_ && w.top == geo_top_ && w.width == geo_width_ &&
       w.height == geo_height_ && w.zoom == geo_zoom_)
     return;
+  // The View menu's zoom shows the window at its new size: a maximized window
+  // is restored first.
+  if (geo_zoom_ > 0 && w.zoom != geo_zoom_ &&
+      (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    showNormal();
   // A window that would not fit the screen is shown smaller, and keeps the
   // factor it fits at.
   const qreal z = fitting_factor(w.width, w.height, w.zoom / 100.0);

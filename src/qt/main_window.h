@@ -84,8 +84,6 @@ class MainWindow : public QMainWindow {
   void sync_geometry();
   void report_geometry();
   // Ctrl++, Ctrl+- and Ctrl+0: the board one step larger, one smaller, 100 %.
-  void add_zoom_keys();
-  void zoom_step(int direction);
   // Height of the menu bar and the status bar, which do not scale.
   int chrome_height() const;
   // The window's size (logical pixels) for the model's geometry at factor z.

@@ -54,6 +54,10 @@ constexpr Texts kHelpSearch{      "&Suche nach Hilfe über",  "&SearchForHelpOn"
 constexpr Texts kResult{          "&Lösung angeben",         "&Result",          "&Resultat"};
 constexpr Texts kHint{            "&Hinweis",                "&Hint",            "&Hint"};
 constexpr Texts kStatistics{      "S&tatistik und Bestenliste", "S&tatistics and hall of fame", "S&tatistiek en erelijst"};
+constexpr Texts kView{            "&Ansicht",                "&View",            "&Beeld"};
+constexpr Texts kZoomIn{          "&Vergrößern",             "Zoom &in",         "&Inzoomen"};
+constexpr Texts kZoomOut{         "Ver&kleinern",            "Zoom &out",        "&Uitzoomen"};
+constexpr Texts kZoomReset{       "&Originalgröße",          "&Actual size",     "&Ware grootte"};
 constexpr Texts kHistory{         "Ve&rlauf",                "H&istory",         "&Geschiedenis"};
 // clang-format on
 

@@ -44,6 +44,10 @@ enum class Command : std::uint8_t {
   ExportPdf,
   Exit,
   LevelMenu,
+  ViewMenu,
+  ZoomIn,
+  ZoomOut,
+  ZoomReset,
   HelpMenu,
   HelpContents,
   HelpSearch,
@@ -84,7 +88,7 @@ struct CommandRow {
 // (its Command above), its caption in texts/captions.h (menu_words) and its
 // handler in play/commands.cpp.
 // clang-format off
-inline constexpr std::array<CommandRow, 37> kCommands{{
+inline constexpr CommandRow kCommands[] = {
     //  command                  name                           parent                 shortcut    sep    caption
     {Command::GameMenu,       "mnuFile",                     Command::MenuBar,      "",         false, menu_words::kGame},
     {Command::NewGame,        "mnuFileNew",                  Command::GameMenu,     "F2",       false, menu_words::kNew},
@@ -116,6 +120,10 @@ inline constexpr std::array<CommandRow, 37> kCommands{{
     {Command::ExportPdf,      "mnuFileExportPdf",            Command::GameMenu,     "",         false, menu_words::kExportPdf},
     {Command::Exit,           "mnuFileExit",                 Command::GameMenu,     "",         true,  menu_words::kExit},
     {Command::LevelMenu,      "mnuStufe",                    Command::MenuBar,      "",         false, menu_words::kLevel, kShown, Family::Levels},
+    {Command::ViewMenu,       "mnuView",                     Command::MenuBar,      "",         false, menu_words::kView},
+    {Command::ZoomIn,         "mnuViewZoomIn",               Command::ViewMenu,     "Ctrl++",   false, menu_words::kZoomIn, kShown, Family::None, "Ctrl+="},
+    {Command::ZoomOut,        "mnuViewZoomOut",              Command::ViewMenu,     "Ctrl+-",   false, menu_words::kZoomOut},
+    {Command::ZoomReset,      "mnuViewZoomReset",            Command::ViewMenu,     "Ctrl+0",   false, menu_words::kZoomReset},
     {Command::HelpMenu,       "mnuHelp",                     Command::MenuBar,      "",         false, menu_words::kHelpMenu},
     {Command::HelpContents,   "mnuHelpContents",             Command::HelpMenu,     "F1",       false, menu_words::kHelpContents},
     {Command::HelpSearch,     "mnuHelpSearchForHelpOn",      Command::HelpMenu,     "",         false, menu_words::kHelpSearch},
@@ -123,7 +131,7 @@ inline constexpr std::array<CommandRow, 37> kCommands{{
     {Command::Hint,           "mnuHelpHint",                 Command::HelpMenu,     "H",        false, menu_words::kHint},
     {Command::Statistics,     "mnuHelpStatistics",           Command::HelpMenu,     "S",        false, menu_words::kStatistics},
     {Command::About,          "mnuHelpAbout",                Command::HelpMenu,     "",         true,  menu_words::kAbout},
-}};
+};
 // clang-format on
 
 // The language items by language_code; the one of the language in force
