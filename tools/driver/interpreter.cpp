@@ -283,6 +283,10 @@ void Interpreter::cmd_get(const Args& a) {
     out_ << platform_.draws() << '\n';
     return;
   }
+  if (name == "zoom") {
+    if (FrmMain* m = main_window("get")) out_ << m->window().zoom << '\n';
+    return;
+  }
   using Getter = std::function<std::string(const MainState&)>;
   auto num = [](auto f) {
     return Getter([f](const MainState& s) { return std::to_string(f(s)); });
