@@ -105,6 +105,8 @@ void FrmMain::start_up() {
   show_continue_state();
   // A system that keeps no files of the game (the web page) has no history to show.
   menu_item(Command::History).visible = keeps_files;
+  // Where the browser zooms the page, the game has no zoom of its own to offer.
+  menu_item(Command::ViewMenu).visible = platform_.screen().zooms_window();
   show_zoom_state();
   work_stop();
 }
@@ -169,6 +171,7 @@ void FrmMain::show_zoom_state() {
 }
 
 void FrmMain::zoom_in() {
+  if (!platform_.screen().zooms_window()) return;
   // The next step up, or as far as the screen allows short of it.
   Int percent = largest_zoom();
   for (const Int step : kZoomSteps)
@@ -180,13 +183,16 @@ void FrmMain::zoom_in() {
 }
 
 void FrmMain::zoom_out() {
+  if (!platform_.screen().zooms_window()) return;
   Int percent = least_zoom();
   for (const Int step : kZoomSteps)
     if (step < window_.zoom) percent = std::max(step, least_zoom());
   if (percent < window_.zoom) window_zoomed(percent);
 }
 
-void FrmMain::zoom_reset() { window_zoomed(std::min(kDefaultZoom, largest_zoom())); }
+void FrmMain::zoom_reset() {
+  if (platform_.screen().zooms_window()) window_zoomed(std::min(kDefaultZoom, largest_zoom()));
+}
 
 // --- the status line --------------------------------------------------------
 

@@ -278,6 +278,9 @@ class Screen {
   virtual WindowState window_state() { return WindowState::Normal; }
   virtual Int screen_width() = 0;
   virtual Int screen_height() = 0;
+  // Whether the game scales its own window (the View menu's zoom); a page in
+  // a browser leaves that to the browser's own zoom.
+  virtual bool zooms_window() { return true; }
 };
 
 // The quiet roles of a platform that needs nothing of them: boxes answered at

@@ -67,6 +67,7 @@ class WebPlatform : public Platform,
 
   Int screen_width() override;
   Int screen_height() override;
+  bool zooms_window() override { return false; }
 
  private:
   RandomSource random_;

@@ -49,6 +49,7 @@ class FakePlatform : public Platform,
   std::vector<std::uint64_t> seeds;     // every seed_random
   WindowState state = WindowState::Normal;
   Int screen_w = 28800, screen_h = 16200;
+  bool zooms = true;                 // false: a page the browser zooms
   std::string locale;                // the system's locale for messages; "" tells none
   std::vector<PrintJob> print_jobs;  // the controls pointer is only good during the call
   PrintResult print_result = PrintResult::Cancelled;
@@ -186,6 +187,7 @@ class FakePlatform : public Platform,
   WindowState window_state() override { return state; }
   Int screen_width() override { return screen_w; }
   Int screen_height() override { return screen_h; }
+  bool zooms_window() override { return zooms; }
   std::string locale_name() override { return locale; }
 
  private:

@@ -97,6 +97,7 @@ class MainWindowTest : public QObject {
   void command_line_file_box_comes_after_the_first_paint_data();
   void window_shrinks_no_further_than_a_legible_board_data();
   void window_shrinks_no_further_than_a_legible_board();
+  void zoom_keys_go_through_the_view_menu();
   void command_line_file_box_comes_after_the_first_paint();
 
  private:
@@ -189,6 +190,28 @@ void MainWindowTest::window_shrinks_no_further_than_a_legible_board() {
     QVERIFY2(r.width() > 0 && r.right() <= window_->status()->width(),
              qPrintable(QString::number(panel)));
   }
+}
+
+// Ctrl++, Ctrl+- and Ctrl+0 are the View menu's items: each zooms the board
+// a step, and each item is enabled only where it would change the factor.
+void MainWindowTest::zoom_keys_go_through_the_view_menu() {
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  QAction* in = window_->menu_action("mnuViewZoomIn");
+  QAction* out = window_->menu_action("mnuViewZoomOut");
+  QAction* actual = window_->menu_action("mnuViewZoomReset");
+  QVERIFY(in && out && actual);
+  QCOMPARE(window_->frm().window().zoom, 100);
+  QVERIFY(!actual->isEnabled());
+  QTest::keyClick(window_.get(), Qt::Key_Minus, Qt::ControlModifier);
+  QTRY_COMPARE(window_->frm().window().zoom, 90);
+  QTRY_COMPARE(qRound(window_->board()->factor() * 100), 90);
+  QVERIFY(actual->isEnabled() && in->isEnabled());
+  while (out->isEnabled()) out->trigger();
+  QCOMPARE(window_->frm().window().zoom, kLegibleZoom);
+  QTest::keyClick(window_.get(), Qt::Key_0, Qt::ControlModifier);
+  QTRY_COMPARE(window_->frm().window().zoom, 100);
+  QVERIFY(!actual->isEnabled() && out->isEnabled());
 }
 
 void MainWindowTest::initTestCase() { QApplication::setStyle(new GameStyle); }
