@@ -187,8 +187,7 @@ class FrmMain : private FormHandler {
   void show_history();
   void export_history();
   std::vector<PlayedGame> shown_history_;
-  bool history_failure_told_ =
-      false;  // a failed append was told this run  // a failed write was told this run
+  bool history_failure_told_ = false;  // a failed append was told this run
   // Undo and Redo: one release taken back or done again (placing.cpp).
   void undo();
   void redo();
