@@ -315,10 +315,28 @@ test('the help finds a keyword, and its page shows the cards drawn by the game',
   assert.equal(await browser.eval(`$('help-list').textContent`), 'Kein Stichwort passt zu \u201EDrache\u201C');
   await browser.eval(`$('help-search').value = 'Anker'; $('help-search').dispatchEvent(new Event('input')); 1`);
   await browser.eval(`$('help-list').querySelector('a[href$="cards.html"]').click(); 1`);
-  await browser.waitFor(`$('help-page').contentDocument && $('help-page').contentDocument.querySelectorAll('canvas').length > 0`,
-      'the pictures of the page');
+  await helpPictures('cards.html');
   assert.equal(await browser.eval(`$('help-page').contentDocument.querySelectorAll('img[src^="zerdo-"]').length`), 0);
   await browser.eval(`$('help').close(); 1`);
+});
+
+// The help page's pictures are drawn by the game when the page has loaded,
+// which may be while a box holds the game paused.
+const helpPictures = (file) => browser.waitFor(`(() => { const d = $('help-page').contentDocument;
+    return !!d && d.location.href.endsWith('/${file}') && d.readyState === 'complete' &&
+        d.querySelectorAll('canvas').length > 0; })()`, `the pictures of ${file}`);
+
+test('the help draws its pictures while a window waits, and the game goes on after the window', async () => {
+  await menu('mnuHelp', 'mnuHelpAbout');
+  await browser.waitFor(`$('form').open`, 'the About window');
+  await browser.eval(`Zerdo.host.help(false, '', 1200, ''); 1`);
+  await helpPictures('index.html');
+  await browser.eval(`$('help-page').src = 'help/de/cards.html'; 1`);
+  await helpPictures('cards.html');
+  await browser.eval(`$('help').close(); $('form-cmdOK').click(); 1`);
+  await browser.waitFor(`Zerdo.busy === 0`, 'the game to go on after the window');
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA2');
+  assert.match(await browser.eval(`JSON.stringify(Zerdo.view.status)`), /A2/);
 });
 
 test('the puzzle goes to paper with every card, the empty board and the solution page', async () => {

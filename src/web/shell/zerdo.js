@@ -47,6 +47,21 @@ Zerdo.run = function (f, refresh = true) {
   return Zerdo.queue;
 };
 
+// Asks the module something that changes nothing and waits for nothing (a
+// help picture, the help's words), at any time: also while a box or window
+// holds an earlier call paused. ccall must not be used for that: seeing the
+// paused call, it would take this one for it and hand back a promise, and the
+// paused call would never be resumed. Strings in, a string out.
+Zerdo.ask = function (name, ...args) {
+  const m = Zerdo.module;
+  const held = args.map((a) => Zerdo.host.newString(String(a)));
+  try {
+    return m.UTF8ToString(m['_' + name](...held));
+  } finally {
+    for (const p of held) m._free(p);
+  }
+};
+
 Zerdo.menu = (name) => Zerdo.run(() => Zerdo.call('zw_menu', 'number', ['string'], [name]));
 Zerdo.key = (key) => Zerdo.run(() => Zerdo.call('zw_key', 'number', ['string'], [key]));
 
@@ -847,11 +862,10 @@ async function helpIndex(folder) {
 // "zerdo-card:..."; each is drawn by the game onto a canvas in its place.
 function drawHelpPictures(doc) {
   if (!doc) return;
-  const m = Zerdo.module;
   for (const img of [...doc.querySelectorAll('img')]) {
     const name = img.getAttribute('src') || '';
     if (!name.startsWith('zerdo-')) continue;
-    const found = JSON.parse(m.UTF8ToString(m.ccall('zw_help_image', 'number', ['string'], [name])));
+    const found = JSON.parse(Zerdo.ask('zw_help_image', name));
     if (!found) continue;
     const canvas = doc.createElement('canvas');
     canvas.setAttribute('role', 'img');
@@ -886,8 +900,7 @@ async function openHelp(folder, search, keyword) {
     if (!hits.length) {
       const li = document.createElement('li');
       li.setAttribute('role', 'status');
-      li.textContent = Zerdo.module.UTF8ToString(
-          Zerdo.module.ccall('zw_help_nothing', 'number', ['string', 'string'], [box.value, folder]));
+      li.textContent = Zerdo.ask('zw_help_nothing', box.value, folder);
       list.append(li);
     }
   };
