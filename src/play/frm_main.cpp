@@ -184,9 +184,12 @@ void FrmMain::zoom_in() {
 
 void FrmMain::zoom_out() {
   if (!platform_.screen().zooms_window()) return;
+  // The next step down; a factor above what the screen holds (kept from a
+  // larger screen) comes down to the screen's in one step.
   Int percent = least_zoom();
   for (const Int step : kZoomSteps)
     if (step < window_.zoom) percent = std::max(step, least_zoom());
+  percent = std::min(percent, largest_zoom());
   if (percent < window_.zoom) window_zoomed(percent);
 }
 

@@ -19,6 +19,7 @@ struct ZoomCase {
   const char* name;
   bool four_by_four;
   Int screen_w, screen_h;  // twips
+  const char* stored;      // the factor kept from an earlier start, or none
   std::string keys;        // '+' zoom in, '-' zoom out, '0' actual size
   Int zoom;                // the factor after the keys
   bool in, out, reset;     // the items' enabled states then
@@ -31,6 +32,7 @@ TEST_P(Zoom, WalksTheStepsWithinTheLegibleFloorAndTheScreen) {
   FakePlatform platform;
   platform.screen_w = c.screen_w;
   platform.screen_h = c.screen_h;
+  if (c.stored) platform.store["Zoom"] = c.stored;
   FrmMain w{platform};
   w.start_up();
   if (c.four_by_four) {
@@ -52,13 +54,15 @@ constexpr Int kWide = 28800, kHigh = 16200;  // 1920 x 1080 pixels
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, Zoom, ::testing::Values(
-    ZoomCase{"start",              false, kWide, kHigh, "",            100,  true,  true,  false},
-    ZoomCase{"one_step_in",        false, kWide, kHigh, "+",           110,  true,  true,  true},
-    ZoomCase{"down_to_the_floor",  false, kWide, kHigh, "-----",       kLegibleZoom, true, false, true},
-    ZoomCase{"back_to_actual",     false, kWide, kHigh, "--0",         100,  true,  true,  false},
-    ZoomCase{"up_to_the_screen",   false, kWide, kHigh, "++++++++++",  201,  false, true,  true},
-    ZoomCase{"small_screen_4x4",   true,  9600,  7200,  "",            100,  false, true,  true},
-    ZoomCase{"small_screen_reset", true,  9600,  7200,  "0+",          63,   false, false, false}),
+    ZoomCase{"start",              false, kWide, kHigh, nullptr, "",            100,  true,  true,  false},
+    ZoomCase{"one_step_in",        false, kWide, kHigh, nullptr, "+",           110,  true,  true,  true},
+    ZoomCase{"down_to_the_floor",  false, kWide, kHigh, nullptr, "-----",       kLegibleZoom, true, false, true},
+    ZoomCase{"back_to_actual",     false, kWide, kHigh, nullptr, "--0",         100,  true,  true,  false},
+    ZoomCase{"up_to_the_screen",   false, kWide, kHigh, nullptr, "++++++++++",  201,  false, true,  true},
+    ZoomCase{"small_screen_4x4",   true,  9600,  7200,  nullptr, "",            100,  false, true,  true},
+    ZoomCase{"small_screen_reset", true,  9600,  7200,  nullptr, "0+",          63,   false, false, false},
+    // A factor kept from a larger screen comes down to this one's in one step.
+    ZoomCase{"kept_above_screen",  false, kWide, kHigh, "300",   "-",           201,  false, true,  true}),
     [](const ::testing::TestParamInfo<ZoomCase>& i) { return std::string(i.param.name); });
 // clang-format on
 
