@@ -1,21 +1,18 @@
 #pragma once
+#include <QPointF>
 #include <QRectF>
 #include <vector>
 
-#include "view/key_grid.h"
+#include "play/key_stops.h"
 
 namespace zerdo {
 
 class FrmMain;
 
-// A place the keyboard cursor can stand on, in board coordinates (logical
-// pixels of the unscaled board, 15 twips each).
+// A place the keyboard cursor can stand on (play/key_stops.h), its area in
+// board coordinates (logical pixels of the unscaled board, 15 twips each).
 struct CursorStop {
-  enum class Kind {
-    Stock,  // a place of the stock, empty or not; index is the picture id 1..16 of its piece
-    Field,  // a field of the board; index is its number 1..N
-    Card,   // a clue card; index is its number 1..N (Space marks it)
-  };
+  using Kind = KeyStop::Kind;
   Kind kind = Kind::Field;
   int index = 0;
   QRectF rect;
@@ -23,27 +20,22 @@ struct CursorStop {
   bool same_place(const CursorStop& o) const { return kind == o.kind && index == o.index; }
 };
 
-// Every stop of the board as it stands, in reading order: each place of the
-// stock (empty ones too, the place a carried piece came from as well), the
-// board's fields, and the clue cards unless a piece is carried (picture id
-// carried, 0 for none): a piece is never put down on a card.
+// The stops of the board as it stands, in reading order (see key_stops).
 std::vector<CursorStop> cursor_stops(const FrmMain& frm, int carried = 0);
 
-// A stop's place on the keyboard's grid (view/key_grid.h), and back; the
-// stop of a place comes with its rect.
+// A stop's place on the keyboard's grid, and back with its rect.
 KeyPlace key_place(const FrmMain& frm, const CursorStop& stop);
-CursorStop stop_at(const FrmMain& frm, const KeyPlace& place);
+CursorStop cursor_stop_at(const FrmMain& frm, const KeyPlace& place);
 
 // The place of piece k (picture id) in the stock, where it stands there or
 // not.
 QRectF stock_place_rect(const FrmMain& frm, int k);
 
-// The piece (picture id) a player picks up at stop: the piece in its stock
-// place, or the piece standing on the field; 0 when the stop holds none.
+// The piece (picture id) a player picks up at stop; 0 when it holds none.
 int piece_at_stop(const FrmMain& frm, const CursorStop& stop);
 
 // Where a piece's top-left corner goes (twips) so that it lies centred on
-// stop; released there, it falls on the stop's field or goes to the stock.
+// stop.
 QPointF drop_corner(const FrmMain& frm, int piece, const CursorStop& stop);
 
 }  // namespace zerdo

@@ -435,7 +435,7 @@ void BoardWidget::step_cursor(Arrow arrow) {
   const KeyCursor to =
       step({key_place(frm_, *here), beside_}, arrow, frm_.state().shape.side, carried_ == 0);
   beside_ = to.beside;
-  const CursorStop next = stop_at(frm_, to.at);
+  const CursorStop next = cursor_stop_at(frm_, to.at);
   if (!next.same_place(*here)) move_cursor(next);
 }
 

@@ -12,6 +12,7 @@
 
 #include "drawing/looks.h"
 #include "play/frm_main.h"
+#include "play/key_stops.h"
 #include "view/board_reader.h"
 #include "view/help_index.h"
 #include "web/board_drawing.h"
@@ -35,6 +36,17 @@ void append_bool(std::string& out, const char* name, bool v) {
   out += std::string(",\"") + name + "\":" + (v ? "true" : "false");
 }
 
+// The keyboard's stops by the page's names: "stock", "field", "card".
+constexpr const char* kStopKinds[] = {"stock", "field", "card"};
+
+std::optional<KeyStop::Kind> stop_kind(std::string_view name) {
+  for (int i = 0; i < 3; ++i)
+    if (name == kStopKinds[i]) return static_cast<KeyStop::Kind>(i);
+  return std::nullopt;
+}
+
+std::string pixels(Int twips) { return std::to_string(twips / kTwipsPerPixel); }
+
 }  // namespace
 }  // namespace zerdo
 
@@ -56,6 +68,11 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   append_json_string(out, game->window().caption);
   append_bool(out, "loaded", game->is_loaded());
   out += ",\"language\":" + std::to_string(game->state().language_code);
+  // The picture id the player holds (by pointer or keyboard), 0 for none.
+  int held = 0;
+  for (int k = 1; k <= 16; ++k)
+    if (game->state().dragging[static_cast<std::size_t>(k)]) held = k;
+  out += ",\"held\":" + std::to_string(held);
   out += ",\"status\":[";
   for (std::size_t i = 1; i < game->panels().size(); ++i) {
     if (i > 1) out += ',';
@@ -89,8 +106,13 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   }
   out += "],\"reader\":[";
   const MainState& s = game->state();
-  BoardReading reading{game->controls(), s.sn,   s.shape.field_count, {}, 0,
-                       s.language_code,  nullptr};
+  // The stock's places, so that the keyboard cursor on an empty one has words.
+  BoardReading::Homes homes{};
+  for (int k = 1; k <= 16; ++k) {
+    const KeyStop home = stock_stop(*game, k);
+    homes[static_cast<std::size_t>(k)] = {home.left, home.top};
+  }
+  BoardReading reading{game->controls(), s.sn, s.shape.field_count, {}, 0, s.language_code, &homes};
   for (int k = 1; k <= 16; ++k) {
     const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
                                            [static_cast<std::size_t>(k)];
@@ -177,6 +199,57 @@ EMSCRIPTEN_KEEPALIVE const char* zw_piece(int k) {
 
 // The line the help's keyword search shows when nothing holds text, in
 // the language of folder ("de", "en", "nl"): the window's own words.
+// The keyboard's stops as the board stands (carried: the picture id the
+// keyboard carries, 0 for none), in reading order: [{"kind", "index", "x",
+// "y", "w", "h" (pixels), "piece" (the picture id picked up there, 0 for
+// none), and while a piece is carried "drop": [left, top] (twips), where its
+// corner goes to lie on the stop}].
+EMSCRIPTEN_KEEPALIVE const char* zw_key_stops(int carried) {
+  std::string out = "[";
+  for (const KeyStop& stop : key_stops(*game, carried)) {
+    if (out.size() > 1) out += ',';
+    out += std::string("{\"kind\":\"") + kStopKinds[static_cast<int>(stop.kind)] + "\"";
+    out += ",\"index\":" + std::to_string(stop.index);
+    out += ",\"x\":" + pixels(stop.left) + ",\"y\":" + pixels(stop.top);
+    out += ",\"w\":" + pixels(stop.width) + ",\"h\":" + pixels(stop.height);
+    out += ",\"piece\":" + std::to_string(piece_at_stop(*game, stop));
+    if (carried != 0) {
+      const Spot corner = drop_corner(*game, carried, stop);
+      out += ",\"drop\":[" + std::to_string(corner.left) + "," + std::to_string(corner.top) + "]";
+    }
+    out += '}';
+  }
+  return hand(out + "]");
+}
+
+// Where an arrow ("ArrowLeft" ...) leads the keyboard cursor from the stop
+// (kind, index), beside ("stock" or "board") the block it last left for the
+// cards: {"kind", "index", "beside"}; null for a stop the board has not.
+EMSCRIPTEN_KEEPALIVE const char* zw_key_step(const char* kind, int n, const char* beside,
+                                             const char* arrow, int held) {
+  const std::optional<KeyStop::Kind> k = stop_kind(kind);
+  const std::string_view a(arrow);
+  const std::optional<Arrow> way = a == "ArrowLeft"    ? std::optional(Arrow::Left)
+                                   : a == "ArrowRight" ? std::optional(Arrow::Right)
+                                   : a == "ArrowUp"    ? std::optional(Arrow::Up)
+                                   : a == "ArrowDown"  ? std::optional(Arrow::Down)
+                                                       : std::nullopt;
+  if (!k || !way) return hand("null");
+  const std::vector<KeyStop> stops = key_stops(*game, held);
+  const KeyStop here{*k, n};
+  bool known = false;
+  for (const KeyStop& s : stops) known = known || s.same_place(here);
+  if (!known) return hand("null");
+  const KeyCursor from{key_place(*game, here), std::string_view(beside) == "stock"
+                                                   ? KeyPlace::Block::Stock
+                                                   : KeyPlace::Block::Board};
+  const KeyCursor to = step(from, *way, game->state().shape.side, held == 0);
+  const KeyStop next = stop_at(*game, to.at);
+  return hand(std::string("{\"kind\":\"") + kStopKinds[static_cast<int>(next.kind)] +
+              "\",\"index\":" + std::to_string(next.index) + ",\"beside\":\"" +
+              (to.beside == KeyPlace::Block::Stock ? "stock" : "board") + "\"}");
+}
+
 EMSCRIPTEN_KEEPALIVE const char* zw_help_nothing(const char* text, const char* folder) {
   int code = 0;
   for (int c = 0; c < kLanguages; ++c)

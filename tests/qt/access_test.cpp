@@ -112,7 +112,7 @@ void AccessTest::walk_to(CursorStop::Kind kind, int index) {
     KeyCursor at;
     std::vector<Qt::Key> keys;
   };
-  const KeyPlace goal = key_place(frm, {kind, index, {}});
+  const KeyPlace goal = key_place(frm, CursorStop{kind, index, {}});
   std::vector<Way> todo{{{key_place(frm, *board->cursor()), board->beside()}, {}}};
   std::vector<KeyPlace> seen{todo[0].at.at};
   const struct {

@@ -165,30 +165,38 @@ test('a reload keeps the hall of fame', async () => {
 
 // Leads the keyboard cursor to the stop of kind and index with the arrow
 // keys, along the shortest way the arrows offer.
-const kArrows = {ArrowRight: [1, 0, 39], ArrowLeft: [-1, 0, 37], ArrowUp: [0, -1, 38], ArrowDown: [0, 1, 40]};
+const kArrows = {ArrowRight: 39, ArrowLeft: 37, ArrowUp: 38, ArrowDown: 40};
 async function cursorTo(kind, index) {
   // The first arrow only shows where the cursor stands.
   if (!(await browser.eval('Zerdo.cursorShown'))) await browser.key('ArrowRight', {keyCode: 39});
   const keys = await browser.eval(`(() => {
-    const all = Zerdo.stops(), arrows = ${JSON.stringify(kArrows)};
-    const key = (s) => s.kind + s.index;
-    const here = all.find((s) => Zerdo.cursor && s.kind === Zerdo.cursor.kind && s.index === Zerdo.cursor.index) || all[0];
+    const all = Zerdo.stops(), arrows = ${JSON.stringify(Object.keys(kArrows))};
+    const key = (t) => t.stop.kind + t.stop.index + t.beside;
+    const start = all.find((s) => Zerdo.cursor && s.kind === Zerdo.cursor.kind && s.index === Zerdo.cursor.index) || all[0];
+    const here = {stop: start, beside: Zerdo.beside || 'board'};
     const way = new Map([[key(here), []]]), todo = [here];
     while (todo.length) {
-      const s = todo.shift();
-      if (s.kind === ${JSON.stringify(kind)} && s.index === ${index}) return way.get(key(s));
-      for (const [name, [dx, dy]] of Object.entries(arrows)) {
-        const n = Zerdo.nextStop(all, s, dx, dy);
-        if (n && !way.has(key(n))) { way.set(key(n), [...way.get(key(s)), name]); todo.push(n); }
+      const t = todo.shift();
+      if (t.stop.kind === ${JSON.stringify(kind)} && t.stop.index === ${index}) return way.get(key(t));
+      for (const name of arrows) {
+        const n = Zerdo.stepFrom(all, t.stop, t.beside, name);
+        if (n && !way.has(key(n))) { way.set(key(n), [...way.get(key(t)), name]); todo.push(n); }
       }
     }
     return null; })()`);
   assert.ok(keys, `the arrows lead to ${kind} ${index}`);
   for (const k of keys) {
-    await browser.key(k, {keyCode: kArrows[k][2]});
+    await browser.key(k, {keyCode: kArrows[k]});
     await browser.idle();
   }
   assert.ok(await browser.eval(`Zerdo.cursor.kind === ${JSON.stringify(kind)} && Zerdo.cursor.index === ${index}`));
+}
+
+// The arrow pressed, and where the cursor stands then.
+async function arrow(name) {
+  await browser.key(name, {keyCode: kArrows[name]});
+  await browser.idle();
+  return browser.eval(`Zerdo.cursor.kind + ' ' + Zerdo.cursor.index`);
 }
 
 test('a 4x4 puzzle played by keyboard', async () => {
@@ -196,9 +204,17 @@ test('a 4x4 puzzle played by keyboard', async () => {
   if (await browser.eval(`$('box').open`)) await closeBox();
   await browser.waitFor(`Zerdo.view.controls.filter((c) => c.name === 'spielfeld' && c.index >= 1).length === 16`, 'the 4x4 board');
   await browser.eval(`$('reader').focus()`);
+  // The arrows walk the same grid as the window's: Right from the board's
+  // last column to the cards of the same row, Left back; the stock's empty
+  // places are stops too.
+  await cursorTo('field', 12);
+  assert.equal(await arrow('ArrowRight'), 'card 9');
+  assert.equal(await arrow('ArrowDown'), 'card 13');
+  assert.equal(await arrow('ArrowDown'), 'card 13');
+  assert.equal(await arrow('ArrowLeft'), 'field 16');
   const sol = await solution();
   for (let f = 1; f <= 16; f++) {
-    await cursorTo('piece', sol[f]);
+    await cursorTo('stock', sol[f]);
     await browser.key(' ', {code: 'Space', keyCode: 32, text: ' '});
     await browser.idle();
     await cursorTo('field', f);
@@ -208,6 +224,10 @@ test('a 4x4 puzzle played by keyboard', async () => {
   await browser.waitFor(`$('box').open`, 'the praise');
   assert.match(await boxText(), /gewonnen/);
   await closeBox();
+  // Every piece is on the board: its stock place is an empty stop, told so.
+  await cursorTo('stock', sol[1]);
+  const said = await browser.eval(`$('cursor-item').getAttribute('aria-label')`);
+  assert.ok(said && !(await browser.eval(`Zerdo.stops().find((t) => t.kind === 'stock' && t.index === ${sol[1]}).piece`)), said);
 });
 
 test('the menus switch the language', async () => {

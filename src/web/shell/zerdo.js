@@ -51,12 +51,18 @@ Zerdo.run = function (f, refresh = true) {
 // help picture, the help's words), at any time: also while a box or window
 // holds an earlier call paused. ccall must not be used for that: seeing the
 // paused call, it would take this one for it and hand back a promise, and the
-// paused call would never be resumed. Strings in, a string out.
+// paused call would never be resumed. Strings and numbers in, a string out.
 Zerdo.ask = function (name, ...args) {
   const m = Zerdo.module;
-  const held = args.map((a) => Zerdo.host.newString(String(a)));
+  const held = [];
+  const passed = args.map((a) => {
+    if (typeof a === 'number') return a;
+    const p = Zerdo.host.newString(String(a));
+    held.push(p);
+    return p;
+  });
   try {
-    return m.UTF8ToString(m['_' + name](...held));
+    return m.UTF8ToString(m['_' + name](...passed));
   } finally {
     for (const p of held) m._free(p);
   }
@@ -204,6 +210,10 @@ Zerdo.refresh = function () {
   if (view !== Zerdo.viewText) {
     Zerdo.viewText = view;
     Zerdo.view = JSON.parse(view);
+    // New cards end a keyboard carry: the game holds the piece no more.
+    if (Zerdo.carried && Zerdo.view.held !== Zerdo.carried) {
+      Zerdo.carried = 0; Zerdo.carriedFrom = null; Zerdo.carriedStop = null;
+    }
     document.title = Zerdo.view.caption || 'Zerdo';
     document.documentElement.lang = kHelpFolders[Zerdo.view.language] || 'de';
     buildStatus();
@@ -329,22 +339,23 @@ const isCard = (c) => c.role === 'card';
 const isField = (c) => c.role === 'boardField';
 const isTip = (c) => c.role === 'tip';
 
-// The keyboard's stops in reading order: the stock's pieces, the board's
-// fields, then (unless a piece is carried) the cards.
+// The keyboard's stops in reading order, as the game lays them out on the
+// grid the window's arrows walk too: every place of the stock (empty ones
+// too), the board's fields, then (unless a piece is carried) the cards.
+// Each is {kind: 'stock' | 'field' | 'card', index, c: its area, piece: the
+// picture id picked up there (0 for none), drop: where the carried piece's
+// corner goes to lie on it (twips)}.
 function stops() {
-  const v = Zerdo.view, out = [];
-  const onBoard = new Set();
-  const fields = v.controls.filter(isField);
-  for (const c of v.controls) {
-    if (!isPiece(c)) continue;
-    const f = fields.find((fl) => inside(fl, c.x + c.w / 2, c.y + c.h / 2));
-    if (f) onBoard.add(c.picture);
-    else if (c.picture !== Zerdo.carried) out.push({kind: 'piece', index: c.picture, c});
-  }
-  if (Zerdo.carried && Zerdo.carriedFrom) out.push({kind: 'piece', index: Zerdo.carried, c: Zerdo.carriedFrom});
-  for (const f of fields) out.push({kind: 'field', index: f.index, c: f});
-  if (!Zerdo.carried) for (const c of v.controls.filter(isCard)) out.push({kind: 'card', index: c.index + 1, c});
-  return out;
+  if (!Zerdo.module || !Zerdo.view) return [];
+  return JSON.parse(Zerdo.ask('zw_key_stops', Zerdo.carried || 0)).map((t) =>
+    ({kind: t.kind, index: t.index, piece: t.piece, drop: t.drop, c: {x: t.x, y: t.y, w: t.w, h: t.h}}));
+}
+
+// The words of the window's screen-reader view for a stop: a stock place
+// says its piece, or that it is empty.
+function stopWords(t) {
+  const kind = t.kind === 'stock' ? (t.piece === t.index ? 'piece' : 'place') : t.kind;
+  return (Zerdo.view.reader || []).find((r) => r.kind === kind && r.index === t.index);
 }
 
 function inside(c, x, y) { return x >= c.x && y >= c.y && x < c.x + c.w && y < c.y + c.h; }
@@ -358,9 +369,8 @@ function buildReader() {
     el.setAttribute('role', 'img');
     const c = s.c;
     el.style.left = c.x + 'px'; el.style.top = c.y + 'px'; el.style.width = c.w + 'px'; el.style.height = c.h + 'px';
-    // The words of the window's screen-reader view.
-    const words = (Zerdo.view.reader || []).find((r) => r.kind === s.kind && r.index === s.index);
-    el.setAttribute('aria-label', words ? words.name : (c.tip || c.caption || c.name));
+    const words = stopWords(s);
+    el.setAttribute('aria-label', words ? words.name : '');
     if (words && words.description) el.setAttribute('aria-description', words.description);
     el.dataset.kind = s.kind; el.dataset.index = s.index;
     if (Zerdo.cursor && Zerdo.cursor.kind === s.kind && Zerdo.cursor.index === s.index) {
@@ -370,10 +380,6 @@ function buildReader() {
     }
     reader.append(el);
   }
-}
-
-function pieceOnField(f) {
-  return Zerdo.view.controls.find((c) => isPiece(c) && inside(f, c.x + c.w / 2, c.y + c.h / 2));
 }
 
 function control(name, index) { return Zerdo.view.controls.find((c) => c.name === name && c.index === index); }
@@ -477,49 +483,43 @@ function currentStop(all) {
   return all[0] || null;
 }
 
-// The nearest stop from `from` that lies in direction (dx, dy), those in
-// line with it first.
-function nextStop(all, from, dx, dy) {
-  const cx = (c) => c.x + c.w / 2, cy = (c) => c.y + c.h / 2;
-  let best = null, bestScore = Infinity;
-  for (const s of all) {
-    if (stopEqual(s, from)) continue;
-    const ex = cx(s.c) - cx(from.c), ey = cy(s.c) - cy(from.c);
-    const along = ex * dx + ey * dy, across = Math.abs(ex * dy) + Math.abs(ey * dx);
-    if (along <= 0) continue;
-    const inLine = across < Math.min(from.c.w, from.c.h) / 2 ? 0 : 1;
-    const score = inLine * 1e6 + along + 2 * across;
-    if (score < bestScore) { best = s; bestScore = score; }
-  }
-  return best;
+// Where an arrow ('ArrowLeft' ...) leads from stop `from`, beside the block
+// ('stock' or 'board') the cursor last left for the cards: {stop, beside},
+// the way the window's arrows go; null where the board has no such stop.
+function stepFrom(all, from, beside, arrow) {
+  const to = JSON.parse(Zerdo.ask('zw_key_step', from.kind, from.index, beside || 'board', arrow, Zerdo.carried || 0));
+  const stop = to && all.find((t) => stopEqual(t, to));
+  return stop ? {stop, beside: to.beside} : null;
 }
 
+// The carried piece moves as under the pointer, to lie on the stop.
 function moveCarried(stop) {
   const k = Zerdo.carried;
   Zerdo.run(() => {
     const p = pieceControl(k);
-    if (!p) return;
-    const c = stop.c;
-    const x = Math.round((c.x + c.w / 2) * 15 - p.w * 15 / 2) - p.left;
-    const y = Math.round((c.y + c.h / 2 + (stop.kind === 'field' ? 3 : 0)) * 15 - p.h * 15 / 2) - p.top;
+    if (!p || !stop.drop) return;
+    const x = stop.drop[0] - p.left, y = stop.drop[1] - p.top;
     if (x || y) return Zerdo.call('zw_move', null, ['number', 'number', 'number'], [k, x, y]);
   });
 }
 
 function boardKey(e) {
-  const arrows = {ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1]};
+  const arrows = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'];
   if (!Zerdo.view) return false;
-  if (arrows[e.key] && !e.ctrlKey && !e.altKey) {
+  if (arrows.includes(e.key) && !e.ctrlKey && !e.altKey) {
     const all = stops();
     const here = currentStop(all);
     if (!here) return true;
     if (!Zerdo.cursorShown || !stopEqual(here, Zerdo.cursor)) {
       Zerdo.cursorShown = true; Zerdo.cursor = here; buildReader(); return true;
     }
-    const next = nextStop(all, here, ...arrows[e.key]);
+    const next = stepFrom(all, here, Zerdo.beside, e.key);
     if (next) {
-      Zerdo.cursor = {kind: next.kind, index: next.index};
-      if (Zerdo.carried) moveCarried(next); else buildReader();
+      Zerdo.beside = next.beside;
+      if (!stopEqual(next.stop, here)) {
+        Zerdo.cursor = {kind: next.stop.kind, index: next.stop.index};
+        if (Zerdo.carried) moveCarried(next.stop); else buildReader();
+      }
     }
     return true;
   }
@@ -533,24 +533,25 @@ function boardKey(e) {
       Zerdo.run(() => Zerdo.call('zw_card', 'number', ['number'], [here.index]));
     } else if (Zerdo.carried) {
       const k = Zerdo.carried;
-      Zerdo.carried = 0; Zerdo.carriedFrom = null;
+      Zerdo.carried = 0; Zerdo.carriedFrom = null; Zerdo.carriedStop = null;
       Zerdo.run(() => Zerdo.call('zw_up', null, ['number'], [k]));
     } else {
-      const piece = here.kind === 'piece' ? pieceControl(here.index) : pieceOnField(here.c);
+      const k = here.piece, piece = k && pieceControl(k);
       if (!piece) return true;
-      const k = piece.picture;
+      const from = Object.assign({}, piece), at = {kind: here.kind, index: here.index};
       Zerdo.run(() => Zerdo.call('zw_down', null, ['number'], [k]).then(() => {
         Zerdo.refresh();
         // A stopped game lets no piece be picked up: the piece is not held then.
-        const held = pieceControl(k);
-        if (held) { Zerdo.carried = k; Zerdo.carriedFrom = Object.assign({}, piece); }
+        if (Zerdo.view.held !== k) return;
+        Zerdo.carried = k; Zerdo.carriedFrom = from; Zerdo.carriedStop = at;
       }));
     }
     return true;
   }
   if (e.key === 'Escape' && Zerdo.carried) {
     const k = Zerdo.carried, from = Zerdo.carriedFrom;
-    Zerdo.carried = 0; Zerdo.carriedFrom = null;
+    if (Zerdo.carriedStop) Zerdo.cursor = Zerdo.carriedStop;
+    Zerdo.carried = 0; Zerdo.carriedFrom = null; Zerdo.carriedStop = null;
     Zerdo.run(() => {
       const p = pieceControl(k);
       const x = from.left - p.left, y = from.top - p.top;
@@ -938,6 +939,6 @@ Zerdo.start = async function () {
   });
   $('reader').focus();
   Zerdo.stops = stops;
-  Zerdo.nextStop = nextStop;
+  Zerdo.stepFrom = stepFrom;
   Zerdo.ready = true;
 };
