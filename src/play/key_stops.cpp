@@ -106,6 +106,9 @@ KeyStop stop_at(const FrmMain& frm, const KeyPlace& place) {
 int piece_at_stop(const FrmMain& frm, const KeyStop& stop) {
   if (stop.kind == KeyStop::Kind::Card) return 0;
   const MainState& s = frm.state();
+  // Field 0 would be the stock: a field the board has not holds nothing.
+  if (stop.kind == KeyStop::Kind::Field && (stop.index < 1 || stop.index > s.shape.field_count))
+    return 0;
   const int wanted = stop.kind == KeyStop::Kind::Field ? stop.index : 0;
   for (int k = 1; k <= kPieceIds; ++k) {
     const int p = piece_number(frm, k);
