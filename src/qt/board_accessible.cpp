@@ -263,8 +263,11 @@ class FormItemAccessible : public LeafAccessible<FormDialog> {
   QRect rect() const override {
     const auto i = item();
     if (!i || !owner_) return {};
-    const QRect r = QRectF(i->twips.topLeft() / kTwipsPerPixel, i->twips.size() / kTwipsPerPixel)
-                        .toAlignedRect();
+    // Where the window shows it, at the window's factor.
+    const qreal f = owner_->factor();
+    const QRect r =
+        QRectF(i->twips.topLeft() / kTwipsPerPixel * f, i->twips.size() / kTwipsPerPixel * f)
+            .toAlignedRect();
     return QRect(owner_->mapToGlobal(r.topLeft()), r.size());
   }
   QAccessible::Role role() const override { return QAccessible::StaticText; }

@@ -461,9 +461,9 @@ QPalette game_palette(QPalette base) {
   return base;
 }
 
-QFont caption_font() {
+QFont caption_font(qreal scale) {
   QFont f;
-  f.setPixelSize(kCaptionPixels);
+  f.setPixelSize(qMax(1, qRound(kCaptionPixels * scale)));
   return f;
 }
 

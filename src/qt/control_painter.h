@@ -33,8 +33,9 @@ QColor control_back_colour(const Control& c);
 // take the theme's (light under a dark theme).
 QPalette game_palette(QPalette base);
 
-// The font of captions and labels (pixel sized, so it scales with the window).
-QFont caption_font();
+// The font of captions and labels (pixel sized, so it scales with the window);
+// at scale, the size the captions of a board painted at that factor have.
+QFont caption_font(qreal scale = 1.0);
 
 // A look: a drawing that costs far more than copying it (gradients,
 // shadows, glosses), so it is drawn once per size and pixel ratio into the

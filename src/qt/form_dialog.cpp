@@ -1,12 +1,15 @@
 #include "qt/form_dialog.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <cmath>
 
 #include "drawing/chart.h"
 #include "qt/control_painter.h"
@@ -23,10 +26,12 @@ bool is_widget(const Control& c) {
          c.role == Role::Chart;
 }
 
-// A chart of the window, drawn by the game's own drawing at the widget's size.
+// A chart of the window, drawn by the game's own drawing at the widget's size
+// at 100 %, scaled by the window's factor.
 class ChartWidget : public QWidget {
  public:
-  ChartWidget(const Chart& chart, QWidget* parent) : QWidget(parent), chart_(chart) {
+  ChartWidget(const Chart& chart, qreal factor, QWidget* parent)
+      : QWidget(parent), chart_(chart), factor_(factor) {
     setAccessibleName(QString::fromStdString(chart.title));
   }
 
@@ -34,11 +39,13 @@ class ChartWidget : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    replay(p, drawing::draw_chart(chart_, {0, 0, double(width()), double(height())}));
+    p.scale(factor_, factor_);
+    replay(p, drawing::draw_chart(chart_, {0, 0, width() / factor_, height() / factor_}));
   }
 
  private:
   const Chart& chart_;
+  qreal factor_;
 };
 
 // A table whose columns are as wide as their heads and cells need, the room
@@ -98,22 +105,41 @@ Control* find_role(Form& form, Role role) {
 // The window's title bar and frame, which the form's outer size includes.
 constexpr int kFrameWidth = 8, kTitleHeight = 30;
 
+// The factor, up to zoom and not below 1, at which a window of size (at
+// 100 %) with its frame fits the room the screen has; whole percent, rounded
+// down, so that it really fits. A window too large at 100 % stays so.
+qreal fitting_factor(const QSize& size, qreal zoom, const QWidget* parent) {
+  if (zoom <= 1.0 || size.isEmpty()) return 1.0;
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return zoom;
+  const QSize room = screen->availableGeometry().size();
+  const qreal fit = qMin(static_cast<qreal>(room.width() - kFrameWidth) / size.width(),
+                         static_cast<qreal>(room.height() - kTitleHeight) / size.height());
+  if (fit >= zoom) return zoom;
+  return qMax<qreal>(1.0, std::floor(fit * 100) / 100);
+}
+
 }  // namespace
 
-FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
+FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent, qreal zoom)
     : QDialog(parent), form_(form), handler_(handler) {
   setWindowTitle(QString::fromStdString(form.caption));
-  setFont(caption_font());
   // The window's light colours, whatever the desktop's theme: the painted
   // frames and labels and the real buttons and text box alike.
   setPalette(game_palette(palette()));
   int right = 0, bottom = 0;
   for (const Control& c : form.controls.all()) {
-    if (c.visible) {
-      const QRect r = control_pixel_rect(c).toRect();
-      right = qMax(right, r.right() + 1);
-      bottom = qMax(bottom, r.bottom() + 1);
-    }
+    if (!c.visible) continue;
+    const QRect r = control_pixel_rect(c).toRect();
+    right = qMax(right, r.right() + 1);
+    bottom = qMax(bottom, r.bottom() + 1);
+  }
+  // The window's size at 100 %, then at the factor the screen holds.
+  const QSize natural(qMax(form.width / 15 - kFrameWidth, right + 8),
+                      qMax(form.height / 15 - kTitleHeight, bottom + 8));
+  factor_ = fitting_factor(natural, zoom, parent);
+  setFont(caption_font(factor_));
+  for (const Control& c : form.controls.all()) {
     if (c.kind == ControlKind::Button) {
       auto* b = new QPushButton(QString::fromStdString(c.caption.value_or("")), this);
       const std::string name = c.full_name();
@@ -127,7 +153,7 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
     } else if (c.role == Role::Chart && c.index >= 0 &&
                static_cast<std::size_t>(c.index) < form.charts.size()) {
       widgets_[c.full_name()] =
-          new ChartWidget(form.charts[static_cast<std::size_t>(c.index)], this);
+          new ChartWidget(form.charts[static_cast<std::size_t>(c.index)], factor_, this);
     } else if (c.role == Role::NameBox) {
       edit_ = new QLineEdit(QString::fromStdString(c.caption.value_or("")), this);
       // A screen reader names the box by the frame round it.
@@ -137,10 +163,15 @@ FormDialog::FormDialog(Form& form, FormHandler& handler, QWidget* parent)
       edit_->setFocus();
     }
   }
-  const int width = qMax(form.width / 15 - kFrameWidth, right + 8);
-  const int height = qMax(form.height / 15 - kTitleHeight, bottom + 8);
-  setFixedSize(width, height);
+  setFixedSize(qRound(natural.width() * factor_), qRound(natural.height() * factor_));
   sync_widgets();
+}
+
+QRect FormDialog::to_window(const QRectF& rect) const {
+  // By its edges, so that neighbours scaled meet as they do at 100 %.
+  const QPoint top_left(qRound(rect.left() * factor_), qRound(rect.top() * factor_));
+  const QPoint end(qRound(rect.right() * factor_), qRound(rect.bottom() * factor_));
+  return QRect(top_left, end - QPoint(1, 1));
 }
 
 QPushButton* FormDialog::button(const std::string& name) const {
@@ -166,7 +197,7 @@ void FormDialog::sync_widgets() {
       w = it->second;
     }
     if (!w) continue;
-    w->setGeometry(control_pixel_rect(c).toRect());
+    w->setGeometry(to_window(control_pixel_rect(c)));
     w->setVisible(c.visible);
     w->setEnabled(c.enabled);
     w->setToolTip(QString::fromStdString(c.tooltip));
@@ -200,6 +231,7 @@ void FormDialog::reject() {
 void FormDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), control_back_colour(Control{}));
+  p.scale(factor_, factor_);
   paint_controls(p, form_.controls, is_widget, {form_.colour_marks});
 }
 

@@ -52,6 +52,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   frm_ = std::make_unique<FrmMain>(platform_);
   platform_.set_window(this);
   platform_.set_before_modal([this] { refresh(); });
+  platform_.set_zoom_source([this] { return frm_->window().zoom / 100.0; });
   platform_.help_viewer().set_language_source([this] { return int{frm_->state().language_code}; });
   // The window system asks for the icon at several sizes, each drawn: done a
   // moment after the window is up, so that it does not hold up the first paint.

@@ -101,7 +101,7 @@ void QtPlatform::show_modal(Form& form, FormHandler& handler) {
     form_hook(form, handler);
     return;
   }
-  FormDialog dialog(form, handler, dialog_parent());
+  FormDialog dialog(form, handler, dialog_parent(), zoom_ ? zoom_() : 1.0);
   dialog.exec();
 }
 

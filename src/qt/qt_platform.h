@@ -38,6 +38,9 @@ class QtPlatform : public Platform, public Dialogs, public Printing, public Help
   // Called before any box or window opens, so the main window is repainted
   // with the current model first.
   void set_before_modal(std::function<void()> f) { before_modal_ = std::move(f); }
+  // The factor the board is shown at (1 for 100 %): the secondary windows
+  // follow it.
+  void set_zoom_source(std::function<qreal()> f) { zoom_ = std::move(f); }
 
   // Replacements of the interactive parts, for tests: when set, they answer
   // instead of a box, window or dialog.
@@ -95,6 +98,7 @@ class QtPlatform : public Platform, public Dialogs, public Printing, public Help
 
   QPointer<QWidget> window_;
   std::function<void()> before_modal_;
+  std::function<qreal()> zoom_;
   bool unattended_ = false;
   FileSettings settings_;
   DiskFiles files_;

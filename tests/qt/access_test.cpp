@@ -6,10 +6,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -56,6 +59,7 @@ class AccessTest : public QObject {
   void window_fits_the_screen();
   void zoom_keys_scale_the_board_and_the_mouse_follows();
   void resized_window_scales_the_board_and_keeps_its_factor();
+  void secondary_windows_follow_the_zoom();
 
  private:
   void install(const char* item);
@@ -735,6 +739,76 @@ void AccessTest::resized_window_scales_the_board_and_keeps_its_factor() {
   // The model keeps the window at 100 %: as wide as before, taller.
   QVERIFY(std::abs(window_->frm().window().width - 11895) <= 30);
   QVERIFY(window_->frm().window().height > 8040 + 1500);
+}
+
+// The About window opened by the game at the board's zoom: at 150 % it is
+// half as large again as at 100 %, and so are its button, its lettering and
+// the place a screen reader finds its text at; zoomed out it stays as at
+// 100 %; a factor larger than the screen holds gives way to the largest
+// it does.
+void AccessTest::secondary_windows_follow_the_zoom() {
+  struct Seen {
+    qreal factor = 0;
+    QSize size;
+    QRect ok, title;  // the OK button, the painted title as read
+    int font = 0;
+  };
+  const auto open_about = [this] {
+    Seen seen;
+    QTimer::singleShot(0, [&seen] {
+      auto* dialog = qobject_cast<FormDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      const QAccessibleInterface* title = QAccessible::queryAccessibleInterface(dialog)->child(0);
+      seen = {dialog->factor(), dialog->size(), dialog->button("cmdOK")->geometry(),
+              title->rect().translated(-dialog->mapToGlobal(QPoint(0, 0))),
+              dialog->button("cmdOK")->font().pixelSize()};
+      dialog->reject();
+    });
+    window_->menu_action("mnuHelpAbout")->trigger();
+    return seen;
+  };
+  const Seen actual = open_about();
+  QCOMPARE(actual.factor, 1.0);
+  QVERIFY(!actual.title.isEmpty());
+
+  window_->frm().window_zoomed(150);
+  window_->refresh();
+  QCOMPARE(int{window_->frm().window().zoom}, 150);
+  const Seen zoomed = open_about();
+  QCOMPARE(zoomed.factor, 1.5);
+  const auto near = [](int at_150, int at_100) { return std::abs(at_150 - at_100 * 1.5) <= 1; };
+  const auto scaled = [&near](const QRect& at_150, const QRect& at_100) {
+    return near(at_150.left(), at_100.left()) && near(at_150.top(), at_100.top()) &&
+           near(at_150.width(), at_100.width()) && near(at_150.height(), at_100.height());
+  };
+  QVERIFY(near(zoomed.size.width(), actual.size.width()));
+  QVERIFY(near(zoomed.size.height(), actual.size.height()));
+  QVERIFY(scaled(zoomed.ok, actual.ok));
+  QVERIFY(scaled(zoomed.title, actual.title));
+  QCOMPARE(zoomed.font, qRound(actual.font * 1.5));
+
+  window_->frm().window_zoomed(75);
+  window_->refresh();
+  const Seen out = open_about();
+  QCOMPARE(out.factor, 1.0);
+  QCOMPARE(out.size, actual.size);
+  QCOMPARE(out.ok, actual.ok);
+
+  // Forty times: far more than any screen holds.
+  qreal factor = 0;
+  QRect frame;
+  window_->platform().form_hook = [&](Form& form, FormHandler& handler) {
+    FormDialog dialog(form, handler, window_.get(), 40.0);
+    factor = dialog.factor();
+    frame = QRect(QPoint(0, 0), dialog.size() + QSize(8, 30));
+  };
+  QVERIFY(window_->frm().choose_menu("mnuHelpAbout"));
+  const QSize room = window_->screen()->availableGeometry().size();
+  QVERIFY(factor > 1.5 && factor < 40);
+  QVERIFY(frame.width() <= room.width() && frame.height() <= room.height());
+  // The largest that fits: one percent more does not.
+  QVERIFY(actual.size.width() * (factor + 0.01) + 8 > room.width() ||
+          actual.size.height() * (factor + 0.01) + 30 > room.height());
 }
 
 QTEST_MAIN(AccessTest)
