@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "qt/command_line.h"
+#include "qt/control_painter.h"
 #include "qt/file_icons.h"
 #include "qt/form_dialog.h"
 #include "qt/reading_box.h"
@@ -81,6 +82,9 @@ Answer QtPlatform::message_box(const MessageBox& box) {
                 ask ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
                 dialog_parent(), box.reading);
   mb.setTextFormat(Qt::PlainText);
+  // Its lettering as large as the board's captions; a board zoomed out leaves
+  // the box as it is.
+  if (const qreal zoom = zoom_ ? zoom_() : 1.0; zoom > 1.0) mb.setFont(caption_font(zoom));
   mb.setDefaultButton(ask ? QMessageBox::Yes : QMessageBox::Ok);
   mb.setEscapeButton(ask ? QMessageBox::Cancel : QMessageBox::Ok);
   switch (mb.exec()) {

@@ -39,7 +39,7 @@ class QtPlatform : public Platform, public Dialogs, public Printing, public Help
   // with the current model first.
   void set_before_modal(std::function<void()> f) { before_modal_ = std::move(f); }
   // The factor the board is shown at (1 for 100 %): the secondary windows
-  // follow it.
+  // and the boxes follow it.
   void set_zoom_source(std::function<qreal()> f) { zoom_ = std::move(f); }
 
   // Replacements of the interactive parts, for tests: when set, they answer

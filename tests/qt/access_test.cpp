@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -743,9 +744,9 @@ void AccessTest::resized_window_scales_the_board_and_keeps_its_factor() {
 
 // The About window opened by the game at the board's zoom: at 150 % it is
 // half as large again as at 100 %, and so are its button, its lettering and
-// the place a screen reader finds its text at; zoomed out it stays as at
-// 100 %; a factor larger than the screen holds gives way to the largest
-// it does.
+// the place a screen reader finds its text at, and the statistics box is
+// lettered as large; zoomed out it stays as at 100 %; a factor larger than the screen holds gives
+// way to the largest it does.
 void AccessTest::secondary_windows_follow_the_zoom() {
   struct Seen {
     qreal factor = 0;
@@ -786,6 +787,17 @@ void AccessTest::secondary_windows_follow_the_zoom() {
   QVERIFY(scaled(zoomed.ok, actual.ok));
   QVERIFY(scaled(zoomed.title, actual.title));
   QCOMPARE(zoomed.font, qRound(actual.font * 1.5));
+  // The statistics box is lettered as large.
+  window_->platform().message_hook = nullptr;
+  int box_font = 0;
+  QTimer::singleShot(0, [&box_font] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    box_font = box->font().pixelSize();
+    box->done(QMessageBox::Ok);
+  });
+  window_->menu_action("mnuHelpStatistics")->trigger();
+  QCOMPARE(box_font, zoomed.font);
 
   window_->frm().window_zoomed(75);
   window_->refresh();
