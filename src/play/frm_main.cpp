@@ -103,7 +103,7 @@ void FrmMain::start_up() {
   kept_exists_ =
       keeps_files && platform_.files().read_data_file(std::string(kKeptGameFile), 1).has_value();
   show_continue_state();
-  // A system that keeps no files of the game (the web page) has no history to show.
+  // A system that keeps no files of the game has no history to show.
   menu_item(Command::History).visible = keeps_files;
   // Where the browser zooms the page, the game has no zoom of its own to offer.
   menu_item(Command::ViewMenu).visible = platform_.screen().zooms_window();

@@ -91,7 +91,7 @@ void FrmMain::add_to_history(GameResult result) {
       history_failure_told_ = true;
       box(std::string(msg::kTitle),
           std::string(in(words::kHistoryFailed, s_.language_code)) + "\n" + failure->path + "\n" +
-              failure->reason,
+              failure_cause(*failure),
           Buttons::Ok, Icon::Exclamation);
     }
   }

@@ -162,8 +162,9 @@ const char* role_name(Role role) {
       "other",         "stockFrame",    "boardFrame",   "boardField", "card",  "cardCell",
       "cluePicture",   "cross",         "mustField",    "tip",        "piece", "solutionFrame",
       "solutionField", "solutionPiece", "programIcon",  "title",      "text",  "nameFrame",
-      "nameBox",       "okButton",      "cancelButton", "button"};
-  static_assert(std::size(kNames) == static_cast<std::size_t>(Role::Button) + 1);
+      "nameBox",       "okButton",      "cancelButton", "button",     "table", "chart"};
+  static_assert(std::size(kNames) == static_cast<std::size_t>(Role::Chart) + 1,
+                "a name for every role");
   return kNames[static_cast<std::size_t>(role)];
 }
 

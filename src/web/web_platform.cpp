@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -60,6 +61,33 @@ EM_JS(char*, js_store_get, (const char* key), {
 EM_JS(char*, js_store_put, (const char* json),
       { return Zerdo.host.newString(Zerdo.host.storePut(JSON.parse(UTF8ToString(json)))); });
 
+// The game's own files, each one entry of the local storage (Zerdo.host's
+// data functions): its bytes as they are, with their count in *size, at most
+// limit of them; 0 when there is no such entry.
+EM_JS(char*, js_data_get, (const char* name, int limit, int* size), {
+  const bytes = Zerdo.host.dataGet(UTF8ToString(name), limit);
+  if (bytes == null) return 0;
+  const p = _malloc(bytes.length + 1);
+  HEAPU8.set(bytes, p);
+  HEAP32[size >> 2] = bytes.length;
+  return p;
+});
+
+// Replaces the entry whole (append 0) or adds the bytes at its end (append
+// 1), all or nothing; answers as js_store_put does.
+EM_JS(char*, js_data_put, (const char* name, const char* bytes, int size, int append), {
+  return Zerdo.host.newString(
+      Zerdo.host.dataPut(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size), append != 0));
+});
+
+EM_JS(char*, js_data_remove, (const char* name),
+      { return Zerdo.host.newString(Zerdo.host.dataRemove(UTF8ToString(name))); });
+
+// Where an entry lies, in the words of the page's language ("" for the
+// settings store itself), for the message of a write that failed.
+EM_JS(char*, js_storage_place, (const char* name),
+      { return Zerdo.host.newString(Zerdo.host.storagePlace(UTF8ToString(name))); });
+
 EM_JS(double, js_now_ms, (), { return performance.now(); });
 EM_JS(double, js_time_of_day_ms, (), {
   const d = new Date();
@@ -81,6 +109,24 @@ std::optional<std::string> owned(char* p) {
 
 std::string store_key(const std::string& section, const std::string& key) {
   return section + "/" + key;
+}
+
+// The failure of a write the page refused, where: the page answers a word
+// for a usual cause (told to the player in the game's words) or the
+// browser's reason.
+WriteFailure storage_failure(const std::string& where, const std::string& reason) {
+  static constexpr std::pair<std::string_view, int> kCauses[] = {{"quota", EDQUOT},
+                                                                 {"denied", EACCES}};
+  int code = 0;
+  for (const auto& [word, number] : kCauses)
+    if (reason == word) code = number;
+  return WriteFailure{owned(js_storage_place(where.c_str())).value_or(where), reason, code};
+}
+
+// A plain name of a file of the game: no slash, not "", "." or "..".
+bool plain_name(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string("/\0", 2)) == std::string::npos;
 }
 
 std::string form_json(const Form& form) {
@@ -252,18 +298,9 @@ std::optional<StoreFailure> WebPlatform::flush_settings() {
     append_json_string(json, v);
   }
   json += '}';
-  // The page writes every value or none; its answer is "", a word for a
-  // usual cause (told to the player in the game's words) or the browser's
-  // reason.
+  // The page writes every value or none; its answer is "" when it did.
   const std::string reason = owned(js_store_put(json.c_str())).value_or("");
-  if (!reason.empty()) {
-    static constexpr std::pair<std::string_view, int> kCauses[] = {{"quota", EDQUOT},
-                                                                   {"denied", EACCES}};
-    int code = 0;
-    for (const auto& [word, number] : kCauses)
-      if (reason == word) code = number;
-    return StoreFailure{"localStorage", reason, code};
-  }
+  if (!reason.empty()) return storage_failure("", reason);
   pending_.clear();
   return std::nullopt;
 }
@@ -285,6 +322,45 @@ std::optional<std::string> WebPlatform::read_file(const std::string& path, std::
 
 bool WebPlatform::write_file(const std::string& path, const std::string& bytes) {
   return js_write_file(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
+
+std::string WebPlatform::data_folder() { return "Zerdo/data/"; }
+
+std::optional<std::string> WebPlatform::read_data_file(const std::string& name, std::size_t limit) {
+  if (!plain_name(name)) return std::nullopt;
+  int size = 0;
+  char* bytes =
+      js_data_get(name.c_str(), static_cast<int>(std::min<std::size_t>(limit, INT_MAX)), &size);
+  if (!bytes) return std::nullopt;
+  std::unique_ptr<char, FreeString> hold(bytes);
+  return std::string(bytes, static_cast<std::size_t>(size));
+}
+
+std::optional<WriteFailure> WebPlatform::put_data_file(const std::string& name,
+                                                       const std::string& bytes, bool append) {
+  if (!plain_name(name)) return WriteFailure{name, {}, EINVAL};
+  const std::string reason =
+      owned(js_data_put(name.c_str(), bytes.data(), static_cast<int>(bytes.size()), append ? 1 : 0))
+          .value_or("");
+  if (reason.empty()) return std::nullopt;
+  return storage_failure(name, reason);
+}
+
+std::optional<WriteFailure> WebPlatform::write_data_file(const std::string& name,
+                                                         const std::string& bytes) {
+  return put_data_file(name, bytes, false);
+}
+
+std::optional<WriteFailure> WebPlatform::append_data_file(const std::string& name,
+                                                          const std::string& bytes) {
+  return put_data_file(name, bytes, true);
+}
+
+std::optional<WriteFailure> WebPlatform::remove_data_file(const std::string& name) {
+  if (!plain_name(name)) return WriteFailure{name, {}, EINVAL};
+  const std::string reason = owned(js_data_remove(name.c_str())).value_or("");
+  if (reason.empty()) return std::nullopt;
+  return storage_failure(name, reason);
 }
 
 void WebPlatform::help_open(const std::string& file, int context) {

@@ -10,9 +10,11 @@ namespace zerdo {
 
 // The platform of the web page: boxes and secondary windows as the page's
 // dialogs, the settings store in the browser's local storage (one entry per
-// "Section/Key", values as the desktop keeps them), puzzle files loaded with
-// the page's file picker and saved as downloads, the page's clock, and the
-// program's own random source.
+// "Section/Key", values as the desktop keeps them), the game's own files (a
+// game to continue, the history of games) as entries of that storage too, one
+// per file under "Zerdo/data/", puzzle files loaded with the page's file
+// picker and saved as downloads, the page's clock, and the program's own
+// random source.
 class WebPlatform : public Platform,
                     public Dialogs,
                     public Printing,
@@ -60,6 +62,13 @@ class WebPlatform : public Platform,
   Files& files() override { return *this; }
   std::optional<std::string> read_file(const std::string& path, std::size_t limit) override;
   bool write_file(const std::string& path, const std::string& bytes) override;
+  std::string data_folder() override;
+  std::optional<std::string> read_data_file(const std::string& name, std::size_t limit) override;
+  std::optional<WriteFailure> write_data_file(const std::string& name,
+                                              const std::string& bytes) override;
+  std::optional<WriteFailure> append_data_file(const std::string& name,
+                                               const std::string& bytes) override;
+  std::optional<WriteFailure> remove_data_file(const std::string& name) override;
 
   void help_open(const std::string& file, int context) override;
   void help_search(const std::string& file, const std::string& keyword) override;
@@ -73,6 +82,10 @@ class WebPlatform : public Platform,
   RandomSource random_;
   std::map<std::string, std::string> pending_;  // saved since the last flush
   std::function<void()> before_modal_;
+
+  // Replaces the entry of name by bytes, or adds them at its end.
+  std::optional<WriteFailure> put_data_file(const std::string& name, const std::string& bytes,
+                                            bool append);
 };
 
 }  // namespace zerdo

@@ -251,7 +251,8 @@ TEST_F(KeptAcrossRuns, ADamagedKeptGameIsRefusedRemovedAndNeverReachesTheBoard) 
 }
 
 TEST_F(KeptAcrossRuns, AFailedWriteIsToldOnceAndTheGameGoesOn) {
-  // The system's English words become the player's.
+  // The system's English words become the player's, for the kept game and
+  // for the history alike.
   platform.data_failure = WriteFailure{"/data/last-game", "No space left on device", ENOSPC};
   drag(first, 1, 0, 0);
   drag(first, 2, 0, 0);
@@ -260,6 +261,12 @@ TEST_F(KeptAcrossRuns, AFailedWriteIsToldOnceAndTheGameGoesOn) {
             "Das laufende Spiel konnte nicht gespeichert werden:\n/data/last-game\nAuf dem "
             "Datenträger ist kein Platz mehr frei.");
   EXPECT_EQ(first.game().moves, 2);
+  platform.data_failure = WriteFailure{"/data/history", "Disk quota exceeded", EDQUOT};
+  ASSERT_TRUE(first.choose_menu("mnuFileZerdoA2"));  // the board left: a game abandoned
+  ASSERT_EQ(platform.boxes.size(), 2u);
+  EXPECT_EQ(platform.boxes[1].text,
+            "Das Spiel konnte nicht in den Verlauf geschrieben werden:\n/data/history\nDer "
+            "zugeteilte Speicherplatz ist aufgebraucht.");
   platform.data_failure.reset();
   drag(first, 3, 0, 0);
   EXPECT_TRUE(platform.data_files.count(kept_name()));

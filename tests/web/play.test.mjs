@@ -46,6 +46,17 @@ function pieceCentre(picture) {
     return [b.x + (c.x + c.w / 2) * k, b.y + (c.y + c.h / 2) * k]; })()`);
 }
 
+// Drags a piece (picture id) by mouse onto a field of the board.
+async function drag(picture, field) {
+  const [x0, y0] = await pieceCentre(picture);
+  const [x1, y1] = await centre('spielfeld', field);
+  await browser.mouse('mouseMoved', x0, y0);
+  await browser.mouse('mousePressed', x0, y0);
+  for (let i = 1; i <= 4; i++) await browser.mouse('mouseMoved', x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
+  await browser.mouse('mouseReleased', x1, y1);
+  await browser.idle();
+}
+
 async function closeBox() {
   await browser.waitFor(`$('box').open`, 'a message box');
   await browser.eval(`$('box-buttons').firstChild.click()`);
@@ -55,15 +66,7 @@ async function closeBox() {
 test('A1 played by mouse to the praise', async () => {
   await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA1');
   const sol = await solution();
-  for (let f = 1; f <= 9; f++) {
-    const [x0, y0] = await pieceCentre(sol[f]);
-    const [x1, y1] = await centre('spielfeld', f);
-    await browser.mouse('mouseMoved', x0, y0);
-    await browser.mouse('mousePressed', x0, y0);
-    for (let i = 1; i <= 4; i++) await browser.mouse('mouseMoved', x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
-    await browser.mouse('mouseReleased', x1, y1);
-    await browser.idle();
-  }
+  for (let f = 1; f <= 9; f++) await drag(sol[f], f);
   await browser.waitFor(`$('box').open`, 'the praise');
   assert.equal(await boxText(), '!! Sehr gut : gewonnen und nur 9 mal gezogen!!');
   await closeBox();
@@ -405,10 +408,69 @@ test('a store the browser refuses is told in the player\'s words, not the browse
     await browser.eval(`Zerdo.run(() => Zerdo.call('zw_unload', null, [], [])); 1`);
     await browser.waitFor(`$('box').open`, 'the message');
     const text = await boxText();
-    assert.ok(text.includes('Der zugeteilte Speicherplatz ist aufgebraucht.'), text);
-    assert.ok(!/quota/i.test(text), text);
+    assert.ok(text.includes('Der Speicher dieses Browsers\n\nDer zugeteilte Speicherplatz ist aufgebraucht.'), text);
+    assert.ok(!/quota|localStorage/i.test(text), text);
   } finally {
     await browser.eval(`Storage.prototype.setItem = window.realSetItem; 1`);
     await browser.goto(server.url);
+  }
+});
+
+// The pieces' places on the board and the status line without its play time.
+const board = () => browser.eval(`JSON.stringify([Zerdo.view.controls.filter((c) => c.role === 'piece').map((c) => [c.picture, c.left, c.top]),
+    $('status').children[0].textContent.replace(/Spielzeit.*/, '')])`);
+const shownSeconds = async () => Number(/Spielzeit:\s*([\d.]+)/.exec(await browser.eval(`$('status').children[0].textContent`))[1]);
+// The kept game's play time (ms), as the page keeps it.
+const keptTime = () => browser.eval(`Number(/\\ntime=(\\d+)/.exec(localStorage.getItem('Zerdo/data/last-game'))[1])`);
+
+test('a reload loses no game: Continue brings back the board, its moves and its time', async () => {
+  await menu('mnuFile', 'mnuFileNew');
+  const cards = await solution();
+  await drag(cards[1], 1);
+  await new Promise((r) => setTimeout(r, 1200));
+  await drag(cards[2], 2);
+  const before = await board();
+  assert.match(before, /Zug 2/, before);
+  await browser.goto(server.url);
+  const time = await keptTime();
+  assert.ok(time >= 1200, `the time played is kept: ${time} ms`);
+  assert.notEqual(await board(), before, 'start-up shows a board of its own');
+  assert.equal(await browser.eval(`$('mnuFileContinue').disabled`), false);
+  await menu('mnuFile', 'mnuFileContinue');
+  assert.equal(await board(), before);
+  assert.deepEqual(await solution(), cards);
+  assert.equal(await shownSeconds(), Math.floor(time / 100) / 10);
+  // The clock goes on from the time kept.
+  await drag(cards[3], 3);
+  assert.ok(await keptTime() >= time, 'the clock went on');
+  // Won, the game is kept no more. A continued game has stood still between
+  // the runs: the praise comes with the word that it makes no record.
+  for (let f = 4; f <= 9; f++) await drag(cards[f], f);
+  await browser.waitFor(`$('box').open`, 'the praise');
+  assert.match(await boxText(), /Zwischen-STOP/);
+  await closeBox();
+  assert.match(await boxText(), /gewonnen/);
+  await closeBox();
+  assert.equal(await browser.eval(`localStorage.getItem('Zerdo/data/last-game')`), null);
+  assert.equal(await browser.eval(`$('mnuFileContinue').disabled`), true);
+});
+
+test('a storage that refuses the kept game is told once in the player\'s words, and the game goes on', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoA', 'mnuFileZerdoA2');
+  const cards = await solution();
+  await browser.eval(`window.realSetItem = Storage.prototype.setItem;
+    Storage.prototype.setItem = function () { throw new DOMException('exceeded the quota', 'QuotaExceededError'); }; 1`);
+  try {
+    await drag(cards[1], 1);
+    await browser.waitFor(`$('box').open`, 'the message');
+    const text = await boxText();
+    assert.ok(text.includes('Das laufende Spiel konnte nicht gespeichert werden:\nDer Speicher dieses Browsers (last-game)\n' +
+        'Der zugeteilte Speicherplatz ist aufgebraucht.'), text);
+    await closeBox();
+    await drag(cards[2], 2);
+    assert.equal(await browser.eval(`$('box').open`), false, 'told once');
+    assert.match(await browser.eval(`$('status').children[0].textContent`), /A2.*2/);
+  } finally {
+    await browser.eval(`Storage.prototype.setItem = window.realSetItem; 1`);
   }
 });

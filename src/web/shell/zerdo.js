@@ -20,14 +20,22 @@ const Zerdo = {
 };
 
 // Words of the page's own buttons, by language code 0 German, 1 English, 2 Flemish.
+// storage: where the page keeps the store and the game's own files, as a
+// message about a failed write names it.
 const kButtonWords = [
-  {ok: 'OK', yes: 'Ja', no: 'Nein', cancel: 'Abbrechen', help: 'Hilfe', search: 'Stichwort'},
-  {ok: 'OK', yes: 'Yes', no: 'No', cancel: 'Cancel', help: 'Help', search: 'Keyword'},
-  {ok: 'OK', yes: 'Ja', no: 'Nee', cancel: 'Annuleren', help: 'Help', search: 'Trefwoord'},
+  {ok: 'OK', yes: 'Ja', no: 'Nein', cancel: 'Abbrechen', help: 'Hilfe', search: 'Stichwort',
+    storage: 'Der Speicher dieses Browsers'},
+  {ok: 'OK', yes: 'Yes', no: 'No', cancel: 'Cancel', help: 'Help', search: 'Keyword',
+    storage: 'This browser\'s storage'},
+  {ok: 'OK', yes: 'Ja', no: 'Nee', cancel: 'Annuleren', help: 'Help', search: 'Trefwoord',
+    storage: 'De opslag van deze browser'},
 ];
 const kHelpFolders = ['de', 'en', 'nl'];
 const kHelpPages = ['index', 'play', 'cards', 'levels', 'menus', 'files', 'records'];
 const kStorePrefix = 'Zerdo/';
+// The game's own files (the game to continue, the history of games), one
+// entry each.
+const kDataPrefix = 'Zerdo/data/';
 
 function words() { return kButtonWords[(Zerdo.view && Zerdo.view.language) || 0] || kButtonWords[0]; }
 function $(id) { return document.getElementById(id); }
@@ -625,6 +633,16 @@ function keyDown(e) {
 
 // ---- the browser's services for the controller ---------------------------
 
+// Why the browser refused a write of the local storage: "quota" when the
+// page's share of the storage is used up, "denied" when the browser allows
+// the page no storage, else the browser's reason.
+function storageFailure(e) {
+  const name = e && e.name;
+  if (name === 'QuotaExceededError' || name === 'NS_ERROR_DOM_QUOTA_REACHED') return 'quota';
+  if (name === 'SecurityError') return 'denied';
+  return String(e && e.message || e);
+}
+
 Zerdo.host = {
   newString(text) {
     const m = Zerdo.module;
@@ -793,12 +811,43 @@ Zerdo.host = {
         for (const [k, v] of Object.entries(before))
           if (v === null) localStorage.removeItem(kStorePrefix + k); else localStorage.setItem(kStorePrefix + k, v);
       } catch (ignored) {}
-      const name = e && e.name;
-      if (name === 'QuotaExceededError' || name === 'NS_ERROR_DOM_QUOTA_REACHED') return 'quota';
-      if (name === 'SecurityError') return 'denied';
-      return String(e && e.message || e);
+      return storageFailure(e);
     }
   },
+
+  // A file of the game's own: at most limit of its bytes, null when the page
+  // keeps none by that name (or may keep nothing). Each byte is one
+  // character of the entry, so that the bytes come back as they went in.
+  dataGet(name, limit) {
+    let text;
+    try { text = localStorage.getItem(kDataPrefix + name); } catch (e) { return null; }
+    if (text == null) return null;
+    const n = Math.min(text.length, limit);
+    const bytes = new Uint8Array(n);
+    for (let i = 0; i < n; i++) bytes[i] = text.charCodeAt(i);
+    return bytes;
+  },
+
+  // Replaces the file (or adds bytes at its end) in one write of its entry:
+  // the browser keeps the whole new entry or the old one. Answers as
+  // storePut does.
+  dataPut(name, bytes, append) {
+    try {
+      let text = '';
+      for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+      if (append) text = (localStorage.getItem(kDataPrefix + name) || '') + text;
+      localStorage.setItem(kDataPrefix + name, text);
+      return '';
+    } catch (e) { return storageFailure(e); }
+  },
+
+  dataRemove(name) {
+    try { localStorage.removeItem(kDataPrefix + name); return ''; } catch (e) { return storageFailure(e); }
+  },
+
+  // Where a write that failed was going, in the page's words: the storage,
+  // with the file's name where it was one.
+  storagePlace(name) { return words().storage + (name ? ' (' + name + ')' : ''); },
 
   help(search, file, context, keyword) {
     const lang = search ? (Zerdo.view ? Zerdo.view.language : 0) : ({1200: 0, 1210: 1, 1220: 2}[context] ?? 0);
