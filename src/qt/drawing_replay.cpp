@@ -127,8 +127,10 @@ void replay(QPainter& p, const drawing::Drawing& d) {
         p.setFont(f);
         p.setPen(colour(t.colour));
         const QRectF box(t.box.x, t.box.y, t.box.w, t.box.h);
+        // Centred text wraps only where it is wider than its box (a chart's
+        // word that it has no figures yet), its lines about the middle.
         const int flags = t.align == drawing::TextAlign::Centre
-                              ? static_cast<int>(Qt::AlignCenter)
+                              ? static_cast<int>(Qt::AlignCenter | Qt::TextWordWrap)
                               : static_cast<int>(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         p.drawText(box, flags, QString::fromStdString(t.text));
         break;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "drawing/chart.h"
 #include "drawing/looks.h"
 #include "web/board_drawing.h"
 
@@ -93,6 +94,14 @@ EM_JS(double, js_time_of_day_ms, (), {
   const d = new Date();
   return ((d.getHours() * 60 + d.getMinutes()) * 60 + d.getSeconds()) * 1000 + d.getMilliseconds();
 });
+// The local date and time, YYYY-MM-DDTHH:MM:SS, as the history notes a game.
+EM_JS(char*, js_local_date_time, (), {
+  const d = new Date();
+  function two(n) { return String(n).padStart(2, '0'); }
+  return Zerdo.host.newString(d.getFullYear() + '-' + two(d.getMonth() + 1) + '-' +
+                              two(d.getDate()) + 'T' + two(d.getHours()) + ':' +
+                              two(d.getMinutes()) + ':' + two(d.getSeconds()));
+});
 EM_JS(int, js_screen, (int height), { return height ? screen.height : screen.width; });
 EM_JS(void, js_help, (int search, const char* file, int context, const char* keyword),
       { Zerdo.host.help(search != 0, UTF8ToString(file), context, UTF8ToString(keyword)); });
@@ -152,10 +161,42 @@ std::string form_json(const Form& form) {
     out += std::string(",\"enabled\":") + (c.enabled ? "true" : "false");
     out += ",\"caption\":";
     append_json_string(out, c.caption.value_or(""));
+    out += ",\"tip\":";
+    append_json_string(out, c.tooltip);
+    // A chart is drawn by the game at the size of its place, for a canvas of
+    // its own.
+    if (c.role == Role::Chart && c.index >= 0 &&
+        static_cast<std::size_t>(c.index) < form.charts.size()) {
+      const drawing::Rect area{0, 0, c.width / kTwipsPerPixel, c.height / kTwipsPerPixel};
+      out += ",\"drawing\":" + drawing_json(drawing::draw_chart(
+                                   form.charts[static_cast<std::size_t>(c.index)], area));
+    }
     out += "}";
   }
-  out += "],\"drawing\":";
-  out += drawing_json(draw_controls(form.controls, form.colour_marks));
+  // The table is an element of the page, read by a screen reader cell by
+  // cell with its column heads.
+  out += "],\"table\":{\"heads\":[";
+  for (std::size_t k = 0; k < form.table.heads.size(); ++k) {
+    if (k > 0) out += ',';
+    append_json_string(out, form.table.heads[k]);
+  }
+  out += "],\"rows\":[";
+  for (std::size_t r = 0; r < form.table.rows.size(); ++r) {
+    out += r > 0 ? ",[" : "[";
+    for (std::size_t k = 0; k < form.table.rows[r].size(); ++k) {
+      if (k > 0) out += ',';
+      append_json_string(out, form.table.rows[r][k]);
+    }
+    out += ']';
+  }
+  // The table and the charts are elements of their own, above the drawing
+  // of the rest.
+  ControlSet painted = form.controls;
+  for (ControlSet::Id id = 0; id < painted.size(); ++id)
+    if (painted[id].role == Role::Table || painted[id].role == Role::Chart)
+      painted[id].visible = false;
+  out += "]},\"drawing\":";
+  out += drawing_json(draw_controls(painted, form.colour_marks));
   out += "}";
   return out;
 }
@@ -311,6 +352,10 @@ std::int64_t WebPlatform::time_of_day_ms() {
 }
 
 std::string WebPlatform::time_of_day_text() { return clock_text(time_of_day_ms()); }
+
+// The page's milliseconds count from the page's load, not from 1970: the
+// date comes from the browser's calendar.
+std::string WebPlatform::local_date_time() { return owned(js_local_date_time()).value_or(""); }
 
 std::optional<std::string> WebPlatform::read_file(const std::string& path, std::size_t limit) {
   int size = 0;

@@ -54,6 +54,7 @@ class WebPlatform : public Platform,
   std::int64_t now_ms() override;
   std::int64_t time_of_day_ms() override;
   std::string time_of_day_text() override;
+  std::string local_date_time() override;
   Random& random() override { return *this; }
   void seed_random(std::uint64_t seed) override { random_.seed(seed); }
   float draw_uniform() override { return random_.next(); }

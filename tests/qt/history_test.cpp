@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "qt/form_dialog.h"
@@ -30,8 +31,10 @@ class HistoryTest : public QObject {
   void cleanup();
   void table_and_charts_show_the_history_and_export_writes_it();
   void no_history_says_no_games_yet();
+  void a_chart_without_figures_says_so_within_its_place();
 
  private:
+  void write_history(const std::vector<PlayedGame>& games);
   // Opens the history window through the game menu; check runs while it is open.
   void open_history(const std::function<void(FormDialog&)>& check);
 
@@ -77,12 +80,15 @@ void HistoryTest::open_history(const std::function<void(FormDialog&)>& check) {
   QVERIFY(shown);
 }
 
-void HistoryTest::table_and_charts_show_the_history_and_export_writes_it() {
+void HistoryTest::write_history(const std::vector<PlayedGame>& games) {
   QDir().mkpath(dir_->filePath(QStringLiteral("data/Zerdo")));
   QFile file(dir_->filePath(QStringLiteral("data/Zerdo/history")));
   QVERIFY(file.open(QIODevice::WriteOnly));
-  for (const PlayedGame& g : games_) file.write(history_line(g).c_str());
-  file.close();
+  for (const PlayedGame& g : games) file.write(history_line(g).c_str());
+}
+
+void HistoryTest::table_and_charts_show_the_history_and_export_writes_it() {
+  write_history(games_);
   const QString csv = dir_->filePath(QStringLiteral("export.csv"));
   open_history([&](FormDialog& dialog) {
     auto* table = qobject_cast<QTableWidget*>(dialog.widget("grdHistory"));
@@ -152,6 +158,26 @@ void HistoryTest::no_history_says_no_games_yet() {
     QVERIFY(QString::fromStdString(none->caption.value_or("")).startsWith("Noch keine Spiele"));
   });
   QVERIFY(boxes_.empty());
+}
+
+// No game won: the solve-time chart's words, longer than a line of the
+// plot, are broken into lines inside the chart instead of running out of
+// both its sides.
+void HistoryTest::a_chart_without_figures_says_so_within_its_place() {
+  write_history({game(false, 1, 20, GameResult::Lost)});
+  open_history([&](FormDialog& dialog) {
+    const QImage times = dialog.widget("picChart(0)")->grab().toImage();
+    // The rows of the plot (below the title) with ink in them: the words
+    // whole on two lines, not one line cut at both ends.
+    int top = times.height(), bottom = 0;
+    for (int y = 30; y < times.height(); ++y)
+      for (int x = 0; x < times.width(); ++x)
+        if (qGray(times.pixel(x, y)) < 110) {
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    QVERIFY2(bottom - top > 18, qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
+  });
 }
 
 QTEST_MAIN(HistoryTest)

@@ -474,3 +474,39 @@ test('a storage that refuses the kept game is told once in the player\'s words, 
     await browser.eval(`Storage.prototype.setItem = window.realSetItem; 1`);
   }
 });
+
+test('the history window shows a finished game in a table, its charts drawn by the game, and exports it as a download', async () => {
+  await menu('mnuFile', 'mnuFileZerdo', 'mnuFileZerdoB', 'mnuFileZerdoB3');
+  const cards = await solution();
+  for (let f = 1; f <= 9; f++) await drag(cards[f], f);
+  while (await browser.eval(`$('box').open`)) await closeBox();
+  await menu('mnuFile', 'mnuFileHistory');
+  await browser.waitFor(`$('form').open`, 'the history window');
+  const table = await browser.eval(`(() => { const t = $('form-body').querySelector('table');
+    return {name: t.getAttribute('aria-label'), heads: [...t.tHead.rows[0].cells].map((c) => c.scope + ' ' + c.textContent),
+      rows: [...t.tBodies[0].rows].map((r) => [...r.cells].map((c) => c.textContent))}; })()`);
+  assert.ok(table.name.length > 0);
+  assert.deepEqual(table.heads, ['Bereich', 'Stufe', 'Gespielt', 'Gewonnen', 'Bestzeit', 'Median'].map((h) => 'col ' + h));
+  const b = table.rows.find((r) => r[0] === '3x3' && r[1] === 'B');
+  assert.ok(b && Number(b[3]) >= 1 && /^\d+:\d\d$/.test(b[4]), JSON.stringify(table.rows));
+  // Both charts are drawn on canvases a screen reader names by their titles.
+  const charts = await browser.eval(`[...$('form-body').querySelectorAll('canvas[role="img"]')].map((c) => {
+    const a = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let green = 0;
+    for (let i = 0; i < a.length; i += 4) if (a[i + 1] > a[i] + 40 && a[i + 1] > a[i + 2] + 40) green++;
+    return [c.getAttribute('aria-label'), green]; })`);
+  assert.deepEqual(charts.map((c) => c[0]), ['Lösungszeit der gewonnenen Spiele', 'Gewonnen und verloren je Stufe']);
+  assert.ok(charts[1][1] > 100, 'the won games stand as a green bar');
+  // The export is a download of the page, the date of the game the browser's.
+  await browser.eval(`$('form-cmdExport').click(); 1`);
+  await browser.waitFor(`$('ask').open`, 'the save dialog');
+  await browser.eval(`$('ask-name').value = 'verlauf.csv'; $('ask-ok').click(); 1`);
+  await browser.waitFor(`$('form').open && Zerdo.files.has('verlauf.csv')`, 'the history window again, the file saved');
+  const csv = await browser.eval(`new TextDecoder().decode(Zerdo.files.get('verlauf.csv'))`);
+  const today = await browser.eval(`(() => { const d = new Date(); return d.getFullYear() + '-' + String(d.getMonth() + 1).padStart(2, '0'); })()`);
+  assert.match(csv, /^when,puzzle,range,level,seconds,moves,result,hints\n/);
+  assert.match(csv, new RegExp(`\\n${today}-\\d\\dT[\\d:]{8},B3,3x3,2,\\d+,9,won,0\\n`), csv);
+  await browser.eval(`$('form-cmdOK').click(); 1`);
+  await browser.idle();
+  assert.equal(await browser.eval(`$('form').open`), false);
+});

@@ -101,30 +101,40 @@ function fillStyle(ctx, op) {
   return grad;
 }
 
-function drawText(ctx, op) {
-  const [x, y, w, h] = op.b;
-  ctx.font = (op.B ? 'bold ' : '') + op.z + 'px sans-serif';
-  ctx.fillStyle = op.c;
-  ctx.textBaseline = 'middle';
-  if (op.a !== 'l') {
-    ctx.textAlign = 'center';
-    ctx.fillText(op.t, x + w / 2, y + h / 2);
-    return;
-  }
-  // Left-aligned text wraps at word boundaries, line after line from the top.
-  ctx.textAlign = 'left';
-  const lineHeight = op.z * 1.25;
-  let line = '', top = y;
+// The text's lines as they fit in width w, broken at word boundaries.
+function wrapped(ctx, text, w) {
   const lines = [];
-  for (const para of String(op.t).split('\n')) {
-    line = '';
+  for (const para of String(text).split('\n')) {
+    let line = '';
     for (const word of para.split(' ')) {
       const next = line ? line + ' ' + word : word;
       if (line && ctx.measureText(next).width > w) { lines.push(line); line = word; } else line = next;
     }
     lines.push(line);
   }
+  return lines;
+}
+
+function drawText(ctx, op) {
+  const [x, y, w, h] = op.b;
+  ctx.font = (op.B ? 'bold ' : '') + op.z + 'px sans-serif';
+  ctx.fillStyle = op.c;
+  ctx.textBaseline = 'middle';
+  const lineHeight = op.z * 1.25;
+  if (op.a !== 'l') {
+    // Centred text wraps only where it is wider than its box, its lines
+    // centred about the box's middle.
+    ctx.textAlign = 'center';
+    const lines = ctx.measureText(op.t).width > w ? wrapped(ctx, op.t, w) : [op.t];
+    let middle = y + h / 2 - (lines.length - 1) * lineHeight / 2;
+    for (const l of lines) { ctx.fillText(l, x + w / 2, middle); middle += lineHeight; }
+    return;
+  }
+  // Left-aligned text wraps at word boundaries, line after line from the top.
+  ctx.textAlign = 'left';
+  const lines = wrapped(ctx, op.t, w);
   if (lines.length === 1 && h < lineHeight * 2) { ctx.fillText(lines[0], x, y + h / 2); return; }
+  let top = y;
   for (const l of lines) { ctx.fillText(l, x, top + lineHeight / 2); top += lineHeight; }
 }
 
@@ -631,6 +641,35 @@ function keyDown(e) {
   if (e.target === $('reader') || e.target === document.body) if (boardKey(e)) e.preventDefault();
 }
 
+// A secondary window's table of figures as a table of the page, named by
+// caption: heads and rows, the range and level on the left, the figures on
+// the right; it scrolls within its place, by the keyboard as well.
+function figureTable(t, caption) {
+  const holder = document.createElement('div');
+  holder.className = 'figures';
+  holder.tabIndex = 0;
+  const table = document.createElement('table');
+  table.setAttribute('aria-label', caption);
+  const head = table.createTHead().insertRow();
+  t.heads.forEach((h, k) => {
+    const th = document.createElement('th');
+    th.scope = 'col'; th.textContent = h;
+    if (k >= 2) th.className = 'figure';
+    head.append(th);
+  });
+  const body = table.createTBody();
+  for (const row of t.rows) {
+    const tr = body.insertRow();
+    row.forEach((cell, k) => {
+      const td = tr.insertCell();
+      td.textContent = cell;
+      if (k >= 2) td.className = 'figure';
+    });
+  }
+  holder.append(table);
+  return holder;
+}
+
 // ---- the browser's services for the controller ---------------------------
 
 // Why the browser refused a write of the local storage: "quota" when the
@@ -710,6 +749,15 @@ Zerdo.host = {
             if (e.key === 'Enter') { e.preventDefault(); const ok = f.controls.find((b) => b.role === 'okButton'); if (ok) answer(ok.name); }
           });
           inputs.push(el);
+        } else if (c.role === 'table') {
+          el = figureTable(f.table, c.caption);
+        } else if (c.role === 'chart' && c.drawing) {
+          // Drawn by the game; the table beside it holds the same figures in words.
+          el = document.createElement('canvas');
+          Zerdo.replay(sizeCanvas(el, c.w, c.h), c.drawing);
+          el.setAttribute('role', 'img');
+          el.setAttribute('aria-label', c.tip);
+          el.title = c.tip;
         }
         if (!el) continue;
         el.id = 'form-' + c.name.replace(/[()]/g, '_');
@@ -718,7 +766,9 @@ Zerdo.host = {
       }
       d.addEventListener('close', () => { if (!answered) resolve(''); }, {once: true});
       d.showModal();
-      (inputs[0] || body.querySelector('button')).focus();
+      // The name box first; else OK, which Enter presses in the window too.
+      const ok = f.controls.find((b) => b.role === 'okButton' && b.visible);
+      (inputs[0] || (ok && $('form-' + ok.name.replace(/[()]/g, '_'))) || body.querySelector('button')).focus();
       if (inputs[0]) inputs[0].select();
     });
   },
