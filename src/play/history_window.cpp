@@ -47,7 +47,8 @@ Chart times_chart(const std::vector<LevelSummary>& sums, int lang) {
   c.x_label = in(words::kTimesX, lang);
   c.y_label = in(words::kTimesY, lang);
   c.y_unit = ChartUnit::Seconds;
-  c.empty_text = in(words::kNoGames, lang);
+  // Shown with games in the history: none of them was won.
+  c.empty_text = in(words::kNoGameWon, lang);
   for (const LevelSummary& s : sums) {
     if (s.solved.empty()) continue;
     ChartLine line;

@@ -55,6 +55,11 @@ constexpr Texts kTimesX{
     "Spiele der Stufe, der Reihe nach", "Games of the level, in order",
     "Spellen van de groep, in volgorde"};
 constexpr Texts kTimesY{"Zeit (min:s)", "Time (min:s)", "Tijd (min:s)"};
+// The solve-time chart of a history whose games were all lost or abandoned.
+constexpr Texts kNoGameWon{
+    "Noch kein Spiel gewonnen. Die Lösungszeit jedes gewonnenen Spiels erscheint hier.",
+    "No game won yet. The solve time of every game won shows up here.",
+    "Nog geen spel gewonnen. De oplostijd van elk gewonnen spel verschijnt hier."};
 constexpr Texts kResultsTitle{
     "Gewonnen und verloren je Stufe", "Won and lost per level", "Gewonnen en verloren per groep"};
 constexpr Texts kResultsY{"Spiele", "Games", "Spellen"};

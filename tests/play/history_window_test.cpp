@@ -102,6 +102,20 @@ TEST_F(HistoryWindow, NoHistoryIsAFriendlyEmptyWindowWithNothingToExport) {
   }
 }
 
+// Games lost and abandoned only: the solve-time chart has no line and says
+// that no game was won (not that there are no games).
+TEST_F(HistoryWindow, ATimesChartWithoutAGameWonSaysSo) {
+  platform.data_files[std::string(kHistoryFile)] =
+      history_line(game(false, 1, 20, GameResult::Lost)) +
+      history_line(game(true, 2, 4, GameResult::Abandoned));
+  const Form& f = open();
+  ASSERT_EQ(f.charts.size(), 2u);
+  EXPECT_TRUE(f.charts[0].lines.empty());
+  EXPECT_EQ(f.charts[0].empty_text,
+            "Noch kein Spiel gewonnen. Die Lösungszeit jedes gewonnenen Spiels erscheint hier.");
+  EXPECT_TRUE(f.controls.find("picChart(0)")->visible);
+}
+
 // A system that keeps no files of the game has no history: no item for it.
 TEST(HistoryItem, HiddenWhereTheGameKeepsNoFiles) {
   struct NoFolder : FakePlatform {
