@@ -160,6 +160,7 @@ void HelpViewer::fill_results() {
     auto* item = new QListWidgetItem(
         QString::fromStdString(e.keyword + "  \xE2\x80\x93  " + e.title), results_);
     item->setData(Qt::UserRole, QString::fromStdString(e.file));
+    item->setData(Qt::UserRole + 1, QString::fromStdString(e.keyword));
   }
   // Nothing found is said in the list, where the results would be: a line
   // that opens nothing.
@@ -184,14 +185,23 @@ void HelpViewer::name_search_pane() {
 void HelpViewer::open_result(const QListWidgetItem* item) {
   // The line that says nothing was found opens nothing.
   const QString file = item->data(Qt::UserRole).toString();
-  if (!file.isEmpty()) show_topic(file.toStdString());
+  if (!file.isEmpty())
+    show_topic(file.toStdString(), item->data(Qt::UserRole + 1).toString().toStdString());
 }
 
-void HelpViewer::show_topic(const std::string& file) {
+void HelpViewer::show_topic(const std::string& file, const std::string& keyword) {
   browser_->setSource(QUrl(help_url(file)));
   window_->show();
   window_->raise();
   window_->activateWindow();
+  if (!keyword.empty()) {
+    // The keyword's first place in the topic, marked and in sight (the window
+    // shown first, so that it knows its height): as a word of its own where
+    // it stands so, else within a word.
+    const QString word = QString::fromStdString(keyword);
+    browser_->moveCursor(QTextCursor::Start);
+    if (!browser_->find(word, QTextDocument::FindWholeWords)) browser_->find(word);
+  }
 }
 
 void HelpViewer::open(const std::string& /*file*/, int context) {

@@ -39,10 +39,13 @@ class HelpViewer {
   // The search field and the results list (named for screen readers).
   QLineEdit* search_field() const { return search_field_; }
   QListWidget* results() const { return results_; }
+  // The topic shown.
+  QTextBrowser* page() const { return browser_; }
 
  private:
   void ensure_window();
-  void show_topic(const std::string& file);
+  // Shows the topic of file; a keyword found in it is marked and scrolled to.
+  void show_topic(const std::string& file, const std::string& keyword = {});
   void set_language(int code);
   void name_search_pane();
   void fill_results();

@@ -9,7 +9,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -356,6 +358,13 @@ void AccessTest::menu_items_and_help_search_have_names_for_screen_readers() {
   QVERIFY(!(help.results()->item(0)->flags() & Qt::ItemIsSelectable));
   help.search_field()->setText(QStringLiteral("Leertaste"));
   QVERIFY(help.results()->item(0)->text().startsWith(QStringLiteral("Leertaste")));
+  // A keyword found opens its topic at its first place, marked: the reader
+  // starts where the keyword stands, not at the topic's top.
+  help.search_field()->setText(QStringLiteral("Schwarzweißdrucker"));
+  emit help.results()->itemActivated(help.results()->item(0));
+  QVERIFY(help.page()->source().toString().endsWith(QStringLiteral("play.html")));
+  QCOMPARE(help.page()->textCursor().selectedText(), QStringLiteral("Schwarzweißdrucker"));
+  QVERIFY(help.page()->verticalScrollBar()->value() > 0);
   help.close();
 }
 

@@ -339,6 +339,8 @@ test('the help finds a keyword, and its page shows the cards drawn by the game',
   await browser.eval(`$('help-search').value = 'Anker'; $('help-search').dispatchEvent(new Event('input')); 1`);
   await browser.eval(`$('help-list').querySelector('a[href$="cards.html"]').click(); 1`);
   await helpPictures('cards.html');
+  // The page opens at the keyword's first place, marked.
+  assert.match(await browser.eval(`$('help-page').contentDocument.getSelection().toString()`), /^anker/i);
   assert.equal(await browser.eval(`$('help-page').contentDocument.querySelectorAll('img[src^="zerdo-"]').length`), 0);
   await browser.eval(`$('help').close(); 1`);
 });

@@ -976,6 +976,29 @@ function drawHelpPictures(doc) {
   }
 }
 
+// The keyword's first place on a help page, marked and in sight: as a word
+// of its own where it stands so, else within a word.
+function markKeyword(doc, keyword) {
+  if (!doc || !doc.body || !keyword) return;
+  const text = keyword.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+  for (const pattern of [`(?<![\\p{L}\\p{N}])${text}(?![\\p{L}\\p{N}])`, text]) {
+    const re = new RegExp(pattern, 'iu');
+    const walk = doc.createTreeWalker(doc.body, NodeFilter.SHOW_TEXT);
+    for (let node = walk.nextNode(); node; node = walk.nextNode()) {
+      const m = re.exec(node.data);
+      if (!m) continue;
+      const range = doc.createRange();
+      range.setStart(node, m.index);
+      range.setEnd(node, m.index + m[0].length);
+      const selection = doc.getSelection();
+      selection.removeAllRanges();
+      selection.addRange(range);
+      node.parentElement.scrollIntoView({block: 'center'});
+      return;
+    }
+  }
+}
+
 async function openHelp(folder, search, keyword) {
   const d = $('help'), w = words();
   const list = $('help-list'), box = $('help-search'), page = $('help-page');
@@ -993,7 +1016,7 @@ async function openHelp(folder, search, keyword) {
       const li = document.createElement('li');
       const a = document.createElement('a');
       a.href = e.file; a.textContent = e.keyword + ' \u2013 ' + e.title;
-      a.addEventListener('click', (ev) => { ev.preventDefault(); $('help-page').src = e.file; });
+      a.addEventListener('click', (ev) => { ev.preventDefault(); page.dataset.keyword = e.keyword; page.src = e.file; });
       li.append(a); list.append(li);
     }
     // Nothing found is said where the results would be.
@@ -1009,7 +1032,11 @@ async function openHelp(folder, search, keyword) {
   list.hidden = !search;
   box.onfocus = () => { list.hidden = false; show(); };
   if (search) show();
-  page.onload = () => drawHelpPictures(page.contentDocument);
+  page.onload = () => {
+    drawHelpPictures(page.contentDocument);
+    markKeyword(page.contentDocument, page.dataset.keyword);
+  };
+  page.dataset.keyword = '';
   page.src = `help/${folder}/index.html`;
   if (!d.open) d.showModal();
   if (search) box.focus();
