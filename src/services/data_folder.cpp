@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "services/plain_name.h"
+
 namespace zerdo {
 
 namespace {
@@ -40,8 +42,7 @@ DataFolder::DataFolder() : folder_(user_data_folder()) {}
 DataFolder::DataFolder(std::string folder) : folder_(with_slash(std::move(folder))) {}
 
 std::string DataFolder::file(const std::string& name, FileFailure* failure) const {
-  if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
-      name.find('\0') != std::string::npos) {
+  if (!plain_file_name(name)) {
     refuse(failure, EINVAL);
     return {};
   }

@@ -13,6 +13,7 @@
 
 #include "drawing/chart.h"
 #include "drawing/looks.h"
+#include "services/plain_name.h"
 #include "web/board_drawing.h"
 
 namespace zerdo {
@@ -130,12 +131,6 @@ WriteFailure storage_failure(const std::string& where, const std::string& reason
   for (const auto& [word, number] : kCauses)
     if (reason == word) code = number;
   return WriteFailure{owned(js_storage_place(where.c_str())).value_or(where), reason, code};
-}
-
-// A plain name of a file of the game: no slash, not "", "." or "..".
-bool plain_name(const std::string& name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of(std::string("/\0", 2)) == std::string::npos;
 }
 
 std::string form_json(const Form& form) {
@@ -372,7 +367,7 @@ bool WebPlatform::write_file(const std::string& path, const std::string& bytes) 
 std::string WebPlatform::data_folder() { return "Zerdo/data/"; }
 
 std::optional<std::string> WebPlatform::read_data_file(const std::string& name, std::size_t limit) {
-  if (!plain_name(name)) return std::nullopt;
+  if (!plain_file_name(name)) return std::nullopt;
   int size = 0;
   char* bytes =
       js_data_get(name.c_str(), static_cast<int>(std::min<std::size_t>(limit, INT_MAX)), &size);
@@ -383,7 +378,7 @@ std::optional<std::string> WebPlatform::read_data_file(const std::string& name, 
 
 std::optional<WriteFailure> WebPlatform::put_data_file(const std::string& name,
                                                        const std::string& bytes, bool append) {
-  if (!plain_name(name)) return WriteFailure{name, {}, EINVAL};
+  if (!plain_file_name(name)) return WriteFailure{name, {}, EINVAL};
   const std::string reason =
       owned(js_data_put(name.c_str(), bytes.data(), static_cast<int>(bytes.size()), append ? 1 : 0))
           .value_or("");
@@ -402,7 +397,7 @@ std::optional<WriteFailure> WebPlatform::append_data_file(const std::string& nam
 }
 
 std::optional<WriteFailure> WebPlatform::remove_data_file(const std::string& name) {
-  if (!plain_name(name)) return WriteFailure{name, {}, EINVAL};
+  if (!plain_file_name(name)) return WriteFailure{name, {}, EINVAL};
   const std::string reason = owned(js_data_remove(name.c_str())).value_or("");
   if (reason.empty()) return std::nullopt;
   return storage_failure(name, reason);
