@@ -54,6 +54,22 @@ KeyStop stock_stop(const FrmMain& frm, int k) {
   return stop;
 }
 
+KeyStep step_from(const FrmMain& frm, const KeyStop& here, KeyPlace::Block beside, Arrow arrow,
+                  int carried) {
+  const KeyCursor to =
+      step({key_place(frm, here), beside}, arrow, frm.state().shape.side, carried == 0);
+  return {stop_at(frm, to.at), to.beside};
+}
+
+BoardReading::Homes stock_homes(const FrmMain& frm) {
+  BoardReading::Homes homes{};
+  for (int k = 1; k <= kPieceIds; ++k) {
+    const KeyStop home = stock_stop(frm, k);
+    homes[static_cast<std::size_t>(k)] = {home.left, home.top};
+  }
+  return homes;
+}
+
 std::vector<KeyStop> key_stops(const FrmMain& frm, int carried) {
   std::vector<KeyStop> stops;
   const MainState& s = frm.state();

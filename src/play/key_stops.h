@@ -3,6 +3,7 @@
 
 #include "model/types.h"
 #include "play/board_spots.h"
+#include "view/board_reader.h"
 #include "view/key_grid.h"
 
 namespace zerdo {
@@ -39,6 +40,21 @@ KeyStop stop_at(const FrmMain& frm, const KeyPlace& place);
 // The place of piece k (picture id) in the stock, where it stands there or
 // not; an empty area when the range has no such piece.
 KeyStop stock_stop(const FrmMain& frm, int k);
+
+// Where an arrow leads the cursor from the stop here, beside the block it
+// last left for the cards (view/key_grid.h's step): the stop it lands on and
+// the block it is beside then. The cards are reached only while no piece is
+// carried (carried: its picture id, 0 for none).
+struct KeyStep {
+  KeyStop stop;
+  KeyPlace::Block beside = KeyPlace::Block::Board;
+};
+KeyStep step_from(const FrmMain& frm, const KeyStop& here, KeyPlace::Block beside, Arrow arrow,
+                  int carried);
+
+// Every piece's place in the stock (left and top twips, by picture id),
+// where a screen reader tells an empty place the cursor stands on.
+BoardReading::Homes stock_homes(const FrmMain& frm);
 
 // The piece (picture id) a player picks up at stop: the piece in its stock
 // place, or the piece standing on the field; 0 when the stop holds none.

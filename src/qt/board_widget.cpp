@@ -224,8 +224,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     looks_stale_ = false;
     looks_dpr_ = dpr;
   }
-  const std::optional<CursorStop> stop =
-      focus_shown() ? current_stop() : std::optional<CursorStop>();
+  const std::optional<KeyStop> stop = focus_shown() ? current_stop() : std::optional<KeyStop>();
   focus_painted_ = focus_area(stop);
   // Each rectangle of the repainted area on its own: with one rectangle to
   // clip to, the paint engine fills and copies straight, where a clip of
@@ -312,12 +311,7 @@ const std::vector<ReaderItem>& BoardWidget::reader_items() const {
   if (reader_dirty_ || reader_language_ != frm_.state().language_code) {
     const MainState& s = frm_.state();
     // Each piece's place in the stock, which the cursor stands on when empty.
-    BoardReading::Homes homes{};
-    for (int k = 1; k <= kPieceIds; ++k) {
-      const QPointF corner = stock_place_rect(frm_, k).topLeft() * kTwipsPerPixel;
-      homes[static_cast<std::size_t>(k)] = {static_cast<Int>(std::lround(corner.x())),
-                                            static_cast<Int>(std::lround(corner.y()))};
-    }
+    const BoardReading::Homes homes = stock_homes(frm_);
     BoardReading reading{frm_.controls(), s.sn,  s.shape.field_count, {}, held_piece(),
                          s.language_code, &homes};
     for (int k = 1; k <= 16; ++k) {
@@ -341,36 +335,36 @@ int BoardWidget::held_piece() const {
 }
 
 std::optional<std::pair<int, int>> BoardWidget::cursor_item() const {
-  const std::optional<CursorStop> at = current_stop();
+  const std::optional<KeyStop> at = current_stop();
   if (!at || !show_focus_) return std::nullopt;
   switch (at->kind) {
-    case CursorStop::Kind::Stock:
+    case KeyStop::Kind::Stock:
       // A piece in its place is the piece; an empty place tells itself.
       return std::pair{
           static_cast<int>(piece_at_stop(frm_, *at) == at->index ? ReaderItem::Kind::Piece
                                                                  : ReaderItem::Kind::StockPlace),
           at->index};
-    case CursorStop::Kind::Field:
+    case KeyStop::Kind::Field:
       return std::pair{static_cast<int>(ReaderItem::Kind::Field), at->index};
-    case CursorStop::Kind::Card:
+    case KeyStop::Kind::Card:
       return std::pair{static_cast<int>(ReaderItem::Kind::Card), at->index};
   }
   return std::nullopt;
 }
 
-std::vector<CursorStop> BoardWidget::stops() const { return cursor_stops(frm_, carried_); }
+std::vector<KeyStop> BoardWidget::stops() const { return key_stops(frm_, carried_); }
 
-std::optional<CursorStop> BoardWidget::current_stop() const {
-  const std::vector<CursorStop> stops = this->stops();
+std::optional<KeyStop> BoardWidget::current_stop() const {
+  const std::vector<KeyStop> stops = this->stops();
   if (stops.empty()) return std::nullopt;
   if (!cursor_) return stops.front();
-  for (const CursorStop& s : stops)
+  for (const KeyStop& s : stops)
     if (s.same_place(*cursor_)) return s;
   // Its stop is gone: the nearest one takes its place.
-  const CursorStop* nearest = &stops.front();
+  const KeyStop* nearest = &stops.front();
   qreal best = -1;
-  for (const CursorStop& s : stops) {
-    const QPointF d = s.rect.center() - cursor_->rect.center();
+  for (const KeyStop& s : stops) {
+    const QPointF d = stop_rect(s).center() - stop_rect(*cursor_).center();
     const qreal dist = QPointF::dotProduct(d, d);
     if (best < 0 || dist < best) {
       best = dist;
@@ -422,7 +416,7 @@ void BoardWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void BoardWidget::step_cursor(Arrow arrow) {
-  const std::optional<CursorStop> here = current_stop();
+  const std::optional<KeyStop> here = current_stop();
   if (!here) return;
   // The first key only shows where the cursor stands.
   if (!show_focus_ || !cursor_ || !cursor_->same_place(*here)) {
@@ -432,23 +426,22 @@ void BoardWidget::step_cursor(Arrow arrow) {
   }
   // The grid says where the arrow leads; the cards only while nothing is
   // carried.
-  const KeyCursor to =
-      step({key_place(frm_, *here), beside_}, arrow, frm_.state().shape.side, carried_ == 0);
+  const KeyStep to = step_from(frm_, *here, beside_, arrow, carried_);
   beside_ = to.beside;
-  const CursorStop next = cursor_stop_at(frm_, to.at);
+  const KeyStop& next = to.stop;
   if (!next.same_place(*here)) move_cursor(next);
 }
 
-void BoardWidget::move_cursor(const CursorStop& stop) {
+void BoardWidget::move_cursor(const KeyStop& stop) {
   cursor_ = stop;
   if (carried_ != 0) {
     // The carried piece moves as under the mouse: the controller moves its
     // corner by the distance to where it is to go.
     const Control* piece = piece_control(carried_);
     if (piece) {
-      const QPointF corner = drop_corner(frm_, carried_, stop);
-      const long x = std::lround(corner.x()) - piece->left;
-      const long y = std::lround(corner.y()) - piece->top;
+      const Spot corner = drop_corner(frm_, carried_, stop);
+      const long x = long{corner.left} - piece->left;
+      const long y = long{corner.top} - piece->top;
       const int k = carried_;
       if (x != 0 || y != 0) dispatch_([this, k, x, y] { frm_.picture_mouse_move(k, x, y); });
     }
@@ -458,11 +451,11 @@ void BoardWidget::move_cursor(const CursorStop& stop) {
 }
 
 void BoardWidget::pick_or_put() {
-  const std::optional<CursorStop> here = current_stop();
+  const std::optional<KeyStop> here = current_stop();
   if (!here) return;
   show_focus_ = true;
   cursor_ = here;
-  if (here->kind == CursorStop::Kind::Card) {
+  if (here->kind == KeyStop::Kind::Card) {
     // Space on a card ticks it off, or clears its mark, as a click does.
     const int nr = here->index;
     dispatch_([this, nr] { frm_.card_click(nr); });
@@ -514,14 +507,15 @@ void BoardWidget::put_back() {
 
 bool BoardWidget::focus_shown() const { return show_focus_ && hasFocus(); }
 
-QRect BoardWidget::focus_area(const std::optional<CursorStop>& stop) const {
+QRect BoardWidget::focus_area(const std::optional<KeyStop>& stop) const {
   if (!stop || !focus_shown()) return QRect();
-  return widget_area(stop->rect.adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin));
+  return widget_area(
+      stop_rect(*stop).adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin));
 }
 
-void BoardWidget::paint_focus(QPainter& p, const CursorStop& stop) {
+void BoardWidget::paint_focus(QPainter& p, const KeyStop& stop) {
   // Two rings, dark outside and light inside, seen on any background.
-  const QRectF r = stop.rect.adjusted(-3, -3, 3, 3);
+  const QRectF r = stop_rect(stop).adjusted(-3, -3, 3, 3);
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(Qt::NoBrush);

@@ -49,11 +49,11 @@ class BoardWidget : public QWidget {
   // nothing when none does (the clock's tick changes no control).
   void sync();
   // The keyboard cursor's stop, nullopt before the first arrow key.
-  const std::optional<CursorStop>& cursor() const { return cursor_; }
+  const std::optional<KeyStop>& cursor() const { return cursor_; }
   // The block Left from the cards' first column leads back to.
   KeyPlace::Block beside() const { return beside_; }
   // The stops the cursor can go to as the board now stands.
-  std::vector<CursorStop> stops() const;
+  std::vector<KeyStop> stops() const;
   // What a screen reader tells of the board (board_reader.h), as it stands.
   const std::vector<ReaderItem>& reader_items() const;
   // The reader item (kind, index) the keyboard cursor stands on.
@@ -94,17 +94,17 @@ class BoardWidget : public QWidget {
   void pick_or_put();
   void put_back();
   // Places the cursor on stop and, while a piece is carried, carries it there.
-  void move_cursor(const CursorStop& stop);
+  void move_cursor(const KeyStop& stop);
   // The cursor's stop as the board now stands (it may have gone: a piece
   // placed, a new puzzle); the first stop when it has.
-  std::optional<CursorStop> current_stop() const;
+  std::optional<KeyStop> current_stop() const;
   // Whether the focus frame is shown: the keyboard was used and the board
   // has the focus.
   bool focus_shown() const;
   // The area the focus frame around stop covers, in widget pixels; empty
   // when there is none or it is not shown.
-  QRect focus_area(const std::optional<CursorStop>& stop) const;
-  void paint_focus(QPainter& p, const CursorStop& stop);
+  QRect focus_area(const std::optional<KeyStop>& stop) const;
+  void paint_focus(QPainter& p, const KeyStop& stop);
   // Tells screen readers what changed on the board since they were last
   // told: the names and descriptions of its items, and a piece picked up or
   // put down (the board's description says it).
@@ -123,12 +123,12 @@ class BoardWidget : public QWidget {
   std::future<RenderedLooks> looks_;  // looks begun by prepare_looks
   bool looks_stale_ = true;           // the looks changed since the last paint prepared them
   qreal looks_dpr_ = 0;               // the pixel ratio they were prepared at
-  std::optional<CursorStop> cursor_;  // the keyboard cursor
+  std::optional<KeyStop> cursor_;     // the keyboard cursor
   KeyPlace::Block beside_ = KeyPlace::Block::Board;  // where Left from the cards goes back to
   bool show_focus_ = false;                          // the keyboard was used since the last click
   int carried_ = 0;                                  // picture id carried by the keyboard
   QPointF carried_from_;                             // its corner (twips) where it was picked up
-  std::optional<CursorStop> carried_stop_;           // the stop it was picked up at
+  std::optional<KeyStop> carried_stop_;              // the stop it was picked up at
   QRect focus_painted_;
   mutable std::vector<ReaderItem> reader_items_;
   mutable bool reader_dirty_ = true;

@@ -107,11 +107,7 @@ EMSCRIPTEN_KEEPALIVE const char* zw_view() {
   out += "],\"reader\":[";
   const MainState& s = game->state();
   // The stock's places, so that the keyboard cursor on an empty one has words.
-  BoardReading::Homes homes{};
-  for (int k = 1; k <= 16; ++k) {
-    const KeyStop home = stock_stop(*game, k);
-    homes[static_cast<std::size_t>(k)] = {home.left, home.top};
-  }
+  const BoardReading::Homes homes = stock_homes(*game);
   BoardReading reading{game->controls(), s.sn, s.shape.field_count, {}, 0, s.language_code, &homes};
   for (int k = 1; k <= 16; ++k) {
     const Int p = s.tables.piece_of_picture[static_cast<std::size_t>(s.shape.range_code)]
@@ -240,11 +236,10 @@ EMSCRIPTEN_KEEPALIVE const char* zw_key_step(const char* kind, int n, const char
   bool known = false;
   for (const KeyStop& s : stops) known = known || s.same_place(here);
   if (!known) return hand("null");
-  const KeyCursor from{key_place(*game, here), std::string_view(beside) == "stock"
-                                                   ? KeyPlace::Block::Stock
-                                                   : KeyPlace::Block::Board};
-  const KeyCursor to = step(from, *way, game->state().shape.side, held == 0);
-  const KeyStop next = stop_at(*game, to.at);
+  const KeyPlace::Block side =
+      std::string_view(beside) == "stock" ? KeyPlace::Block::Stock : KeyPlace::Block::Board;
+  const KeyStep to = step_from(*game, here, side, *way, held);
+  const KeyStop& next = to.stop;
   return hand(std::string("{\"kind\":\"") + kStopKinds[static_cast<int>(next.kind)] +
               "\",\"index\":" + std::to_string(next.index) + ",\"beside\":\"" +
               (to.beside == KeyPlace::Block::Stock ? "stock" : "board") + "\"}");

@@ -76,7 +76,7 @@ class AccessTest : public QObject {
   // in widget pixels as the board is shown.
   void drag(int k, int f);
   // Walks the cursor by arrow keys to the stop (kind, index).
-  void walk_to(CursorStop::Kind kind, int index);
+  void walk_to(KeyStop::Kind kind, int index);
 
   std::unique_ptr<QTemporaryDir> config_;
   std::unique_ptr<MainWindow> window_;
@@ -110,7 +110,7 @@ void AccessTest::install(const char* item) {
   QCOMPARE(window_->frm().state().moves, Int{0});
 }
 
-void AccessTest::walk_to(CursorStop::Kind kind, int index) {
+void AccessTest::walk_to(KeyStop::Kind kind, int index) {
   BoardWidget* board = window_->board();
   const FrmMain& frm = window_->frm();
   key(Qt::Key_Right);  // shows the cursor where it stands, or moves it
@@ -119,7 +119,7 @@ void AccessTest::walk_to(CursorStop::Kind kind, int index) {
     KeyCursor at;
     std::vector<Qt::Key> keys;
   };
-  const KeyPlace goal = key_place(frm, CursorStop{kind, index, {}});
+  const KeyPlace goal = key_place(frm, KeyStop{kind, index});
   std::vector<Way> todo{{{key_place(frm, *board->cursor()), board->beside()}, {}}};
   std::vector<KeyPlace> seen{todo[0].at.at};
   const struct {
@@ -157,11 +157,11 @@ void AccessTest::keyboard_plays_a1_to_the_praise() {
   QVERIFY(board->hasFocus());
   for (int f = 1; f <= 9; ++f) {
     const int k = s.solution[static_cast<std::size_t>(f)];
-    walk_to(CursorStop::Kind::Stock, k);
+    walk_to(KeyStop::Kind::Stock, k);
     key(Qt::Key_Space);
     QCOMPARE(board->carried_piece(), k);
     QVERIFY(s.dragging[static_cast<std::size_t>(k)]);
-    walk_to(CursorStop::Kind::Field, f);
+    walk_to(KeyStop::Kind::Field, f);
     key(f % 2 ? Qt::Key_Return : Qt::Key_Enter);
     QCOMPARE(board->carried_piece(), 0);
     QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, k))], static_cast<Int>(f));
@@ -178,9 +178,9 @@ void AccessTest::escape_puts_the_piece_back_as_a_click_does() {
   const Control& first = *window_->frm().controls().find("Picture_" + std::string(picture_name(1)));
   const Int home_left = first.left, home_top = first.top;
   // From the stock: carried over two fields, then back home.
-  walk_to(CursorStop::Kind::Stock, 1);
+  walk_to(KeyStop::Kind::Stock, 1);
   key(Qt::Key_Space);
-  walk_to(CursorStop::Kind::Field, 5);
+  walk_to(KeyStop::Kind::Field, 5);
   QVERIFY(first.left != home_left);
   key(Qt::Key_Escape);
   QCOMPARE(board->carried_piece(), 0);
@@ -188,13 +188,13 @@ void AccessTest::escape_puts_the_piece_back_as_a_click_does() {
   QCOMPARE(first.top, home_top);
   QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, 1))], Int{0});
   QCOMPARE(s.moves, Int{1});  // a click on a piece counts as a move too
-  QVERIFY(board->cursor()->same_place({CursorStop::Kind::Stock, 1, {}}));
+  QVERIFY(board->cursor()->same_place({KeyStop::Kind::Stock, 1}));
   // From a field: back onto that field.
   key(Qt::Key_Space);
-  walk_to(CursorStop::Kind::Field, 2);
+  walk_to(KeyStop::Kind::Field, 2);
   key(Qt::Key_Space);
   key(Qt::Key_Space);
-  walk_to(CursorStop::Kind::Field, 9);
+  walk_to(KeyStop::Kind::Field, 9);
   key(Qt::Key_Escape);
   QCOMPARE(s.placement[static_cast<std::size_t>(piece_number(s, 1))], Int{2});
   QCOMPARE(s.moves, Int{3});
@@ -209,13 +209,12 @@ void AccessTest::pieces_dropped_by_keyboard_land_on_the_field_under_the_cursor()
     window_->refresh();
     FrmMain& frm = window_->frm();
     int fields = 0;
-    for (const CursorStop& stop : cursor_stops(frm)) {
-      if (stop.kind != CursorStop::Kind::Field) continue;
+    for (const KeyStop& stop : key_stops(frm)) {
+      if (stop.kind != KeyStop::Kind::Field) continue;
       ++fields;
       for (const int k : {1, 9}) {
-        const QPointF corner = drop_corner(frm, k, stop);
-        QCOMPARE(int{frm.field_at(static_cast<Int>(corner.x()), static_cast<Int>(corner.y()))},
-                 stop.index);
+        const Spot corner = drop_corner(frm, k, stop);
+        QCOMPARE(int{frm.field_at(corner.left, corner.top)}, stop.index);
       }
     }
     QCOMPARE(fields, int{frm.state().shape.field_count});
@@ -249,9 +248,9 @@ bool has(const std::vector<Child>& list, QAccessible::Role role, const QString& 
 void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
   install("mnuFileZerdoA1");
   // The purple triangle onto field 2, by keyboard.
-  walk_to(CursorStop::Kind::Stock, 1);
+  walk_to(KeyStop::Kind::Stock, 1);
   key(Qt::Key_Space);
-  walk_to(CursorStop::Kind::Field, 2);
+  walk_to(KeyStop::Kind::Field, 2);
   key(Qt::Key_Space);
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window_->board());
   QVERIFY(board);
@@ -263,7 +262,7 @@ void AccessTest::screen_reader_reads_the_board_in_german_and_english() {
   QCOMPARE(focus->text(QAccessible::Name), QStringLiteral("Feld 2"));
   QVERIFY(focus->state().focused);
   // Back on the empty stock place: the place tells itself, where it is.
-  walk_to(CursorStop::Kind::Stock, 1);
+  walk_to(KeyStop::Kind::Stock, 1);
   focus = board->focusChild();
   QVERIFY(focus);
   QCOMPARE(focus->role(), QAccessible::Cell);
